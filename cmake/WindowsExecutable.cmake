@@ -1,0 +1,32 @@
+# Rules shared by the Windows executables: static linking and a check of the DLLs they import.
+
+# Every executable carries its own C++ runtime: no libgcc, libstdc++ or winpthread DLL.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Fails the build when target imports a DLL that is not in the allowed list.
+function(quillot_check_imports target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DFILE=$<TARGET_FILE:${target}>
+            "-DALLOWED=${ARGN}" -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake
+    VERBATIM)
+endfunction()
+
+# Builds target without the C and C++ runtime: no start-up files, no default libraries, no
+# exceptions or unwind tables; only the given Windows import libraries are linked.
+function(quillot_without_runtime target)
+  target_compile_options(${target} PRIVATE
+    -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
+    -fno-stack-protector -fno-stack-check -ffreestanding -fno-builtin -fno-ident
+    -fno-tree-loop-distribute-patterns -ffunction-sections -fdata-sections)
+  target_link_options(${target} PRIVATE
+    -nostdlib -nostartfiles -s -Wl,--gc-sections -Wl,--file-alignment,512
+    -Wl,--section-alignment,4096 -Wl,--no-insert-timestamp -Wl,--disable-dynamicbase
+    -Wl,--disable-reloc-section)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # Windows 95 and NT 4.0 refuse images that ask for a newer subsystem.
+    target_link_options(${target} PRIVATE
+      -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+  endif()
+  list(TRANSFORM ARGN PREPEND "-l")
+  target_link_libraries(${target} PRIVATE ${ARGN})
+endfunction()

@@ -1,0 +1,40 @@
+// Ids of the string table. Shared by the resource scripts (windres only understands
+// #define) and by the C++ code of both programs.
+#pragma once
+
+#define IDS_CAPTION 1
+#define IDS_INF_FILTER 2
+
+#define IDS_AUTORUN_INF 700
+#define IDS_ORBILAN 701
+#define IDS_HEADLINE 702
+#define IDS_TEXT 703
+#define IDS_EXEC 704
+
+#define IDS_AUTORUN 750
+#define IDS_OPEN 751
+#define IDS_ICON 752
+#define IDS_SHELL_PREFIX 753
+#define IDS_COMMAND_SUFFIX 754
+
+#define IDS_ERROR_CAPTION 800
+#define IDS_OUTSIDE_ROOT_QUESTION 801
+#define IDS_COPY_FAILED 802
+#define IDS_FILE_MISSING 803
+#define IDS_ICON_MISSING 804
+#define IDS_DELETE_ENTRY_CAPTION 805
+#define IDS_DELETE_ENTRY_QUESTION 806
+
+#define IDS_ICON_FILTER 851
+#define IDS_PROGRAM_FILTER 852
+#define IDS_STARTER_FILE 853
+#define IDS_DEFAULT_HEADLINE 854
+#define IDS_DEFAULT_TEXT 855
+#define IDS_DEFAULT_EXEC 856
+#define IDS_POPUP_NAME_BASE 857
+
+#define IDS_LAUNCH_FAILED 870
+#define IDS_LAUNCH_NO_MEMORY 871
+#define IDS_LAUNCH_BAD_FORMAT 872
+#define IDS_LAUNCH_FILE_NOT_FOUND 873
+#define IDS_LAUNCH_PATH_NOT_FOUND 874

@@ -1,0 +1,75 @@
+#include "launch.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "starter_rules.h"
+
+namespace {
+
+// ERROR_ELEVATION_REQUIRED and ERROR_CANCELLED, spelled out for old SDK headers.
+constexpr DWORD kElevationRequired = 740;
+constexpr DWORD kCancelled = 1223;
+constexpr unsigned kLaunched = 33;
+
+using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+
+// Splits a command line into the program (quoted or up to the first blank) and its
+// arguments, in place: the returned pointer is the arguments, program points at the program.
+char* SplitCommandLine(char* commandLine, char*& program) {
+    char* p = commandLine;
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    const char end = *p == '"' ? '"' : ' ';
+    if (end == '"')
+        ++p;
+    program = p;
+    while (*p != '\0' && *p != end && !(end == ' ' && *p == '\t'))
+        ++p;
+    if (*p == '\0')
+        return p;
+    *p++ = '\0';
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return p;
+}
+
+// shell32 is loaded only here, so that the starter imports nothing that Windows 95 lacks and
+// loads no more than kernel32 and user32 on a plain launch.
+unsigned LaunchElevated(const char* commandLine, unsigned failure) {
+    char copy[kPathCapacity];
+    CopyText(copy, commandLine, sizeof copy);
+    char* program = nullptr;
+    char* arguments = SplitCommandLine(copy, program);
+
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    if (shell == nullptr)
+        return failure;
+    auto shellExecuteEx = reinterpret_cast<ShellExecuteExFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(shell, "ShellExecuteExA")));
+    unsigned result = failure;
+    if (shellExecuteEx != nullptr) {
+        SHELLEXECUTEINFOA info;
+        for (unsigned i = 0; i < sizeof info; ++i)
+            reinterpret_cast<volatile char*>(&info)[i] = 0;
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_FLAG_NO_UI;
+        info.lpVerb = "open";
+        info.lpFile = program;
+        info.lpParameters = *arguments != '\0' ? arguments : nullptr;
+        info.nShow = SW_SHOWNORMAL;
+        if (shellExecuteEx(&info) || GetLastError() == kCancelled)
+            result = kLaunched;
+    }
+    FreeLibrary(shell);
+    return result;
+}
+
+} // namespace
+
+unsigned LaunchCommand(const char* commandLine) {
+    const UINT result = WinExec(commandLine, SW_SHOWNORMAL);
+    if (result < 32 && GetLastError() == kElevationRequired)
+        return LaunchElevated(commandLine, result);
+    return result;
+}

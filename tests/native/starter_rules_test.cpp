@@ -1,0 +1,94 @@
+#include "starter_rules.h"
+#include "string_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string RootOf(const std::string& modulePath, unsigned capacity = kPathCapacity) {
+    std::string root(capacity + 8, '#');
+    const unsigned length = CdRootOf(modulePath.c_str(), root.data(), capacity);
+    EXPECT_EQ(root[capacity + 1], '#') << "wrote past the capacity";
+    root.resize(root.find('\0'));
+    EXPECT_EQ(length, root.size());
+    return root;
+}
+
+struct RootCase {
+    const char* modulePath;
+    const char* root;
+};
+
+class CdRoot : public testing::TestWithParam<RootCase> {};
+
+TEST_P(CdRoot, IsTheRootOfTheStartersMedium) {
+    EXPECT_EQ(RootOf(GetParam().modulePath), GetParam().root);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ModulePaths, CdRoot,
+    testing::Values(
+        // the letter keeps its case; the starter may lie in any directory of the CD
+        RootCase{"E:\\Orbilan.EXE", "E:\\"}, RootCase{"E:\\TOOLS\\Orbilan.EXE", "E:\\"},
+        RootCase{"e:\\tools\\deep\\orbilan.exe", "e:\\"},
+        // network paths: the root of the share
+        RootCase{"\\\\server\\cd\\Orbilan.EXE", "\\\\server\\cd\\"},
+        RootCase{"\\\\server\\cd\\sub\\dir\\Orbilan.EXE", "\\\\server\\cd\\"},
+        RootCase{"//server/cd/Orbilan.EXE", "//server/cd/"},
+        RootCase{"\\\\server\\cd", "\\\\server\\cd\\"},
+        // no share name: the old rule, the first character taken as the drive
+        RootCase{"\\\\server", "\\:\\"}, RootCase{"x", "x:\\"}, RootCase{"", ""}));
+
+TEST(CdRootLimits, NeverWritesPastTheCapacity) {
+    EXPECT_EQ(RootOf("E:\\Orbilan.EXE", 3), "E:");
+    EXPECT_EQ(RootOf("\\\\server\\share\\Orbilan.EXE", 8), "\\\\serve");
+    EXPECT_EQ(RootOf("\\\\server\\share\\Orbilan.EXE", 15), "\\\\server\\share");
+    EXPECT_EQ(RootOf("\\\\server\\share", 15), "\\\\server\\share");
+}
+
+TEST(CdRootLimits, WorksInPlace) {
+    char path[kPathCapacity] = "\\\\server\\cd\\tools\\Orbilan.EXE";
+    EXPECT_EQ(CdRootOf(path, path, kPathCapacity), 12u);
+    EXPECT_STREQ(path, "\\\\server\\cd\\");
+}
+
+TEST(CopyText, CutsToOneLessThanTheCapacity) {
+    const std::string exec(300, 'x');
+    char buffer[kPathCapacity + 1];
+    buffer[kPathCapacity] = '#';
+    EXPECT_EQ(CopyText(buffer, exec.c_str(), kPathCapacity), 259u);
+    EXPECT_EQ(std::string(buffer), exec.substr(0, 259));
+    EXPECT_EQ(buffer[kPathCapacity], '#');
+
+    EXPECT_EQ(CopyText(buffer, exec.substr(0, 259).c_str(), kPathCapacity), 259u);
+    EXPECT_EQ(CopyText(buffer, "", kPathCapacity), 0u);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(CopyText(buffer, "abc", 0), 0u);
+}
+
+TEST(LaunchFailureReason, OnlyTheFourKnownFailuresAreReported) {
+    const struct {
+        unsigned result;
+        unsigned reason;
+    } cases[] = {
+        {0, IDS_LAUNCH_NO_MEMORY},
+        {2, IDS_LAUNCH_FILE_NOT_FOUND},
+        {3, IDS_LAUNCH_PATH_NOT_FOUND},
+        {11, IDS_LAUNCH_BAD_FORMAT},
+        {1, 0},
+        {5, 0},
+        {8, 0},
+        {10, 0},
+        {12, 0},
+        {31, 0},
+        {32, 0},
+        {33, 0},
+        {4000, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LaunchFailureReason(c.result), c.reason) << "launch result " << c.result;
+}
+
+} // namespace
