@@ -5,9 +5,10 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 # Fails the build when target imports a DLL that is not in the allowed list.
 function(quillot_check_imports target)
+  list(JOIN ARGN "," allowed)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DFILE=$<TARGET_FILE:${target}>
-            "-DALLOWED=${ARGN}" -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake
+            -DALLOWED=${allowed} -P ${PROJECT_SOURCE_DIR}/cmake/CheckImage.cmake
     VERBATIM)
 endfunction()
 

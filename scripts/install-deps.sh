@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs everything the build and the tests need from Debian's packages. Idempotent: it
+# installs only what is missing, so a second run costs a second.
+set -euo pipefail
+
+packages=(
+  cmake make g++ python3
+  clang libclang-rt-14-dev                    # libFuzzer targets
+  googletest                                  # GoogleTest sources, built by every preset
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64     # the Windows cross-compilers
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  wine wine64 fonts-wine                      # runs the x86_64 build; no wine32 on purpose
+  xvfb xauth                                  # a display for the Windows programs
+  imagemagick                                 # screenshots
+  mscompress                                  # SZDD-compressed test inputs
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds every preset and runs every tier:
+#   native   the portable core on Linux, with AddressSanitizer and UndefinedBehaviorSanitizer
+#   fuzz     bounded libFuzzer runs of the portable core (clang)
+#   win32    the shipped 32-bit build, checked without running it (imports, size, header)
+#   win64    the 64-bit build under Wine on its own Xvfb display: in-process Windows tests and
+#            end-to-end tests that drive the real programs
+# Exits non-zero when anything fails to build or any test fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/install-deps.sh || exit 1
+# shellcheck source=wine-session.sh
+source scripts/wine-session.sh
+trap wine_session_stop EXIT
+
+jobs=$(nproc 2>/dev/null || echo 2)
+total_passed=0
+total_failed=0
+broken=()
+
+# Adds the counts of a ctest log to the totals.
+count_results() {
+  local summary
+  summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n1)
+  if [ -z "$summary" ]; then
+    return 1
+  fi
+  local failed all
+  failed=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$summary")
+  all=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
+  total_failed=$((total_failed + failed))
+  total_passed=$((total_passed + all - failed))
+}
+
+build() {
+  local preset=$1
+  echo "== Building $preset"
+  cmake --preset "$preset" >"build/configure-$preset.log" 2>&1 ||
+    { cat "build/configure-$preset.log"; return 1; }
+  cmake --build --preset "$preset" -j "$jobs" >"build/build-$preset.log" 2>&1 ||
+    { tail -n 60 "build/build-$preset.log"; return 1; }
+}
+
+run_tier() {
+  local name=$1 build_dir=$2
+  echo "== Testing $name"
+  local log="build/ctest-$name.log"
+  ctest --test-dir "$build_dir" --output-on-failure --timeout 300 2>&1 | tee "$log"
+  count_results "$log" || broken+=("$name (no test ran)")
+  grep -q ' 0 tests failed' "$log" || broken+=("$name")
+}
+
+mkdir -p build
+
+if build native; then run_tier native build/native; else broken+=("native build"); fi
+
+if [ -d tests/fuzz ]; then
+  if build fuzz; then run_tier fuzz build/fuzz; else broken+=("fuzz build"); fi
+fi
+
+if build win32; then run_tier win32 build/win32; else broken+=("win32 build"); fi
+
+if build win64; then
+  if wine_session_start build/win64; then
+    rm -rf build/win64/e2e-cd
+    wine_map_drive o build/win64/e2e-cd
+    run_tier win64 build/win64
+  else
+    broken+=("Wine session")
+  fi
+  wine_session_stop
+else
+  broken+=("win64 build")
+fi
+
+echo
+if [ ${#broken[@]} -gt 0 ]; then
+  echo "Failed: ${broken[*]}"
+fi
+echo "$total_passed passed, $total_failed failed"
+[ ${#broken[@]} -eq 0 ] && [ "$total_failed" -eq 0 ]

@@ -1,0 +1,85 @@
+# Sourced by the run and test commands: a display and a Wine prefix of the build's own.
+#
+#   wine_session_start BUILD_DIR   starts Xvfb (unless told to use the caller's display),
+#                                  makes the prefix BUILD_DIR/wineprefix if it is missing and
+#                                  keeps a wineserver running
+#   wine_session_stop              stops what wine_session_start started
+#   wine_map_drive LETTER DIR      maps DIR as the CD-ROM drive LETTER: of the prefix
+#
+# Wine runs the x86_64 build only: these machines cannot run 32-bit Linux programs, so the
+# 64-bit loader is called directly.
+
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+XVFB_PID=""
+
+_wine() { timeout 120 "$WINE64" "$@"; }
+
+_start_xvfb() {
+  local fd_file
+  fd_file=$(mktemp)
+  # -displayfd picks a free display number, so parallel runs never collide.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$fd_file" ]; then
+    echo "Xvfb did not start" >&2
+    rm -f "$fd_file"
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$fd_file")"
+  rm -f "$fd_file"
+}
+
+_make_prefix() {
+  echo "Making the Wine prefix $WINEPREFIX (once)"
+  rm -rf "$WINEPREFIX"
+  _wine wineboot -i >/dev/null 2>&1
+  # Without a window manager Wine waits on every window close and focus changes misbehave.
+  _wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+  # A crashing test program must fail its test, not open a debugger window.
+  _wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+  _wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null
+  _wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'false' /f >/dev/null
+  # Captions and close boxes render only with these fonts.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.quillot-ready"
+}
+
+wine_session_start() {
+  local build_dir
+  build_dir=$(cd "$1" && pwd)
+  export WINEPREFIX="$build_dir/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  if [ -z "${QUILLOT_USE_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    _start_xvfb || return 1
+  fi
+  [ -f "$WINEPREFIX/.quillot-ready" ] || _make_prefix
+  # A warm wineserver makes every Wine process start in a tenth of a second.
+  "$WINESERVER" -p
+}
+
+wine_session_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    "$WINESERVER" -k 2>/dev/null || true
+    "$WINESERVER" -w 2>/dev/null || true
+  fi
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+  fi
+}
+
+wine_map_drive() {
+  local letter=$1 dir=$2
+  mkdir -p "$dir"
+  ln -sfn "$(cd "$dir" && pwd)" "$WINEPREFIX/dosdevices/$letter:"
+  _wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f >/dev/null
+}

@@ -1,0 +1,22 @@
+// Finding and reading the windows of another process, the way a user sees them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// How long a test waits for a window or an exit before it counts as a failure. Generous:
+// a loaded machine must not make a test fail, and a hanging program must not hang a test.
+constexpr DWORD kWindowTimeoutMs = 20000;
+
+// The first visible top-level window of the process, waiting up to timeoutMs; nullptr if none.
+HWND WaitForWindowOf(DWORD processId, DWORD timeoutMs = kWindowTimeoutMs);
+
+// All visible top-level windows of the process, described for a failure message.
+std::string DescribeWindowsOf(DWORD processId);
+
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+
+// A file's full path under Wine for a path of the Linux side (drive Z: is the Linux root).
+std::string WindowsPathOf(const std::string& linuxPath);
