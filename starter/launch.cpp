@@ -14,26 +14,6 @@ constexpr unsigned kLaunched = 33;
 
 using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
 
-// Splits a command line into the program (quoted or up to the first blank) and its
-// arguments, in place: the returned pointer is the arguments, program points at the program.
-char* SplitCommandLine(char* commandLine, char*& program) {
-    char* p = commandLine;
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    const char end = *p == '"' ? '"' : ' ';
-    if (end == '"')
-        ++p;
-    program = p;
-    while (*p != '\0' && *p != end && !(end == ' ' && *p == '\t'))
-        ++p;
-    if (*p == '\0')
-        return p;
-    *p++ = '\0';
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    return p;
-}
-
 // shell32 is loaded only here, so that the starter imports nothing that Windows 95 lacks and
 // loads no more than kernel32 and user32 on a plain launch.
 unsigned LaunchElevated(const char* commandLine, unsigned failure) {

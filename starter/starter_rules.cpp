@@ -62,6 +62,24 @@ unsigned CdRootOf(const char* modulePath, char* root, unsigned capacity) {
     return CopyText(root, drive, capacity);
 }
 
+char* SplitCommandLine(char* commandLine, char*& program) {
+    char* p = commandLine;
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    const bool quoted = *p == '"';
+    if (quoted)
+        ++p;
+    program = p;
+    while (*p != '\0' && (quoted ? *p != '"' : *p != ' ' && *p != '\t'))
+        ++p;
+    if (*p == '\0')
+        return p;
+    *p++ = '\0';
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return p;
+}
+
 unsigned LaunchFailureReason(unsigned launchResult) {
     switch (launchResult) {
     case 0:

@@ -68,6 +68,30 @@ TEST(CopyText, CutsToOneLessThanTheCapacity) {
     EXPECT_EQ(CopyText(buffer, "abc", 0), 0u);
 }
 
+TEST(SplitCommandLine, SeparatesTheProgramFromItsArguments) {
+    const struct {
+        const char* commandLine;
+        const char* program;
+        const char* arguments;
+    } cases[] = {
+        {"setup.exe", "setup.exe", ""},
+        {"setup.exe /q", "setup.exe", "/q"},
+        {"  setup.exe \t /q /r", "setup.exe", "/q /r"},
+        {"install\\setup.exe\t/q", "install\\setup.exe", "/q"},
+        {"\"Programme\\My Setup.exe\" /q", "Programme\\My Setup.exe", "/q"},
+        {"\"Programme\\My Setup.exe\"", "Programme\\My Setup.exe", ""},
+        {"\"unterminated quote", "unterminated quote", ""},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        std::string line = c.commandLine;
+        char* program = nullptr;
+        const char* arguments = SplitCommandLine(line.data(), program);
+        EXPECT_STREQ(program, c.program) << c.commandLine;
+        EXPECT_STREQ(arguments, c.arguments) << c.commandLine;
+    }
+}
+
 TEST(LaunchFailureReason, OnlyTheFourKnownFailuresAreReported) {
     const struct {
         unsigned result;
