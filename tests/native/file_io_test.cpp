@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ struct LineCase {
     std::string bytes;
     std::vector<std::string> lines;
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) {
+    *out << c.why;
+}
 
 class ReadLine : public ::testing::TestWithParam<LineCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -13,6 +14,10 @@ struct ParseCase {
     std::string input;
     const char* document;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << c.rule;
+}
 
 class Parse : public ::testing::TestWithParam<ParseCase> {};
 
