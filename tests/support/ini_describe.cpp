@@ -32,3 +32,21 @@ void MarkModified(INIFile& document) {
     document.SetString(probe.c_str(), "k", "v");
     document.RemoveSection(probe.c_str());
 }
+
+std::string WithoutEmptyValues(const std::string& description) {
+    std::string out;
+    std::string::size_type start = 0;
+    while (start < description.size()) {
+        const std::string::size_type end = description.find('\n', start);
+        const std::string line = description.substr(start, end - start + 1);
+        start = end + 1;
+        // "  key=\n" or "  key= ;comment\n": keys hold no "=", values never start blank.
+        const std::string::size_type equals = line.find('=');
+        const bool emptyValue =
+            line.compare(0, 2, "  ") == 0 && equals != std::string::npos &&
+            (line.compare(equals, 2, "=\n") == 0 || line.compare(equals, 3, "= ;") == 0);
+        if (!emptyValue)
+            out += line;
+    }
+    return out;
+}
