@@ -1,0 +1,49 @@
+// The elements of an INI document. Each is the text that names it (a section's name, an
+// entry's key, a text line's text) together with the comment of its line.
+#pragma once
+
+#include "indirect_array.h"
+#include "sorted_indirect_array.h"
+
+#include <string>
+#include <utility>
+
+// A line inside a section that is no key=value line.
+class rtext : public std::string {
+public:
+    explicit rtext(std::string text, std::string lineComment = std::string())
+        : std::string(std::move(text)), comment(std::move(lineComment)) {}
+
+    // Without its ";", trimmed; empty when the line has none.
+    std::string comment;
+};
+
+// Names sort byte by byte as unsigned values, so "AutoRun" < "Orbilan" < "autorun".
+bool operator<(const rtext& left, const rtext& right);
+
+// Names are the same name when they are equal after mapping a-z to A-Z; no other byte
+// (umlauts included) is mapped.
+bool operator==(const rtext& left, const rtext& right);
+
+// A key=value line; the text is the key.
+class entry : public rtext {
+public:
+    entry(std::string key, std::string lineComment, std::string entryValue)
+        : rtext(std::move(key), std::move(lineComment)), value(std::move(entryValue)) {}
+
+    std::string value;
+};
+
+// A section; the text is its name, the comment that of its header line.
+class section : public rtext {
+public:
+    explicit section(std::string name, std::string headerComment = std::string())
+        : rtext(std::move(name), std::move(headerComment)) {}
+
+    bool IsEmpty() const { return entries.IsEmpty() && textLines.IsEmpty(); }
+
+    // In the order they were read or added.
+    TIArrayAsVector<rtext> textLines{11, 10};
+    // Sorted by key.
+    TISArrayAsVector<entry> entries{11, 10};
+};

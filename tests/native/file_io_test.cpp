@@ -1,0 +1,157 @@
+// The line file: line ends, lines that span buffer loads, over-long lines, and a writing
+// pass that only replaces the file when it is committed.
+#include "file_io.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> ReadAllLines(const std::string& path) {
+    FileIO file(path.c_str(), FileIO::kRead);
+    std::vector<std::string> lines;
+    while (!file.AtEnd()) {
+        const std::string line = file.ReadLine();
+        if (!file.AtEnd())
+            lines.push_back(line);
+    }
+    EXPECT_STREQ("", file.ReadLine());
+    return lines;
+}
+
+struct LineCase {
+    const char* why;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const LineCase& c, std::ostream* out) {
+    *out << c.why;
+}
+
+class ReadLine : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ReadLine, GivesEachLineWithoutItsLineEnd) {
+    TempDir dir;
+    WriteBytes(dir.PathOf("f.inf"), GetParam().bytes);
+    EXPECT_EQ(GetParam().lines, ReadAllLines(dir.PathOf("f.inf"))) << GetParam().why;
+}
+
+const std::string k2034(2034, 'x');
+const std::string k2035(2035, 'x');
+const std::string k2036(2036, 'x');
+
+// The first load holds 2048 bytes; "head" and its line end take 10 of them.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadLine,
+    ::testing::Values(LineCase{"CR LF lines", "a\r\nb\r\n", {"a", "b"}},
+                      LineCase{"last line without line end", "a\r\nlast", {"a", "last"}},
+                      LineCase{"empty file", "", {}},
+                      LineCase{"LF alone keeps the last byte", "ab\ncd\n", {"ab", "cd"}},
+                      LineCase{"mixed line ends", "a\r\nb\nc", {"a", "b", "c"}},
+                      LineCase{"LF alone at the start", "\n\nx", {"", "", "x"}},
+                      LineCase{"only the CR in front of the LF goes", "x\r\r\n", {"x\r"}},
+                      LineCase{"CR and LF both in the next load",
+                               "headxxxx\r\n" + k2036 + "\r\nend",
+                               {"headxxxx", k2036, "end"}},
+                      LineCase{"CR last of the load, LF first of the next",
+                               "headxxxx\r\n" + k2035 + "\r\nend",
+                               {"headxxxx", k2035, "end"}},
+                      LineCase{"CR LF at the end of the load",
+                               "headxxxx\r\n" + k2034 + "\r\nend",
+                               {"headxxxx", k2034, "end"}},
+                      LineCase{"LF alone first of the next load",
+                               "headxxxx\r\n" + k2036 + "\nend",
+                               {"headxxxx", k2036, "end"}}));
+
+class OverLongLine : public ::testing::TestWithParam<int> {};
+
+// Pieces of a line longer than the buffer come back one per call; together they are the
+// line, nothing lost, and the line after it is whole.
+TEST_P(OverLongLine, ComesBackInPiecesWithNoByteLost) {
+    std::string longLine;
+    for (int i = 0; i < GetParam(); ++i)
+        longLine += static_cast<char>('a' + i % 26);
+    TempDir dir;
+    WriteBytes(dir.PathOf("f"), "head\r\n" + longLine + "\r\nend\r\n" + longLine);
+    const std::vector<std::string> lines = ReadAllLines(dir.PathOf("f"));
+    std::string joined;
+    for (const std::string& piece : lines) {
+        EXPECT_LE(piece.size(), 2048u);
+        for (char c : piece) {
+            if (c != '\r')
+                joined += c;
+        }
+    }
+    EXPECT_EQ("head" + longLine + "end" + longLine, joined);
+    EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), "end"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, OverLongLine, ::testing::Values(2047, 2048, 2049, 4096, 5000));
+
+TEST(ReadLineOfMissingFile, IsNotOpenAndAtEnd) {
+    TempDir dir;
+    FileIO file(dir.PathOf("missing").c_str(), FileIO::kRead);
+    EXPECT_EQ(0, file.IsOpen());
+    EXPECT_TRUE(file.AtEnd());
+    EXPECT_STREQ("", file.ReadLine());
+}
+
+class WritePass : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+// Pieces that fill the buffer exactly, overflow it, or bypass it still land in order.
+TEST_P(WritePass, CommitLeavesThePiecesInTheOrderWritten) {
+    TempDir dir;
+    const std::string path = dir.PathOf("out");
+    WriteBytes(path, "old content");
+    std::string expected;
+    {
+        FileIO file(path.c_str(), FileIO::kCreateWrite);
+        for (const std::string& piece : GetParam()) {
+            file.Write(piece.c_str());
+            expected += piece;
+        }
+        EXPECT_EQ("old content", ReadBytes(path));
+        EXPECT_TRUE(file.Commit());
+    }
+    EXPECT_EQ(expected, ReadBytes(path));
+    EXPECT_EQ(1, dir.CountEntries());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pieces, WritePass,
+                         ::testing::Values(std::vector<std::string>{},
+                                           std::vector<std::string>{"Open", "=", "x", "\r\n"},
+                                           std::vector<std::string>{std::string(2047, 'a'), "b"},
+                                           std::vector<std::string>{std::string(10, 'a'),
+                                                                    std::string(3000, 'b'), "c"},
+                                           std::vector<std::string>{std::string(3000, 'b')}),
+                         [](const ::testing::TestParamInfo<std::vector<std::string>>& param) {
+                             return "pieces" + std::to_string(param.index);
+                         });
+
+TEST(WritePassNotCommitted, LeavesTheFileAndNoTemporaryFile) {
+    TempDir dir;
+    const std::string path = dir.PathOf("out");
+    WriteBytes(path, "old content");
+    {
+        FileIO file(path.c_str(), FileIO::kCreateWrite);
+        file.Write(std::string(5000, 'n').c_str()).Write("more");
+    }
+    EXPECT_EQ("old content", ReadBytes(path));
+    EXPECT_EQ(1, dir.CountEntries());
+}
+
+TEST(WritePassInMissingDirectory, FailsToCommit) {
+    TempDir dir;
+    FileIO file(dir.PathOf("no/such/dir").c_str(), FileIO::kCreateWrite);
+    EXPECT_EQ(0, file.IsOpen());
+    file.Write("x");
+    EXPECT_FALSE(file.Commit());
+}
+
+} // namespace

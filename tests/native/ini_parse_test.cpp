@@ -1,0 +1,79 @@
+// The parser, one annotated input per rule. The document is compared as Describe prints it.
+#include "ini_describe.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace {
+
+struct ParseCase {
+    const char* rule;
+    std::string input;
+    const char* document;
+};
+
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << c.rule;
+}
+
+class Parse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(Parse, BuildsTheDocumentTheRuleDescribes) {
+    TempDir dir;
+    WriteBytes(dir.PathOf("AutoRun.INF"), GetParam().input);
+    const INIFile document(dir.PathOf("AutoRun.INF").c_str());
+    EXPECT_EQ(GetParam().document, Describe(document)) << GetParam().rule;
+    EXPECT_FALSE(document.IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Parse,
+    ::testing::Values(
+        ParseCase{"a section and a key", "[AutoRun]\r\nOpen=x\r\n", "[AutoRun]\n  Open=x\n"},
+        ParseCase{"header comment, trimmed", "[AutoRun] ;  the start \r\n",
+                  "[AutoRun] ;the start\n"},
+        ParseCase{"a ';' ends the value", "[A]\r\nOpen=x.exe  ; run it\r\n",
+                  "[A]\n  Open=x.exe ;run it\n"},
+        ParseCase{"';' between the brackets drops the header", "[A]\r\nk=1\r\n[B;c]\r\nm=2\r\n",
+                  "[A]\n  k=1\n  m=2\n"},
+        ParseCase{"brackets in a value keep the key line",
+                  "[A]\r\nHeadline=Demo [Version 2]\r\nk=[x\r\n",
+                  "[A]\n  Headline=Demo [Version 2]\n  k=[x\n"},
+        ParseCase{"a '[' in front of the '=' makes a header", "[A]\r\nx[y]=z\r\nk=1\r\n",
+                  "[A]\n[y]\n  k=1\n"},
+        ParseCase{"'[' without ']' is dropped", "[A]\r\nk=1\r\n[B\r\nx=2", "[A]\n  k=1\n  x=2\n"},
+        ParseCase{"split at the first '='", "[A]\r\nk=a=b\r\n", "[A]\n  k=a=b\n"},
+        ParseCase{"empty value kept", "[A]\r\nk=\r\n", "[A]\n  k=\n"},
+        ParseCase{"empty key dropped", "[A]\r\n = v\r\n", "[A]\n"},
+        ParseCase{"key trimmed at both ends", "[A]\r\n  open  =  x  \r\n", "[A]\n  open=x\n"},
+        ParseCase{"lines before the first section dropped", "pre=1\r\nfree\r\n[A]\r\nt\r\n",
+                  "[A]\n  t\n"},
+        ParseCase{"blank and comment-only lines dropped", "[A]\r\n\r\n \t \r\n; c\r\nk=1\r\n",
+                  "[A]\n  k=1\n"},
+        ParseCase{"entries sorted, text lines in order behind them",
+                  "[A]\r\nz=1\r\nsecond\r\na=2\r\nfirst ;c\r\n",
+                  "[A]\n  a=2\n  z=1\n  second\n  first ;c\n"},
+        ParseCase{"duplicate sections both kept, in order", "[A]\r\nk=1\r\n[A]\r\nk=2\r\n",
+                  "[A]\n  k=1\n[A]\n  k=2\n"},
+        ParseCase{"sections sorted case-sensitively", "[Orbilan]\r\n[AutoRun]\r\n[autorun]\r\n",
+                  "[AutoRun]\n[Orbilan]\n[autorun]\n"},
+        ParseCase{"text around the brackets ignored", "junk [ A ] more\r\n", "[A]\n"},
+        ParseCase{"empty header", "[]\r\nk=1\r\n", "[]\n  k=1\n"},
+        ParseCase{"LF line ends keep every byte", "[A]\nk=1\nj=2", "[A]\n  j=2\n  k=1\n"},
+        ParseCase{"UTF-16 text is not read as 8-bit text",
+                  std::string("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0v\0", 18), ""}));
+
+TEST(ParseMissingFile, GivesAnEmptyDocumentThatWritesNothing) {
+    TempDir dir;
+    {
+        INIFile document(dir.PathOf("AutoRun.INF").c_str());
+        EXPECT_EQ("", Describe(document));
+        EXPECT_TRUE(document.Save());
+    }
+    EXPECT_EQ(0, dir.CountEntries());
+}
+
+} // namespace
