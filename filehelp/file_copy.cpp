@@ -1,5 +1,6 @@
 #include "file_help.h"
 
+#include "file_identity.h"
 #include "lz_file.h"
 #include "same_file.h"
 #include "wait_cursor.h"
@@ -8,10 +9,20 @@
 
 namespace {
 
-// The library tries the compressed name when the given one cannot be created; a copy that
-// went there did not reach the target.
-bool OpenedAsNamed(const LzFile& file, const char* path) {
-    return IsSameFile(file.OpenedPath(), path);
+// When the target cannot be created, the LZ library tries again under the compressed form of
+// its name (last character '_') and may succeed there, in a file nobody asked for. Such an
+// output is closed and removed; the copy has failed.
+bool ReachedTheTarget(LzFile& output, const char* target) {
+    const FileIdentity opened(LongToHandle(output.Handle()));
+    if (opened.SameAs(FileIdentity(target)))
+        return true;
+    const std::string stray = output.OpenedPath();
+    // The name the library reports is cut at 127 characters: only remove what it really is.
+    const bool strayKnown = opened.SameAs(FileIdentity(stray.c_str()));
+    output.Close();
+    if (strayKnown)
+        DeleteFileA(stray.c_str());
+    return false;
 }
 
 } // namespace
@@ -28,14 +39,8 @@ int FileHelp::CopyFileTo(const char* source, const char* target) {
     if (!input.IsOpen())
         return 0;
     LzFile output(target, OF_CREATE);
-    if (!output.IsOpen())
+    if (!output.IsOpen() || !ReachedTheTarget(output, target))
         return 0;
-    if (!OpenedAsNamed(output, target)) {
-        const std::string stray = output.OpenedPath();
-        output.Close();
-        DeleteFileA(stray.c_str());
-        return 0;
-    }
 
     const LONG copied = LZCopy(input.Handle(), output.Handle());
     output.Close();
