@@ -11,10 +11,11 @@ namespace {
 
 // When the target cannot be created, the LZ library tries again under the compressed form of
 // its name (last character '_') and may succeed there, in a file nobody asked for. Such an
-// output is closed and removed; the copy has failed.
+// output is closed and removed; the copy has failed. An output that the file system cannot
+// identify (a device) is no such file.
 bool ReachedTheTarget(LzFile& output, const char* target) {
     const FileIdentity opened(LongToHandle(output.Handle()));
-    if (opened.SameAs(FileIdentity(target)))
+    if (!opened.Known() || opened.SameAs(FileIdentity(target)))
         return true;
     const std::string stray = output.OpenedPath();
     // The name the library reports is cut at 127 characters: only remove what it really is.

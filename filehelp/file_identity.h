@@ -11,6 +11,8 @@ public:
     // The file behind an open handle; the handle stays the caller's.
     explicit FileIdentity(HANDLE openFile);
 
+    // False for a name that does not exist and for devices without a file index.
+    bool Known() const { return known_; }
     // False when either identity is unknown.
     bool SameAs(const FileIdentity& other) const;
 

@@ -215,6 +215,15 @@ TEST_F(CopyFileToTest, TargetThatCannotBeCreatedLeavesNoOtherFile) {
     EXPECT_EQ(1, files_.FileExists(In("Sub.exe").c_str()));
 }
 
+// The target is a link to /dev/full, made with the test data: it can be created, not written.
+TEST_F(CopyFileToTest, FailedWriteIsReported) {
+    const std::string data = TestDataDirectory();
+    ASSERT_FALSE(data.empty()) << kNoTestData;
+    WriteFileBytes(In("source.txt"), "x");
+    EXPECT_EQ(
+        0, files_.CopyFileTo(In("source.txt").c_str(), (data + "\\DiskFull\\Orbilan.EXE").c_str()));
+}
+
 TEST_F(CopyFileToTest, OverlongPathsAreRefused) {
     WriteFileBytes(In("source.txt"), "x");
     const std::string overlong = In(std::string(300, 'n') + ".txt");
