@@ -1,0 +1,21 @@
+#include "file_identity.h"
+
+FileIdentity::FileIdentity(const char* path) {
+    const HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    known_ = GetFileInformationByHandle(file, &info_) != FALSE;
+    CloseHandle(file);
+}
+
+FileIdentity::FileIdentity(HANDLE openFile) {
+    known_ = openFile != INVALID_HANDLE_VALUE && GetFileInformationByHandle(openFile, &info_);
+}
+
+bool FileIdentity::SameAs(const FileIdentity& other) const {
+    return known_ && other.known_ &&
+           info_.dwVolumeSerialNumber == other.info_.dwVolumeSerialNumber &&
+           info_.nFileIndexHigh == other.info_.nFileIndexHigh &&
+           info_.nFileIndexLow == other.info_.nFileIndexLow;
+}

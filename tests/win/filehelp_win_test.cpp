@@ -1,0 +1,340 @@
+// FileHelp with real files, run under Wine: existence, the copy with LZ expansion, the starter
+// written from the module's resources, and the program's own directory.
+#include "file_help.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+const unsigned kRcData = 10;
+const unsigned kStarterResource = 850;
+
+// "Hello, Hello, Hello, AutoRun!\r\n" in the SZDD format, with a back reference.
+const unsigned char kSzddHello[] = {0x53, 0x5a, 0x44, 0x44, 0x88, 0xf0, 0x27, 0x33, 0x41,
+                                    0x00, 0x1f, 0x00, 0x00, 0x00, 0x7f, 0x48, 0x65, 0x6c,
+                                    0x6c, 0x6f, 0x2c, 0x20, 0xf0, 0xfb, 0xff, 0x41, 0x75,
+                                    0x74, 0x6f, 0x52, 0x75, 0x6e, 0x21, 0x03, 0x0d, 0x0a};
+const char kHelloExpanded[] = "Hello, Hello, Hello, AutoRun!\r\n";
+
+// Paths of the build machine reach the Windows programs under Wine as drive Z:.
+std::string WindowsPathOf(std::string path) {
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+// The data made for these tests when they start (compressed inputs, a full disk), named by
+// QUILLOT_FILEHELP_DATA; empty when it is not set.
+std::string TestDataDirectory() {
+    const char* given = std::getenv("QUILLOT_FILEHELP_DATA");
+    return given == nullptr ? std::string() : WindowsPathOf(given);
+}
+const char kNoTestData[] = "QUILLOT_FILEHELP_DATA is not set: the test data was not made";
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << path;
+}
+
+bool PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Bytes that the copy must not alter: every value, longer than one 64 KB write.
+std::string AllByteValues(std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+    return bytes;
+}
+
+std::vector<std::string> NamesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void RemoveTree(const std::string& directory) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = directory + "\\" + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(directory.c_str());
+}
+
+// Every test works in a directory of its own under the temporary directory.
+class FileHelpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::string(temp) + "filehelp-" + std::to_string(GetCurrentProcessId()) + "-" +
+               info->name();
+        RemoveTree(dir_);
+        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
+    }
+    void TearDown() override { RemoveTree(dir_); }
+
+    std::string In(const std::string& name) const { return dir_ + "\\" + name; }
+
+    FileHelp files_{GetModuleHandleA(nullptr)};
+    std::string dir_;
+};
+
+// ---- FileExists
+
+using FileExistsTest = FileHelpTest;
+
+TEST_F(FileExistsTest, KnowsFilesReadOnlyFilesAndDirectories) {
+    WriteFileBytes(In("plain.txt"), "x");
+    WriteFileBytes(In("locked.txt"), "x");
+    ASSERT_TRUE(SetFileAttributesA(In("locked.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(CreateDirectoryA(In("Sub").c_str(), nullptr));
+
+    const struct {
+        std::string path;
+        int expected;
+    } cases[] = {
+        {In("plain.txt"), 1},   {In("PLAIN.TXT"), 1},       {In("locked.txt"), 1},
+        {In("Sub"), 1},         {In("Sub\\"), 1},           {dir_, 1},
+        {In("missing.txt"), 0}, {In("Gone\\plain.txt"), 0}, {"", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, files_.FileExists(c.path.c_str())) << c.path;
+}
+
+// ---- CopyFileTo
+
+using CopyFileToTest = FileHelpTest;
+
+TEST_F(CopyFileToTest, CopiesAPlainFileByteForByte) {
+    const std::string bytes = AllByteValues(70000);
+    WriteFileBytes(In("source.bin"), bytes);
+    EXPECT_EQ(1, files_.CopyFileTo(In("source.bin").c_str(), In("target.bin").c_str()));
+    EXPECT_EQ(bytes, ReadFileBytes(In("target.bin")));
+    EXPECT_EQ(bytes, ReadFileBytes(In("source.bin")));
+}
+
+TEST_F(CopyFileToTest, ExpandsAKnownCompressedFile) {
+    WriteFileBytes(In("HELLO.TX_"), std::string(std::begin(kSzddHello), std::end(kSzddHello)));
+    EXPECT_EQ(1, files_.CopyFileTo(In("HELLO.TX_").c_str(), In("HELLO.TXT").c_str()));
+    EXPECT_EQ(kHelloExpanded, ReadFileBytes(In("HELLO.TXT")));
+}
+
+// The inputs and their compressed forms ("name_") are made by mscompress when the tests start.
+TEST_F(CopyFileToTest, ExpandsWhatMscompressMade) {
+    const std::string inputs = TestDataDirectory();
+    ASSERT_FALSE(inputs.empty()) << kNoTestData;
+
+    int pairs = 0;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((inputs + "\\*_").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, search) << inputs;
+    do {
+        const std::string compressed = found.cFileName;
+        const std::string original = compressed.substr(0, compressed.size() - 1);
+        if (!PathExists(inputs + "\\" + original))
+            continue;
+        ++pairs;
+        const std::string target = In(original);
+        EXPECT_EQ(1, files_.CopyFileTo((inputs + "\\" + compressed).c_str(), target.c_str()))
+            << compressed;
+        EXPECT_EQ(ReadFileBytes(inputs + "\\" + original), ReadFileBytes(target)) << compressed;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_GE(pairs, 3);
+}
+
+TEST_F(CopyFileToTest, ReplacesAnExistingTarget) {
+    WriteFileBytes(In("source.txt"), "new");
+    WriteFileBytes(In("target.txt"), "an older and much longer text");
+    EXPECT_EQ(1, files_.CopyFileTo(In("source.txt").c_str(), In("target.txt").c_str()));
+    EXPECT_EQ("new", ReadFileBytes(In("target.txt")));
+}
+
+TEST_F(CopyFileToTest, MissingSourceFailsWithoutTouchingTheTarget) {
+    EXPECT_EQ(0, files_.CopyFileTo(In("missing.txt").c_str(), In("new.txt").c_str()));
+    EXPECT_FALSE(PathExists(In("new.txt")));
+
+    WriteFileBytes(In("kept.txt"), "kept");
+    EXPECT_EQ(0, files_.CopyFileTo(In("missing.txt").c_str(), In("kept.txt").c_str()));
+    EXPECT_EQ("kept", ReadFileBytes(In("kept.txt")));
+}
+
+TEST_F(CopyFileToTest, TargetInAMissingDirectoryFails) {
+    WriteFileBytes(In("source.txt"), "x");
+    EXPECT_EQ(0, files_.CopyFileTo(In("source.txt").c_str(), In("Gone\\source.txt").c_str()));
+    EXPECT_FALSE(PathExists(In("Gone")));
+}
+
+// A target that cannot be created makes the LZ library try the compressed name ("Sub.ex_").
+TEST_F(CopyFileToTest, TargetThatCannotBeCreatedLeavesNoOtherFile) {
+    WriteFileBytes(In("source.exe"), "new");
+    ASSERT_TRUE(CreateDirectoryA(In("Sub.exe").c_str(), nullptr));
+    EXPECT_EQ(0, files_.CopyFileTo(In("source.exe").c_str(), In("Sub.exe").c_str()));
+    EXPECT_FALSE(PathExists(In("Sub.ex_")));
+    EXPECT_EQ(1, files_.FileExists(In("Sub.exe").c_str()));
+}
+
+// The target is a link to /dev/full, made with the test data: it can be created, not written.
+TEST_F(CopyFileToTest, FailedWriteIsReported) {
+    const std::string data = TestDataDirectory();
+    ASSERT_FALSE(data.empty()) << kNoTestData;
+    WriteFileBytes(In("source.txt"), "x");
+    EXPECT_EQ(
+        0, files_.CopyFileTo(In("source.txt").c_str(), (data + "\\DiskFull\\Orbilan.EXE").c_str()));
+}
+
+TEST_F(CopyFileToTest, OverlongPathsAreRefused) {
+    WriteFileBytes(In("source.txt"), "x");
+    const std::string overlong = In(std::string(300, 'n') + ".txt");
+    EXPECT_EQ(0, files_.CopyFileTo(overlong.c_str(), In("target.txt").c_str()));
+    EXPECT_EQ(0, files_.CopyFileTo(In("source.txt").c_str(), overlong.c_str()));
+    EXPECT_FALSE(PathExists(In("target.txt")));
+}
+
+TEST_F(CopyFileToTest, ACopyOntoItselfKeepsTheFile) {
+    const std::string bytes = AllByteValues(5000);
+    WriteFileBytes(In("Setup.exe"), bytes);
+    ASSERT_TRUE(CreateDirectoryA(In("Bin").c_str(), nullptr));
+
+    std::string otherCase = In("SETUP.EXE");
+    for (char& c : otherCase)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    std::string slashes = In("Setup.exe");
+    for (char& c : slashes)
+        if (c == '\\')
+            c = '/';
+    const std::string targets[] = {In("Setup.exe"), otherCase, In(".\\Setup.exe"),
+                                   In("Bin\\..\\Setup.exe"), slashes};
+    for (const std::string& target : targets) {
+        EXPECT_EQ(1, files_.CopyFileTo(In("Setup.exe").c_str(), target.c_str())) << target;
+        EXPECT_EQ(bytes, ReadFileBytes(In("Setup.exe"))) << target;
+    }
+}
+
+TEST_F(CopyFileToTest, ACopyOntoItselfByARelativeNameKeepsTheFile) {
+    WriteFileBytes(In("Setup.exe"), "program");
+    char previous[MAX_PATH];
+    ASSERT_NE(0u, GetCurrentDirectoryA(sizeof previous, previous));
+    ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
+    const int result = files_.CopyFileTo(In("Setup.exe").c_str(), "setup.EXE");
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(1, result);
+    EXPECT_EQ("program", ReadFileBytes(In("Setup.exe")));
+}
+
+TEST_F(CopyFileToTest, PutsBackThePreviousCursor) {
+    const HCURSOR arrow = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    SetCursor(arrow);
+    WriteFileBytes(In("source.txt"), "x");
+    files_.CopyFileTo(In("source.txt").c_str(), In("target.txt").c_str());
+    EXPECT_EQ(arrow, GetCursor());
+    files_.CopyFileTo(In("missing.txt").c_str(), In("target.txt").c_str());
+    EXPECT_EQ(arrow, GetCursor());
+}
+
+// ---- WriteResourceToFile
+
+using WriteResourceToFileTest = FileHelpTest;
+
+TEST_F(WriteResourceToFileTest, WritesTheEmbeddedStarter) {
+    const std::string starter = ReadFileBytes(WindowsPathOf(QUILLOT_ORBILAN_EXE));
+    ASSERT_GT(starter.size(), 1000u);
+    EXPECT_EQ(1, files_.WriteResourceToFile(kRcData, kStarterResource, In("Orbilan.EXE").c_str()));
+    EXPECT_EQ(starter, ReadFileBytes(In("Orbilan.EXE")));
+}
+
+// The target is a link to /dev/full: it can be created, but every write fails. (Wine shows no
+// attributes for the device and cannot delete the link, so only the result is checked.)
+TEST_F(WriteResourceToFileTest, FailedWriteIsReported) {
+    const std::string data = TestDataDirectory();
+    ASSERT_FALSE(data.empty()) << kNoTestData;
+    const std::string directory = data + "\\DiskFull";
+    ASSERT_EQ(std::vector<std::string>{"Orbilan.EXE"}, NamesIn(directory))
+        << "the link to /dev/full is missing";
+    EXPECT_EQ(0, files_.WriteResourceToFile(kRcData, kStarterResource,
+                                            (directory + "\\Orbilan.EXE").c_str()));
+}
+
+TEST_F(WriteResourceToFileTest, MissingResourceCreatesNoFile) {
+    EXPECT_EQ(0, files_.WriteResourceToFile(kRcData, 851, In("Orbilan.EXE").c_str()));
+    EXPECT_FALSE(PathExists(In("Orbilan.EXE")));
+}
+
+TEST_F(WriteResourceToFileTest, MissingDirectoryLeavesNothingBehind) {
+    EXPECT_EQ(
+        0, files_.WriteResourceToFile(kRcData, kStarterResource, In("Gone\\Orbilan.EXE").c_str()));
+    EXPECT_FALSE(PathExists(In("Gone")));
+}
+
+TEST_F(WriteResourceToFileTest, ModuleWithoutTheResourceCreatesNoFile) {
+    FileHelp withoutResources(GetModuleHandleA("kernel32.dll"));
+    EXPECT_EQ(0, withoutResources.WriteResourceToFile(kRcData, kStarterResource,
+                                                      In("Orbilan.EXE").c_str()));
+    EXPECT_FALSE(PathExists(In("Orbilan.EXE")));
+}
+
+// ---- ProgramDirectory
+
+TEST(ProgramDirectoryTest, IsTheDirectoryOfTheRunningProgram) {
+    char module[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
+    ASSERT_GT(length, 0u);
+    std::string expected(module, length);
+    expected.erase(expected.find_last_of('\\') + 1);
+
+    FileHelp files(GetModuleHandleA(nullptr));
+    const std::string directory = files.ProgramDirectory();
+    ASSERT_FALSE(directory.empty());
+    EXPECT_EQ('\\', directory.back());
+    EXPECT_EQ(0, lstrcmpiA(expected.c_str(), directory.c_str())) << directory;
+    EXPECT_EQ(1, files.FileExists((directory + "filehelp_win_test.exe").c_str()));
+}
+
+TEST(ProgramDirectoryTest, IsEmptyWithoutAModule) {
+    FileHelp files(nullptr);
+    EXPECT_STREQ("", files.ProgramDirectory());
+}
+
+} // namespace
