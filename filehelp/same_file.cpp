@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace {
 
 // The full path of path, or path itself when the system cannot make one that fits a buffer.
