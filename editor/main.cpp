@@ -1,0 +1,64 @@
+// Quillot ("Marlisk V1.0"): the editor of a CD's AutoRun.INF. The user chooses the file in
+// the open-file dialog; its directory is the virtual CD root for the whole run.
+#include "file_help.h"
+#include "marlisk_app.h"
+#include "modal_boxes.h"
+#include "string_ids.h"
+#include "string_resource.h"
+#include "the_file_help.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr size_t kPathCapacity = 260;
+constexpr char kProposedName[] = "AutoStart.INF";
+
+// Lets the user choose or create the AutoRun.INF; false when the choice was cancelled.
+bool ChooseInf(HINSTANCE instance, std::array<char, kPathCapacity>& fileName) {
+    std::array<char, kPathCapacity> initialDirectory{};
+    std::array<char, kPathCapacity> filter{};
+    std::array<char, kPathCapacity> title{};
+    std::strncpy(filter.data(), LoadResourceString(IDS_INF_FILTER).c_str(), kPathCapacity - 1);
+    std::strncpy(title.data(), LoadResourceString(IDS_CAPTION).c_str(), kPathCapacity - 1);
+    std::strncpy(initialDirectory.data(), theFileHelp->ProgramDirectory(), kPathCapacity - 1);
+    std::strncpy(fileName.data(), kProposedName, kPathCapacity - 1);
+    for (char& c : filter) {
+        if (c == '|')
+            c = '\0';
+    }
+
+    OPENFILENAMEA description = {};
+    // The size of the original description: Windows 95 and NT 4.0 refuse a larger one.
+    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    description.hInstance = instance;
+    description.lpstrFilter = filter.data();
+    description.lpstrFile = fileName.data();
+    description.nMaxFile = kPathCapacity;
+    description.lpstrInitialDir = initialDirectory.data();
+    description.lpstrTitle = title.data();
+    description.Flags =
+        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_NOREADONLYRETURN;
+    return ShowOpenFileDialog(description);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Lives until the process ends: every handler of the dialog uses it.
+    theFileHelp = new FileHelp(instance);
+
+    std::array<char, kPathCapacity> infPath{};
+    if (!ChooseInf(instance, infPath)) {
+        delete theFileHelp;
+        theFileHelp = nullptr;
+        return 0;
+    }
+    auto application = std::make_unique<MarliskApp>(infPath.data());
+    return application->Run();
+}

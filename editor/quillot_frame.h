@@ -1,0 +1,13 @@
+// The editor's main window: the frame around the dialog, with the program's own icon.
+#pragma once
+
+#include "frame_window.h"
+
+class QuillotFrame : public TFrameWindow {
+public:
+    using TFrameWindow::TFrameWindow;
+
+protected:
+    void GetWindowClass(WNDCLASSA& windowClass) override;
+    const char* WindowClassName() const override { return "QuillotFrame"; }
+};

@@ -1,0 +1,3 @@
+#include "the_file_help.h"
+
+FileHelp* theFileHelp = nullptr;
