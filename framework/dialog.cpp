@@ -48,14 +48,14 @@ TDialog::~TDialog() {
     }
 }
 
-bool TDialog::Create(bool asChild) {
+bool TDialog::Create() {
+    window_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent_,
+                                 DialogProcedure, reinterpret_cast<LPARAM>(this));
+    return window_ != nullptr;
+}
+
+bool TDialog::CreateAsChild(HWND frame) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    const LPARAM self = reinterpret_cast<LPARAM>(this);
-    if (!asChild) {
-        window_ = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId_), parent_,
-                                     DialogProcedure, self);
-        return window_ != nullptr;
-    }
     HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(templateId_), MAKEINTRESOURCEA(5));
     const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(instance, found)));
     if (found == nullptr || data == nullptr)
@@ -63,7 +63,7 @@ bool TDialog::Create(bool asChild) {
     const std::vector<BYTE> child = ChildTemplate(data, SizeofResource(instance, found));
     window_ =
         CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(child.data()),
-                                   parent_, DialogProcedure, self);
+                                   frame, DialogProcedure, reinterpret_cast<LPARAM>(this));
     if (window_ != nullptr)
         SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return window_ != nullptr;

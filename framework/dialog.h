@@ -25,9 +25,12 @@ public:
     HWND Handle() const { return window_; }
     int TemplateId() const { return templateId_; }
 
-    // Creates the dialog window from its template. As a child (the client of a frame) it loses
-    // its caption and frame and sits at the parent's top-left corner. False on failure.
-    bool Create(bool asChild);
+    // Creates the dialog window from its template, owned by the parent it was made with.
+    // False on failure.
+    bool Create();
+    // Creates it as a child of frame, its client: without caption and frame of its own, at
+    // the frame's top-left corner. False on failure.
+    bool CreateAsChild(HWND frame);
 
     // Runs once the window and its controls exist, before it is shown to the user.
     virtual void SetupWindow() {}

@@ -44,7 +44,7 @@ bool TFrameWindow::Create(int showCommand) {
                               nullptr, GetModuleHandleA(nullptr), this);
     if (window_ == nullptr)
         return false;
-    if (client_ == nullptr || !client_->Create(true))
+    if (client_ == nullptr || !client_->CreateAsChild(window_))
         return false;
     FitToClient();
     ShowWindow(window_, showCommand);
@@ -67,6 +67,8 @@ LRESULT CALLBACK TFrameWindow::WindowProcedure(HWND window, UINT message, WPARAM
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         SetWindowLongPtrA(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        // Messages arrive before CreateWindowEx returns the handle.
+        static_cast<TFrameWindow*>(create->lpCreateParams)->window_ = window;
     }
     auto* frame = reinterpret_cast<TFrameWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (frame == nullptr)

@@ -118,7 +118,7 @@ std::string ClassOf(HWND window) {
 
 class DialogLayout : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dialog_.Create(false)) << "no dialog template 3"; }
+    void SetUp() override { ASSERT_TRUE(dialog_.Create()) << "no dialog template 3"; }
 
     // Windows converts a control's position and size separately, so its right edge may differ
     // by a pixel from a converted right edge: convert the same way.

@@ -110,7 +110,7 @@ void MarliskFixture::OpenDialog(const std::string& infPath, const char* content)
     if (content != nullptr)
         WriteFile(full, content);
     dialog_ = std::make_unique<MarliskDlg>(nullptr, full.c_str());
-    ASSERT_TRUE(dialog_->Create(false)) << "the dialog was not created";
+    ASSERT_TRUE(dialog_->Create()) << "the dialog was not created";
 }
 
 void MarliskFixture::SetField(int id, const std::string& text) {

@@ -27,26 +27,46 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId) {
 } // namespace
 
 HWND WaitForWindowOf(DWORD processId, DWORD timeoutMs) {
+    return WaitForWindowWhere(
+        processId, [](HWND) { return true; }, timeoutMs);
+}
+
+HWND WaitForWindowWhere(DWORD processId, const std::function<bool(HWND)>& wanted, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    do {
-        const std::vector<HWND> windows = VisibleWindowsOf(processId);
-        if (!windows.empty())
-            return windows.front();
+    for (;;) {
+        for (HWND window : VisibleWindowsOf(processId)) {
+            if (wanted(window))
+                return window;
+        }
+        if (GetTickCount() - start >= timeoutMs)
+            return nullptr;
         Sleep(20);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+    }
 }
 
 std::string DescribeWindowsOf(DWORD processId) {
     std::string description;
     for (HWND window : VisibleWindowsOf(processId))
         description += "[" + ClassOf(window) + " \"" + WindowText(window) + "\"] ";
-    return description.empty() ? "no window" : description;
+    if (description.empty()) {
+        description = "no window";
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+        DWORD code = 0;
+        if (process != nullptr && GetExitCodeProcess(process, &code) && code != STILL_ACTIVE)
+            description += " (the process ended with " + std::to_string(code) + ")";
+        if (process != nullptr)
+            CloseHandle(process);
+    }
+    return description;
 }
 
 std::string WindowText(HWND window) {
+    // GetWindowText reads only captions of other processes' windows; an edit field's text
+    // must be asked for. A hanging program must not hang the test.
     char text[2048] = "";
-    GetWindowTextA(window, text, sizeof text);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, &ignored);
     return text;
 }
 

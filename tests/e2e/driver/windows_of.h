@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // How long a test waits for a window or an exit before it counts as a failure. Generous:
@@ -11,6 +12,11 @@ constexpr DWORD kWindowTimeoutMs = 20000;
 
 // The first visible top-level window of the process, waiting up to timeoutMs; nullptr if none.
 HWND WaitForWindowOf(DWORD processId, DWORD timeoutMs = kWindowTimeoutMs);
+
+// The first visible top-level window of the process for which wanted is true, waiting up to
+// timeoutMs; nullptr if none.
+HWND WaitForWindowWhere(DWORD processId, const std::function<bool(HWND)>& wanted,
+                        DWORD timeoutMs = kWindowTimeoutMs);
 
 // All visible top-level windows of the process, described for a failure message.
 std::string DescribeWindowsOf(DWORD processId);

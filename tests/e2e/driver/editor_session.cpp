@@ -1,0 +1,110 @@
+#include "editor_session.h"
+
+#include "message_box.h"
+#include "windows_of.h"
+
+namespace {
+
+HWND FileNameEdit(HWND fileDialog);
+
+struct DescendantSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDescendant(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<DescendantSearch*>(parameter);
+    if (GetDlgCtrlID(window) == search->id) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The file name field: an edit, or on newer Windows the edit inside the combo box that
+// carries its id.
+HWND FileNameEdit(HWND fileDialog) {
+    HWND named = FindDescendant(fileDialog, kFileNameEdit);
+    if (named == nullptr || ClassOf(named) == "Edit")
+        return named;
+    HWND edit = FindWindowExA(named, nullptr, "Edit", nullptr);
+    if (edit != nullptr)
+        return edit;
+    HWND combo = FindWindowExA(named, nullptr, "ComboBox", nullptr);
+    return combo != nullptr ? FindWindowExA(combo, nullptr, "Edit", nullptr) : named;
+}
+
+} // namespace
+
+HWND FindDescendant(HWND parent, int id) {
+    DescendantSearch search{id, nullptr};
+    EnumChildWindows(parent, MatchDescendant, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+EditorSession::EditorSession(const std::string& exePath)
+    : process_(std::make_unique<TestProcess>("\"" + exePath + "\"")) {}
+
+HWND EditorSession::WaitForFileDialog() {
+    HWND window = WaitForWindowOf(process_->id());
+    if (window == nullptr || ClassOf(window) != "#32770" || IsMessageBox(window))
+        return nullptr;
+    return window;
+}
+
+void EditorSession::ChooseFile(HWND fileDialog, const std::string& name) {
+    HWND edit = FileNameEdit(fileDialog);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
+}
+
+void EditorSession::CancelFileDialog(HWND fileDialog) {
+    PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDCANCEL)));
+}
+
+std::string EditorSession::FileDialogName(HWND fileDialog) {
+    return WindowText(FileNameEdit(fileDialog));
+}
+
+std::string EditorSession::FileDialogFolder(HWND fileDialog) {
+    HWND combo = FindDescendant(fileDialog, kLookInCombo);
+    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR)
+        return "";
+    char text[MAX_PATH] = "";
+    // The combo box draws its items itself; their text is asked for in Unicode.
+    wchar_t wide[MAX_PATH] = L"";
+    if (SendMessageW(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(wide)) == CB_ERR)
+        return "";
+    WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+HWND EditorSession::WaitForMainWindow() {
+    mainWindow_ = WaitForWindowWhere(process_->id(),
+                                     [](HWND window) { return ClassOf(window) == "QuillotFrame"; });
+    mainDialog_ =
+        mainWindow_ != nullptr ? FindWindowExA(mainWindow_, nullptr, "#32770", nullptr) : nullptr;
+    return mainDialog_ != nullptr ? mainWindow_ : nullptr;
+}
+
+void EditorSession::Click(int id) const {
+    PostMessageA(Item(id), BM_CLICK, 0, 0);
+}
+
+void EditorSession::SetField(int id, const std::string& text) const {
+    SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string EditorSession::FieldText(int id) const {
+    return WindowText(Item(id));
+}
+
+bool EditorSession::Ended(DWORD& exitCode) {
+    const auto code = process_->WaitForExit(kWindowTimeoutMs);
+    if (code.has_value())
+        exitCode = *code;
+    return code.has_value();
+}

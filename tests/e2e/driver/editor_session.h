@@ -1,0 +1,54 @@
+// The real editor under Wine, driven through its windows: the open-file dialog it starts
+// with, the main window and its dialog.
+#pragma once
+
+#include "test_process.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+// The control ids of the open-file dialog that a test reads and sets.
+constexpr int kFileNameEdit = 0x47C; // the file name field (inside a combo box on newer Windows)
+constexpr int kLookInCombo = 0x471;  // the folder the dialog shows
+
+class EditorSession {
+public:
+    // Starts the editor at exePath (a copy placed where the test wants its own directory).
+    explicit EditorSession(const std::string& exePath);
+
+    TestProcess& Process() { return *process_; }
+
+    // The open-file dialog the editor starts with; nullptr (and a failure) if another window
+    // or none comes.
+    HWND WaitForFileDialog();
+    // Types name into the file dialog's name field and confirms it.
+    static void ChooseFile(HWND fileDialog, const std::string& name);
+    static void CancelFileDialog(HWND fileDialog);
+    static std::string FileDialogName(HWND fileDialog);
+    static std::string FileDialogFolder(HWND fileDialog);
+
+    // The main window "Marlisk V1.0" and the dialog it holds; nullptr if they do not come.
+    HWND WaitForMainWindow();
+    HWND MainDialog() const { return mainDialog_; }
+    HWND Item(int id) const { return GetDlgItem(mainDialog_, id); }
+
+    // Clicks a button of the main dialog, without waiting for what it opens.
+    void Click(int id) const;
+    // Sets a field's text as typing would (gives EN_CHANGE).
+    void SetField(int id, const std::string& text) const;
+    std::string FieldText(int id) const;
+
+    // Waits for the editor to end; its exit code, or nothing after the time-out.
+    bool Ended(DWORD& exitCode);
+
+private:
+    std::unique_ptr<TestProcess> process_;
+    HWND mainWindow_ = nullptr;
+    HWND mainDialog_ = nullptr;
+};
+
+// The child window with the given id anywhere below parent (the file dialog nests its
+// controls), or nullptr.
+HWND FindDescendant(HWND parent, int id);
