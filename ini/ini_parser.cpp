@@ -37,7 +37,12 @@ void ParseLine(char* line, TISArrayAsVector<section>& sections, section*& curren
 
     char* openBracket = std::strchr(line, '[');
     if (IsHeader(line, openBracket)) {
-        char* closeBracket = std::strchr(line, ']');
+        // The name ends at the first "]" behind the "[", so that it never holds a "]"
+        // (a header written with such a name would read back as another name). With no "]"
+        // behind the "[", one in front of it still marks the line as a header.
+        char* closeBracket = std::strchr(openBracket, ']');
+        if (closeBracket == nullptr)
+            closeBracket = std::strchr(line, ']');
         if (closeBracket == nullptr)
             return;
         *closeBracket = '\0';

@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"sections sorted case-sensitively", "[Orbilan]\r\n[AutoRun]\r\n[autorun]\r\n",
                   "[AutoRun]\n[Orbilan]\n[autorun]\n"},
         ParseCase{"text around the brackets ignored", "junk [ A ] more\r\n", "[A]\n"},
+        ParseCase{"the name ends at the first ']' behind the '['", "x]y[A]]\r\n]z[B\r\n",
+                  "[A]\n[B]\n"},
         ParseCase{"empty header", "[]\r\nk=1\r\n", "[]\n  k=1\n"},
         ParseCase{"LF line ends keep every byte", "[A]\nk=1\nj=2", "[A]\n  j=2\n  k=1\n"},
         ParseCase{"UTF-16 text is not read as 8-bit text",

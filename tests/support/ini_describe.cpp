@@ -10,18 +10,32 @@ const std::string& TextOf(const rtext& element) {
     return element;
 }
 
-} // namespace
-
-std::string Describe(const INIFile& document) {
+std::string DescribeDocument(const INIFile& document, bool withEmptyTexts) {
     std::string out;
     for (const auto& held : document.Sections()) {
         out += "[" + TextOf(*held) + "]" + CommentOf(*held) + "\n";
-        for (const auto& item : held->entries)
+        for (const auto& item : held->entries) {
+            if (!withEmptyTexts && item->value.empty())
+                continue;
             out += "  " + TextOf(*item) + "=" + item->value + CommentOf(*item) + "\n";
-        for (const auto& line : held->textLines)
+        }
+        for (const auto& line : held->textLines) {
+            if (!withEmptyTexts && line->empty())
+                continue;
             out += "  " + TextOf(*line) + CommentOf(*line) + "\n";
+        }
     }
     return out;
+}
+
+} // namespace
+
+std::string Describe(const INIFile& document) {
+    return DescribeDocument(document, true);
+}
+
+std::string DescribeAsWritten(const INIFile& document) {
+    return DescribeDocument(document, false);
 }
 
 void MarkModified(INIFile& document) {
@@ -31,22 +45,4 @@ void MarkModified(INIFile& document) {
         probe += "_";
     document.SetString(probe.c_str(), "k", "v");
     document.RemoveSection(probe.c_str());
-}
-
-std::string WithoutEmptyValues(const std::string& description) {
-    std::string out;
-    std::string::size_type start = 0;
-    while (start < description.size()) {
-        const std::string::size_type end = description.find('\n', start);
-        const std::string line = description.substr(start, end - start + 1);
-        start = end + 1;
-        // "  key=\n" or "  key= ;comment\n": keys hold no "=", values never start blank.
-        const std::string::size_type equals = line.find('=');
-        const bool emptyValue =
-            line.compare(0, 2, "  ") == 0 && equals != std::string::npos &&
-            (line.compare(equals, 2, "=\n") == 0 || line.compare(equals, 3, "= ;") == 0);
-        if (!emptyValue)
-            out += line;
-    }
-    return out;
 }

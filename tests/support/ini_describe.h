@@ -12,6 +12,6 @@ std::string Describe(const INIFile& document);
 // Sets the modified flag without changing the content, so that Save writes the document.
 void MarkModified(INIFile& document);
 
-// The description without the entries whose values are empty: what a document reads back
-// as after it was saved, since such entries are not written.
-std::string WithoutEmptyValues(const std::string& description);
+// The description of what Save writes of the document: entries with empty values and
+// empty text lines are left out, so a saved document reads back as this.
+std::string DescribeAsWritten(const INIFile& document);
