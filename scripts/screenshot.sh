@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Takes screenshots of the editor's main window under Wine on a virtual display, for the
+# documentation. Needs a built win64 preset (scripts/test.sh or scripts/run.sh builds it).
+#
+#   scripts/screenshot.sh            docs/quillot.png: the dialog on a new AutoRun.INF
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=$root/build/win64
+[ -x "$build/editor/quillot.exe" ] || { echo "build the win64 preset first" >&2; exit 1; }
+
+# shellcheck source=wine-session.sh
+source scripts/wine-session.sh
+unset QUILLOT_USE_DISPLAY
+trap wine_session_stop EXIT
+wine_session_start "$build"
+mkdir -p docs
+
+windows_path() { echo "Z:$1" | tr / '\\'; }
+
+# shot OUTPUT CD-DIR INF-NAME: opens the editor lying in CD-DIR on INF-NAME, saves OUTPUT.
+shot() {
+  local output=$1 cd_dir=$2 inf=$3
+  cp "$build/editor/quillot.exe" "$cd_dir/quillot.exe"
+  rm -f "$cd_dir/stop" "$cd_dir/geometry"
+  timeout 120 "$WINE64" "$build/tests/e2e/show_editor.exe" "$(windows_path "$cd_dir/quillot.exe")" \
+    "$inf" "$(windows_path "$cd_dir/stop")" >"$cd_dir/geometry" &
+  local driver=$!
+  for _ in $(seq 300); do
+    [ -s "$cd_dir/geometry" ] && break
+    sleep 0.1
+  done
+  read -r x y width height <"$cd_dir/geometry"
+  /usr/bin/convert x:root -crop "${width}x${height}+${x}+${y}" +repage "$output"
+  touch "$cd_dir/stop"
+  wait "$driver"
+  echo "wrote $output"
+}
+
+demo=$build/screenshot-cd
+rm -rf "$demo"
+mkdir -p "$demo"
+shot docs/quillot.png "$demo" AutoRun.INF
