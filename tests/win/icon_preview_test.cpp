@@ -127,7 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
                     MissingCase{"MinusOne", "icons.exe", "-1"},
                     MissingCase{"NumberBeyondInt", "icons.exe", "99999999999999"},
                     // ExtractIconA answers 1 for a file of the wrong kind.
-                    MissingCase{"NotAnIconFile", "notes.txt", "0"}),
+                    MissingCase{"NotAnIconFile", "notes.txt", "0"},
+                    // A program of the system passes the reference check without lying on
+                    // the CD; there is no file of that name in the root to take an icon from.
+                    MissingCase{"SystemProgramNotOnTheCd", "notepad.exe", "0"}),
     CaseName());
 
 TEST_F(IconPreview, DrawsAtTheMarkersCornerInsideTheFrame) {
