@@ -44,6 +44,4 @@ MarliskDlg::~MarliskDlg() {
     currentEntry_ = nullptr;
     // The document saves itself here if it still holds unsaved changes.
     document_.reset();
-    if (icon_ != nullptr)
-        DestroyIcon(icon_);
 }

@@ -12,6 +12,7 @@
 #include "controls.h"
 #include "dialog.h"
 #include "ini_file.h"
+#include "owned_icon.h"
 #include "shell_data.h"
 #include "sorted_indirect_array.h"
 
@@ -117,7 +118,7 @@ private:
 
     std::array<char, kPathCapacity> virtualRoot_{};
     std::array<char, kPathCapacity> pathScratch_{};
-    HICON icon_ = nullptr;
+    OwnedIcon icon_;
     // Change flags: the field's text changed since its lost-focus handler last looked.
     bool iconChanged_ = false;
     bool autoPlayFileChanged_ = false;

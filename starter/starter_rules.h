@@ -3,6 +3,8 @@
 // like the starter itself.
 #pragma once
 
+#include "launch_failure.h"
+
 // Capacity of a path buffer, terminator included.
 constexpr unsigned kPathCapacity = 260;
 // Capacity of a text read from the INF, terminator included.
@@ -21,7 +23,3 @@ unsigned CdRootOf(const char* modulePath, char* root, unsigned capacity);
 // Splits a command line in place into the program (quoted, or up to the first blank) and its
 // arguments: program points at the program, the result at the arguments ("" when none).
 char* SplitCommandLine(char* commandLine, char*& program);
-
-// The string id of the reason shown as the caption of the launch failure box, or 0 when the
-// result is reported with no box (success, and the launcher's other failures).
-unsigned LaunchFailureReason(unsigned launchResult);

@@ -1,0 +1,249 @@
+// The icon preview on the real dialog: which icon a file and number give, what a failure puts
+// back, and where the icon is drawn, read back from the dialog's pixels.
+#include "marlisk_fixture.h"
+#include "preview_pixels.h"
+#include "string_ids.h"
+#include "string_resource.h"
+
+#include <string>
+
+namespace {
+
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kYellow = RGB(255, 255, 0);
+
+// The standard icon size: the preview draws the icon at it.
+constexpr int kIconSize = 32;
+
+class IconPreview : public MarliskFixture {
+protected:
+    // The virtual root is a directory of the test's CD directory, so that the CD directory
+    // itself is outside it.
+    void SetUp() override {
+        MarliskFixture::SetUp();
+        WriteFile("cd\\icons.exe", FileContent(WinePath(THREE_ICONS_EXE)));
+        WriteFile("cd\\art\\several.ico",
+                  FileContent(WinePath(std::string(ICON_DATA_DIR) + "/several.ico")));
+        WriteFile("cd\\notes.txt", "Keine Icons hier.\r\n");
+        OpenDialog("cd\\AutoRun.INF");
+    }
+
+    std::string Root() const { return CdDir() + "cd\\"; }
+
+    void EnterIcon(const std::string& file, const std::string& number) {
+        SetField(110, file);
+        SetField(111, number);
+        LeaveField(111);
+    }
+
+    // Whether the whole standard-size square at the marker shows colour.
+    bool PreviewShows(COLORREF colour) {
+        HWND dialog = Dialog().Handle();
+        return PixelAtMarker(dialog, 0, 0) == colour && PixelAtMarker(dialog, 16, 16) == colour &&
+               PixelAtMarker(dialog, kIconSize - 1, kIconSize - 1) == colour;
+    }
+
+    void ExpectIconMissingBox(size_t index) {
+        ASSERT_GT(Boxes().size(), index);
+        const MessageBoxRequest& box = Boxes()[index];
+        EXPECT_EQ(box.text, LoadResourceString(IDS_ICON_MISSING));
+        EXPECT_EQ(box.caption, "Fehler:");
+        EXPECT_EQ(box.type, static_cast<unsigned>(MB_OK));
+        EXPECT_EQ(box.owner, Dialog().Handle());
+    }
+};
+
+struct ShownCase {
+    const char* name;
+    const char* file;
+    const char* number;
+    const char* shownFile; // field 110 afterwards
+    COLORREF colour;
+};
+
+class IconShown : public IconPreview, public testing::WithParamInterface<ShownCase> {};
+
+TEST_P(IconShown, TakesTheFieldsOverAndDrawsTheIcon) {
+    const ShownCase& c = GetParam();
+    EnterIcon(c.file, c.number);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(FieldText(110), c.shownFile);
+    // The number field keeps its text as typed, blanks and all.
+    EXPECT_EQ(FieldText(111), c.number);
+    EXPECT_TRUE(PreviewShows(c.colour));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FilesAndNumbers, IconShown,
+    testing::Values(ShownCase{"FirstGroup", "icons.exe", "0", "icons.exe", kRed},
+                    ShownCase{"SecondGroup", "icons.exe", "1", "icons.exe", kGreen},
+                    ShownCase{"ThirdGroup", "icons.exe", "2", "icons.exe", kBlue},
+                    ShownCase{"LeadingBlank", "icons.exe", " 2", "icons.exe", kBlue},
+                    // A negative number names the icon group by its resource id.
+                    ShownCase{"ResourceId", "icons.exe", "-20", "icons.exe", kGreen},
+                    // Of several images in one icon file the standard size is shown.
+                    ShownCase{"IconFile", "art\\several.ico", "0", "art\\several.ico", kYellow}),
+    CaseName());
+
+TEST_F(IconPreview, AFullPathInsideTheRootIsShortenedToTheRelativeName) {
+    EnterIcon(Root() + "icons.exe", "1");
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(FieldText(110), "icons.exe");
+    EXPECT_TRUE(PreviewShows(kGreen));
+}
+
+struct MissingCase {
+    const char* name;
+    const char* file;
+    const char* number;
+};
+
+class IconMissing : public IconPreview, public testing::WithParamInterface<MissingCase> {};
+
+TEST_P(IconMissing, SaysSoAndPutsTheShownIconBack) {
+    EnterIcon("icons.exe", "1");
+    ASSERT_TRUE(PreviewShows(kGreen));
+
+    const MissingCase& c = GetParam();
+    ExpectBox(IDOK);
+    EnterIcon(c.file, c.number);
+    ExpectIconMissingBox(0);
+    EXPECT_EQ(FieldText(110), "icons.exe");
+    EXPECT_EQ(FieldText(111), "1");
+    EXPECT_TRUE(PreviewShows(kGreen));
+
+    // Leaving the reverted field again shows no second message.
+    LeaveField(111);
+    EXPECT_EQ(Boxes().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FilesAndNumbers, IconMissing,
+    testing::Values(MissingCase{"NumberBeyondTheGroups", "icons.exe", "3"},
+                    MissingCase{"SecondImageOfAnIconFile", "art\\several.ico", "1"},
+                    // ExtractIconA answers -1 with the number of icons, not with an icon.
+                    MissingCase{"MinusOne", "icons.exe", "-1"},
+                    MissingCase{"NumberBeyondInt", "icons.exe", "99999999999999"},
+                    // ExtractIconA answers 1 for a file of the wrong kind.
+                    MissingCase{"NotAnIconFile", "notes.txt", "0"},
+                    // A program of the system passes the reference check without lying on
+                    // the CD; there is no file of that name in the root to take an icon from.
+                    MissingCase{"SystemProgramNotOnTheCd", "notepad.exe", "0"}),
+    CaseName());
+
+TEST_F(IconPreview, DrawsAtTheMarkersCornerInsideTheFrame) {
+    EnterIcon("icons.exe", "2");
+    HWND dialog = Dialog().Handle();
+    EXPECT_EQ(PixelAtMarker(dialog, 0, 0), kBlue);
+    EXPECT_EQ(PixelAtMarker(dialog, kIconSize - 1, kIconSize - 1), kBlue);
+    EXPECT_NE(PixelAtMarker(dialog, -1, 0), kBlue);
+    EXPECT_NE(PixelAtMarker(dialog, 0, -1), kBlue);
+    EXPECT_NE(PixelAtMarker(dialog, kIconSize, kIconSize - 1), kBlue);
+    EXPECT_NE(PixelAtMarker(dialog, kIconSize - 1, kIconSize), kBlue);
+
+    // Painted again from the kept icon after the window was covered.
+    InvalidateRect(dialog, nullptr, TRUE);
+    EXPECT_EQ(PixelAtMarker(dialog, 0, 0), kBlue);
+}
+
+TEST_F(IconPreview, AClearedFileFieldRemovesThePreviewButKeepsTheShownValues) {
+    EnterIcon("icons.exe", "1");
+    SetField(110, "");
+    LeaveField(110);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_NE(PixelAtMarker(Dialog().Handle(), 16, 16), kGreen);
+    EXPECT_EQ(FieldText(111), "1");
+
+    // A later failure puts the last shown values back, not the empty field.
+    ExpectBox(IDOK);
+    EnterIcon("icons.exe", "7");
+    EXPECT_EQ(FieldText(110), "icons.exe");
+    EXPECT_EQ(FieldText(111), "1");
+}
+
+TEST_F(IconPreview, LeavingAnUnchangedFieldDoesNothing) {
+    EnterIcon("icons.exe", "1");
+    // Checked again, the reference would now be reported missing.
+    DeleteFileA((Root() + "icons.exe").c_str());
+    LeaveField(110);
+    LeaveField(111);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(PreviewShows(kGreen));
+}
+
+TEST_F(IconPreview, WithoutMessagesAFailureOnlyPutsTheFieldsBack) {
+    EnterIcon("icons.exe", "1");
+    SetField(111, "5");
+    Dialog().UpdateIcon(false);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(FieldText(111), "1");
+    // The update cleared the change flag: leaving the field checks nothing, or the file gone
+    // in the meantime would be reported.
+    DeleteFileA((Root() + "icons.exe").c_str());
+    LeaveField(111);
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(IconPreview, AFileOutsideTheRootIsRefusedWhenItsCopyIsDeclined) {
+    WriteFile("outside.exe", FileContent(WinePath(THREE_ICONS_EXE)));
+    EnterIcon("icons.exe", "1");
+
+    ExpectFileChoice(CdDir() + "outside.exe");
+    ExpectBox(IDNO);
+    Click(121);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, LoadResourceString(IDS_OUTSIDE_ROOT_QUESTION));
+    EXPECT_EQ(FieldText(110), "icons.exe");
+    EXPECT_EQ(FieldText(111), "1");
+    EXPECT_TRUE(PreviewShows(kGreen));
+    EXPECT_FALSE(FileExists("cd\\outside.exe"));
+}
+
+TEST_F(IconPreview, AFileOutsideTheRootIsShownFromItsCopy) {
+    WriteFile("outside.exe", FileContent(WinePath(THREE_ICONS_EXE)));
+    EnterIcon("icons.exe", "1");
+
+    ExpectFileChoice(CdDir() + "outside.exe");
+    ExpectBox(IDYES);
+    Click(121);
+    EXPECT_EQ(FieldText(110), "outside.exe");
+    EXPECT_EQ(FieldText(111), "0");
+    EXPECT_TRUE(PreviewShows(kRed));
+    EXPECT_TRUE(FileExists("cd\\outside.exe"));
+}
+
+TEST_F(IconPreview, BrowseStartsAtTheFieldsFileAndOffersIconFiles) {
+    EnterIcon("art\\several.ico", "0");
+    std::string directory;
+    std::string file;
+    std::string filter;
+    DWORD flags = 0;
+    HWND owner = nullptr;
+    SetOpenFileScript([&](OPENFILENAMEA& description) {
+        directory = description.lpstrInitialDir;
+        file = description.lpstrFile;
+        const char* end = description.lpstrFilter;
+        while (*end != '\0')
+            end += std::string(end).size() + 1;
+        filter.assign(description.lpstrFilter, end);
+        flags = description.Flags;
+        owner = description.hwndOwner;
+        return false;
+    });
+    Click(121);
+    EXPECT_EQ(directory, Root() + "art\\");
+    EXPECT_EQ(file, "several.ico");
+    EXPECT_EQ(flags, 0x1804u);
+    EXPECT_EQ(owner, Dialog().Handle());
+    EXPECT_EQ(filter,
+              std::string("Alle Icon-Dateien\0*.ico;*.dll;*.exe\0Icondateien(*.ico)\0*.ico\0"
+                          "Bibliotheken (*.dll)\0*.dll\0Ausf\xFChrbare Dateien\0*.exe\0",
+                          114));
+    // Cancelled: nothing changed.
+    EXPECT_EQ(FieldText(110), "art\\several.ico");
+    EXPECT_TRUE(PreviewShows(kYellow));
+}
+
+} // namespace
