@@ -34,6 +34,16 @@ std::string CommandKey(const std::string& name) {
     return MenuTextKey(name) + LoadResourceString(IDS_COMMAND_SUFFIX);
 }
 
+// Sets key of section to value. An empty value for a key the document does not hold changes
+// nothing in the file (empty keys are not written), so it is not stored: the document would
+// count as changed and the file be rewritten on every OK.
+void SetEntryKey(INIFile& document, const std::string& sectionName, const std::string& key,
+                 const std::string& value) {
+    if (value.empty() && document.GetString(sectionName.c_str(), key.c_str(), nullptr) == nullptr)
+        return;
+    document.SetString(sectionName.c_str(), key.c_str(), value.c_str());
+}
+
 } // namespace
 
 void MarliskDlg::LoadPopupEntries() {
@@ -196,8 +206,7 @@ void MarliskDlg::WritePopupEntries() {
 
     for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
         const ShellData& item = entries_[index];
-        document_->SetString(autoRun.c_str(), MenuTextKey(item.name).c_str(),
-                             item.menuText.c_str());
-        document_->SetString(autoRun.c_str(), CommandKey(item.name).c_str(), item.command.c_str());
+        SetEntryKey(*document_, autoRun, MenuTextKey(item.name), item.menuText);
+        SetEntryKey(*document_, autoRun, CommandKey(item.name), item.command);
     }
 }
