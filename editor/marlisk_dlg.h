@@ -44,7 +44,8 @@ public:
     // The full path of a field text: a text with ':' is one already, any other lies below
     // the virtual root. Points into the path scratch, valid until the next call.
     const char* MakeAbsolute(const char* text);
-    // The rest of path behind the virtual root, or nullptr when path lies outside it.
+    // The rest of path behind the virtual root, with "." and ".." resolved, or nullptr when
+    // path lies outside it. Points into a scratch of its own, valid until the next call.
     const char* RelativePart(const char* path) const;
     // Whether path (a buffer of kPathCapacity, changed when the file is copied into the root)
     // may be used; interactive: the user is asked and told.
@@ -118,6 +119,8 @@ private:
 
     std::array<char, kPathCapacity> virtualRoot_{};
     std::array<char, kPathCapacity> pathScratch_{};
+    // Holds the result of RelativePart, which is no longer a piece of its argument.
+    mutable std::string relativeScratch_;
     OwnedIcon icon_;
     // Change flags: the field's text changed since its lost-focus handler last looked.
     bool iconChanged_ = false;

@@ -1,9 +1,170 @@
-// File references inside the virtual root.
+// File references inside the virtual root: a field's text turned into a full path and back,
+// the check that the file lies on the CD (with the offer to copy it there), and the three
+// file fields that run it: AutoPlay file (101), entry command (118), starter program (109).
 #include "marlisk_dlg.h"
 
-void MarliskDlg::BrowseAutoPlayFile() {}
-void MarliskDlg::BrowseEntryCommand() {}
-void MarliskDlg::BrowseStarterProgram() {}
-void MarliskDlg::AutoPlayFileLeft() {}
-void MarliskDlg::EntryCommandLeft() {}
-void MarliskDlg::StarterProgramLeft() {}
+#include "bounded_text.h"
+#include "file_help.h"
+#include "modal_boxes.h"
+#include "root_references.h"
+#include "string_ids.h"
+#include "string_resource.h"
+#include "the_file_help.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+namespace {
+
+constexpr DWORD kBrowseFlags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+
+int ShowFileMessage(HWND owner, unsigned textId, unsigned type) {
+    return ShowMessageBox(owner, LoadResourceString(textId).c_str(),
+                          LoadResourceString(IDS_ERROR_CAPTION).c_str(), type);
+}
+
+// Whether the platform's search for programs (own directory, current directory, system
+// directories, PATH) finds a file of that bare name.
+bool FoundOnSearchPath(const std::string& name) {
+    OFSTRUCT found = {};
+    found.cBytes = sizeof found;
+    return OpenFile(name.c_str(), &found, OF_EXIST) != HFILE_ERROR;
+}
+
+// The filter of the browse dialog: display name and patterns separated by NULs, ending in two.
+std::string ProgramFilter() {
+    std::string filter = LoadResourceString(IDS_PROGRAM_FILTER);
+    for (char& c : filter) {
+        if (c == '|')
+            c = '\0';
+    }
+    filter += '\0';
+    return filter;
+}
+
+} // namespace
+
+const char* MarliskDlg::MakeAbsolute(const char* text) {
+    // Cut to the buffer; callers that must not act on a cut path check the length first.
+    filehelp::BoundedText(pathScratch_.data(), pathScratch_.size())
+        .Append(root_references::AbsoluteReference(virtualRoot_.data(), text));
+    return pathScratch_.data();
+}
+
+const char* MarliskDlg::RelativePart(const char* path) const {
+    std::optional<std::string> rest = root_references::RelativeReference(virtualRoot_.data(), path);
+    if (!rest)
+        return nullptr;
+    relativeScratch_ = std::move(*rest);
+    return relativeScratch_.c_str();
+}
+
+bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
+    std::string relative;
+    if (const char* inside = RelativePart(path)) {
+        relative = inside;
+    } else {
+        if (!interactive)
+            return false;
+        if (ShowFileMessage(Handle(), IDS_OUTSIDE_ROOT_QUESTION, MB_YESNO) != IDYES)
+            return false;
+        // Always straight into the root, whatever directory the source lay in.
+        const std::optional<std::string> target =
+            root_references::PathInRoot(virtualRoot_.data(), theFileHelp->FileNameOf(path));
+        if (!target || theFileHelp->CopyFileTo(path, target->c_str()) == 0) {
+            ShowFileMessage(Handle(), IDS_COPY_FAILED, MB_OK);
+            return false;
+        }
+        filehelp::BoundedText(path, kPathCapacity).Append(*target);
+        // A source name such as ".." gives a target that is no file in the root.
+        const char* copied = RelativePart(path);
+        relative = copied != nullptr ? copied : "";
+    }
+
+    const std::string file(root_references::ReferencedFile(relative));
+    bool exists = false;
+    if (!file.empty()) {
+        const std::string inRoot = std::string(virtualRoot_.data()) + file;
+        if (theFileHelp->FileExists(inRoot.c_str()) != 0)
+            exists = true;
+        else if (file.find('\\') == std::string::npos)
+            // A program the system provides need not lie on the CD.
+            exists = FoundOnSearchPath(file);
+    }
+    if (!exists && interactive)
+        ShowFileMessage(Handle(), IDS_FILE_MISSING, MB_OK);
+    return exists;
+}
+
+void MarliskDlg::CheckFieldReference(TEdit& field, bool& changed) {
+    if (!changed)
+        return;
+    const std::string text = field.GetText();
+    const std::string full = root_references::AbsoluteReference(virtualRoot_.data(), text);
+    if (full.size() > root_references::kMaxPathLength) {
+        // No path buffer holds it, so no file can be looked up under it; the text stays for the
+        // user to shorten rather than being checked in a cut form.
+        ShowFileMessage(Handle(), IDS_FILE_MISSING, MB_OK);
+    } else {
+        std::array<char, kPathCapacity> path{};
+        filehelp::BoundedText(path.data(), path.size()).Append(full);
+        if (CheckFileReference(path.data(), true))
+            field.SetText(RelativePart(path.data()));
+    }
+    // Setting the text above raised the flag again; it is cleared whatever the outcome.
+    changed = false;
+}
+
+void MarliskDlg::BrowseFileField(TEdit& field) {
+    std::array<char, kPathCapacity> initialDirectory{};
+    std::array<char, kPathCapacity> fileName{};
+    const std::string full = MakeAbsolute(field.GetText().c_str());
+    filehelp::BoundedText(initialDirectory.data(), initialDirectory.size())
+        .Append(theFileHelp->DirectoryOf(full.c_str()));
+    filehelp::BoundedText(fileName.data(), fileName.size())
+        .Append(theFileHelp->FileNameOf(full.c_str()));
+    const std::string filter = ProgramFilter();
+
+    OPENFILENAMEA description = {};
+    // The size of the original description: Windows 95 and NT 4.0 refuse a larger one.
+    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    description.hwndOwner = Handle();
+    description.lpstrFilter = filter.c_str();
+    description.lpstrFile = fileName.data();
+    description.nMaxFile = kPathCapacity;
+    description.lpstrInitialDir = initialDirectory.data();
+    description.Flags = kBrowseFlags;
+    if (!ShowOpenFileDialog(description))
+        return;
+
+    // Whatever the check decides, the field shows what of the choice lies in the root: the
+    // relative path, or nothing when the file stayed outside.
+    CheckFileReference(fileName.data(), true);
+    const char* relative = RelativePart(fileName.data());
+    field.SetText(relative != nullptr ? relative : "");
+}
+
+void MarliskDlg::BrowseAutoPlayFile() {
+    BrowseFileField(autoPlayFile_);
+}
+
+void MarliskDlg::BrowseEntryCommand() {
+    BrowseFileField(entryCommand_);
+}
+
+void MarliskDlg::BrowseStarterProgram() {
+    BrowseFileField(starterProgram_);
+}
+
+void MarliskDlg::AutoPlayFileLeft() {
+    CheckFieldReference(autoPlayFile_, autoPlayFileChanged_);
+}
+
+void MarliskDlg::EntryCommandLeft() {
+    CheckFieldReference(entryCommand_, entryCommandChanged_);
+}
+
+void MarliskDlg::StarterProgramLeft() {
+    CheckFieldReference(starterProgram_, starterProgramChanged_);
+}

@@ -1,0 +1,48 @@
+#include "root_references.h"
+
+#include "path_identity.h"
+
+namespace root_references {
+
+std::string AbsoluteReference(std::string_view root, std::string_view text) {
+    if (text.find(':') != std::string_view::npos)
+        return std::string(text);
+    std::string full(root);
+    full.append(text);
+    return full;
+}
+
+std::optional<std::string> RelativeReference(std::string_view root, std::string_view path) {
+    // The arguments of a command line start at the first blank behind the root. They are kept
+    // out of the resolution: a '/' or ".." in an argument is no part of the file's path.
+    const std::size_t argumentsStart = path.find(' ', root.size());
+    const std::string_view filePart = path.substr(0, argumentsStart);
+    const std::string_view arguments =
+        argumentsStart == std::string_view::npos ? std::string_view() : path.substr(argumentsStart);
+
+    // Compared once resolved, so that "sub\..\..\x.exe" does not pass for a file on the CD
+    // just because its text begins with the root.
+    const std::string normalRoot = filehelp::NormalizePath(root);
+    const std::string normalFile = filehelp::NormalizePath(filePart);
+    std::string rest;
+    if (normalFile.compare(0, normalRoot.size(), normalRoot) == 0)
+        rest = normalFile.substr(normalRoot.size());
+    else if (normalFile + '\\' != normalRoot)
+        return std::nullopt;
+    rest.append(arguments);
+    return rest;
+}
+
+std::string_view ReferencedFile(std::string_view reference) {
+    return reference.substr(0, reference.find(' '));
+}
+
+std::optional<std::string> PathInRoot(std::string_view root, std::string_view name) {
+    if (root.size() + name.size() > kMaxPathLength)
+        return std::nullopt;
+    std::string path(root);
+    path.append(name);
+    return path;
+}
+
+} // namespace root_references
