@@ -1,22 +1,15 @@
 // Whole journeys through the real editor under Wine, from the open-file dialog to the
 // AutoRun.INF on disk, compared byte for byte; the first one ends with the CD run through the
 // starter the editor wrote.
-#include "driver/cd_drive.h"
-#include "driver/editor_session.h"
-#include "driver/message_box.h"
 #include "driver/test_process.h"
-#include "driver/windows_of.h"
-
-#include <gtest/gtest.h>
+#include "editor_on_cd.h"
 
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 
 namespace {
 
-const std::string kEditor = WindowsPathOf(QUILLOT_EXE);
 const std::string kStarter = WindowsPathOf(ORBILAN_EXE);
 const std::string kMarker = WindowsPathOf(MARKER_EXE);
 const std::string kCorpus = WindowsPathOf(QUILLOT_CORPUS_DIR) + "\\";
@@ -28,59 +21,7 @@ std::string ReadWholeFile(const std::string& path) {
     return content.str();
 }
 
-class Journey : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(CdDriveMapped()) << "drive " << CdRoot() << " is not mapped; the tests run "
-                                     << "through scripts/test.sh";
-        ClearCd();
-        // The editor lies outside the CD, where a user keeps their tools.
-        char temp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, temp);
-        toolDir_ = std::string(temp) + "quillot-journey\\";
-        CreateDirectoryA(toolDir_.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(kEditor.c_str(), (toolDir_ + "quillot.exe").c_str(), FALSE));
-    }
-    void TearDown() override {
-        session_.reset();
-        ClearCd();
-    }
-
-    // Starts the editor and opens the CD's AutoRun.INF in it, answering the create prompt.
-    void OpenCdInf() {
-        session_ = std::make_unique<EditorSession>(toolDir_ + "quillot.exe");
-        HWND fileDialog = session_->WaitForFileDialog();
-        ASSERT_NE(fileDialog, nullptr) << DescribeWindowsOf(session_->Process().id());
-        EditorSession::ChooseFile(fileDialog, CdRoot() + "AutoRun.INF");
-        HWND window = WaitForWindowWhere(session_->Process().id(), [](HWND candidate) {
-            return IsMessageBox(candidate) || ClassOf(candidate) == "QuillotFrame";
-        });
-        ASSERT_NE(window, nullptr) << DescribeWindowsOf(session_->Process().id());
-        if (IsMessageBox(window))
-            AnswerMessageBox(window, IDYES);
-        ASSERT_NE(session_->WaitForMainWindow(), nullptr)
-            << DescribeWindowsOf(session_->Process().id());
-    }
-
-    HWND WaitForBox() { return WaitForWindowWhere(session_->Process().id(), IsMessageBox); }
-
-    void PressOkAndExpectEnd() {
-        session_->Click(IDOK);
-        DWORD code = 1;
-        ASSERT_TRUE(session_->Ended(code))
-            << "still running with " << DescribeWindowsOf(session_->Process().id());
-        EXPECT_EQ(code, 0u);
-    }
-
-    std::string CdInf() {
-        std::string content;
-        EXPECT_TRUE(ReadCdFile("AutoRun.INF", content));
-        return content;
-    }
-
-    std::string toolDir_;
-    std::unique_ptr<EditorSession> session_;
-};
+using Journey = EditorOnCd;
 
 TEST_F(Journey, ANewCdWithTheStarterRunsItsProgram) {
     ASSERT_TRUE(CopyToCd(kMarker, "marker.exe"));
@@ -116,9 +57,7 @@ TEST_F(Journey, ANewCdWithTheStarterRunsItsProgram) {
     AnswerMessageBox(question, IDYES);
     ASSERT_TRUE(starter.WaitForExit(kWindowTimeoutMs).has_value());
     std::string proof;
-    for (DWORD waited = 0; waited < kWindowTimeoutMs && !ReadCdFile("proof.txt", proof);
-         waited += 50)
-        Sleep(50);
+    ASSERT_TRUE(WaitForCdFile("proof.txt", proof));
     EXPECT_EQ(proof, CdRoot());
 }
 
