@@ -1,4 +1,47 @@
 // Filling the dialog from the AutoRun.INF.
 #include "marlisk_dlg.h"
 
-void MarliskDlg::SetupWindow() {}
+#include "number_text.h"
+#include "string_ids.h"
+
+#include <string>
+
+void MarliskDlg::SetupWindow() {
+    TDialog::SetupWindow();
+    INIFile& document = *document_;
+
+    autoPlayFile_.SetText(document.GetString(IDS_AUTORUN, IDS_OPEN, ""));
+
+    std::string icon = document.GetString(IDS_AUTORUN, IDS_ICON, "");
+    if (!icon.empty()) {
+        int number = 0;
+        const size_t comma = icon.find(',');
+        if (comma != std::string::npos) {
+            number = ParseFieldNumber(icon.c_str() + comma + 1);
+            icon.resize(comma);
+        }
+        iconFile_.SetText(icon);
+        iconNumber_.SetText(FormatFieldNumber(number));
+        UpdateIcon(false);
+    }
+
+    // What is set from here on keeps its change flag: the first time the user leaves such a
+    // field, its loaded value is checked.
+    autoPlayFileChanged_ = false;
+    entryCommandChanged_ = false;
+    starterProgramChanged_ = false;
+
+    const std::string headline = document.GetString(IDS_ORBILAN, IDS_HEADLINE, "");
+    const std::string text = document.GetString(IDS_ORBILAN, IDS_TEXT, "");
+    const std::string exec = document.GetString(IDS_ORBILAN, IDS_EXEC, "");
+    const bool starterInUse = !headline.empty() || !text.empty() || !exec.empty();
+    if (starterInUse) {
+        headline_.SetText(headline);
+        questionText_.SetText(text);
+        starterProgram_.SetText(exec);
+    }
+    useStarter_.SetCheck(starterInUse);
+    ApplyStarterCheckBox();
+
+    LoadPopupEntries();
+}

@@ -1,6 +1,58 @@
 // Writing the dialog back into the AutoRun.INF on OK.
 #include "marlisk_dlg.h"
 
+#include "modal_boxes.h"
+#include "number_text.h"
+#include "string_ids.h"
+#include "string_resource.h"
+
+#include <array>
+#include <string>
+
+namespace {
+// Room for the icon file in the "Icon" value: the comma, a sign and ten digits follow it.
+constexpr int kIconFileCapacity = 493;
+} // namespace
+
 void MarliskDlg::CloseWindow(int result) {
+    if (result != IDOK) {
+        TDialog::CloseWindow(result);
+        return;
+    }
+    INIFile& document = *document_;
+    std::array<char, kTextCapacity> text{};
+
+    autoPlayFile_.GetText(text.data(), kTextCapacity);
+    document.SetString(IDS_AUTORUN, IDS_OPEN, text.data());
+
+    iconNumber_.GetText(text.data(), kTextCapacity);
+    const int number = ParseFieldNumber(text.data());
+    iconFile_.GetText(text.data(), kIconFileCapacity);
+    const std::string icon = std::string(text.data()) + "," + FormatFieldNumber(number);
+    document.SetString(IDS_AUTORUN, IDS_ICON, icon.c_str());
+
+    if (useStarter_.IsChecked()) {
+        const struct {
+            const TEdit& field;
+            unsigned key;
+        } values[] = {
+            {headline_, IDS_HEADLINE}, {questionText_, IDS_TEXT}, {starterProgram_, IDS_EXEC}};
+        for (const auto& value : values) {
+            value.field.GetText(text.data(), kTextCapacity);
+            document.SetString(IDS_ORBILAN, value.key, text.data());
+        }
+    } else {
+        document.RemoveSection(IDS_ORBILAN);
+    }
+
+    WritePopupEntries();
+
+    // The user learns now whether the file was written, and can free space and try again or
+    // leave with "Abbruch"; the dialog stays open.
+    if (!document.Save()) {
+        ShowMessageBox(Handle(), LoadResourceString(IDS_SAVE_FAILED).c_str(),
+                       LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK);
+        return;
+    }
     TDialog::CloseWindow(result);
 }

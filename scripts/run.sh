@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The run command: builds the 64-bit Windows programs and starts them under Wine.
+# The run command: builds the 64-bit Windows programs and starts the editor under Wine.
 #
-# For now it demonstrates the starter: a sample CD directory (build/demo-cd) with an
-# AutoRun.INF and Orbilan.EXE is mapped as drive R: and R:\Orbilan.EXE is started, as AutoPlay
-# would start it. Answer its question with Yes to see it open the CD's read-me in Notepad.
+# The editor opens on a sample CD directory, build/demo-cd (also drive R: of the Wine
+# prefix), which holds a read-me and a small program; its open-file dialog proposes
+# "AutoStart.INF" there. Your own directories are under drive Z: (the Linux root).
 # Without a display (no DISPLAY set) it runs on a virtual one and saves a screenshot instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 mkdir -p build
 cmake --preset win64 >build/configure-win64.log 2>&1 || { cat build/configure-win64.log; exit 1; }
-cmake --build --preset win64 -j "$(nproc)" --target orbilan >build/build-run.log 2>&1 ||
+cmake --build --preset win64 -j "$(nproc)" --target quillot marker >build/build-run.log 2>&1 ||
   { tail -n 40 build/build-run.log; exit 1; }
 
 # shellcheck source=wine-session.sh
@@ -26,20 +26,18 @@ wine_session_start build/win64
 
 cd_dir=build/demo-cd
 rm -rf "$cd_dir"
-mkdir -p "$cd_dir"
-cp build/win64/starter/orbilan.exe "$cd_dir/Orbilan.EXE"
-printf '[AutoRun]\r\nOpen=Orbilan.EXE\r\n\r\n[Orbilan]\r\nHeadline=Beispiel-CD\r\nText=Soll die Liesmich-Datei der CD angezeigt werden?\r\nExec=notepad.exe Liesmich.txt\r\n' \
-  >"$cd_dir/AutoRun.INF"
+mkdir -p "$cd_dir/Programm"
+cp build/win64/editor/quillot.exe "$cd_dir/quillot.exe"
+cp build/win64/tests/e2e/marker.exe "$cd_dir/Programm/Start.exe"
 printf 'Diese Datei liegt im Wurzelverzeichnis der Beispiel-CD.\r\n' >"$cd_dir/Liesmich.txt"
 wine_map_drive r "$cd_dir"
 
-echo "Starting R:\\Orbilan.EXE from the sample CD in $cd_dir"
+echo "Starting the editor on the sample CD in $cd_dir (drive R:)"
 if [ "$headless" -eq 0 ]; then
-  "$WINE64" 'R:\Orbilan.EXE'
+  (cd "$cd_dir" && "$WINE64" 'R:\quillot.exe')
 else
-  "$WINE64" 'R:\Orbilan.EXE' &
-  sleep 3
-  /usr/bin/convert x:root build/run-screenshot.png 2>/dev/null ||
-    /usr/bin/import -window root build/run-screenshot.png
-  echo "No display: the question the starter asks is in build/run-screenshot.png"
+  (cd "$cd_dir" && "$WINE64" 'R:\quillot.exe') &
+  sleep 4
+  /usr/bin/convert x:root -trim +repage build/run-screenshot.png
+  echo "No display: what the editor shows first is in build/run-screenshot.png"
 fi

@@ -39,6 +39,7 @@ const ExpectedText kExpected[] = {
           "schen"},
     {806, "Soll der Eintrag wirklich gel\xf6"
           "scht werden?"},
+    {807, "Die Datei konnte nicht gespeichert werden!"},
     {851, "Alle Icon-Dateien|*.ico;*.dll;*.exe|Icondateien(*.ico)|*.ico|Bibliotheken "
           "(*.dll)|*.dll|Ausf\xfc"
           "hrbare Dateien|*.exe|"},

@@ -108,3 +108,34 @@ bool EditorSession::Ended(DWORD& exitCode) {
         exitCode = *code;
     return code.has_value();
 }
+
+bool EditorSession::Focus(int id) const {
+    // Posted: the lost-focus handler of the field being left may open a message box.
+    HWND target = Item(id);
+    PostMessageA(mainDialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+    const DWORD thread = GetWindowThreadProcessId(mainDialog_, nullptr);
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == target)
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+void EditorSession::SelectListItem(int index) const {
+    HWND list = Item(114);
+    SendMessageA(list, LB_SETCURSEL, index, 0);
+    SendMessageA(mainDialog_, WM_COMMAND, MAKEWPARAM(114, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+bool EditorSession::WaitForFieldText(int id, const std::string& text) const {
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
+        if (FieldText(id) == text)
+            return true;
+        Sleep(20);
+    }
+    return false;
+}

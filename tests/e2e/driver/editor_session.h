@@ -39,6 +39,14 @@ public:
     // Sets a field's text as typing would (gives EN_CHANGE).
     void SetField(int id, const std::string& text) const;
     std::string FieldText(int id) const;
+    // Puts the input focus into the control, as a click or the tab key would; the control
+    // that had it gets its lost-focus notification. False when the focus did not arrive (a
+    // message box the lost-focus handler opened holds it).
+    bool Focus(int id) const;
+    // Selects item index of the entry list as a click would (with its notification).
+    void SelectListItem(int index) const;
+    // Waits until the field shows text; false after the time-out.
+    bool WaitForFieldText(int id, const std::string& text) const;
 
     // Waits for the editor to end; its exit code, or nothing after the time-out.
     bool Ended(DWORD& exitCode);

@@ -1,0 +1,115 @@
+// The starter's "Test" and the help of the real editor under Wine.
+#include "editor_on_cd.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class StarterTest : public EditorOnCd {
+protected:
+    // A CD whose starter is set up to start exec, with the marker program in its root.
+    void OpenCdWithStarter(const std::string& exec) {
+        ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nOpen=Orbilan.EXE\r\n\r\n[Orbilan]\r\n"
+                                               "Headline=Probe\r\nText=Starten?\r\nExec=" +
+                                                   exec + "\r\n"));
+        ASSERT_TRUE(CopyToCd(WindowsPathOf(ORBILAN_EXE), "Orbilan.EXE"));
+        ASSERT_TRUE(CopyToCd(WindowsPathOf(MARKER_EXE), "marker.exe"));
+        OpenCdInf();
+    }
+
+    // Clicks "Test" and returns its question, checked.
+    HWND AskTest() {
+        session_->Click(127);
+        HWND question = WaitForBox();
+        EXPECT_NE(question, nullptr) << DescribeWindowsOf(session_->Process().id());
+        if (question == nullptr)
+            return nullptr;
+        const MessageBoxView view = ReadMessageBox(question);
+        EXPECT_EQ(view.caption, "Probe");
+        EXPECT_EQ(view.text, "Starten?");
+        EXPECT_TRUE(view.yes && view.no);
+        EXPECT_FALSE(view.icon);
+        return question;
+    }
+};
+
+TEST_F(StarterTest, YesStartsTheProgramInTheCdRoot) {
+    OpenCdWithStarter("marker.exe proof.txt");
+    HWND question = AskTest();
+    ASSERT_NE(question, nullptr);
+    AnswerMessageBox(question, IDYES);
+    std::string directory;
+    ASSERT_TRUE(WaitForCdFile("proof.txt", directory));
+    EXPECT_EQ(directory, CdRoot());
+    CancelAndExpectEnd();
+}
+
+TEST_F(StarterTest, AMissingProgramIsReported) {
+    OpenCdWithStarter("fehlt.exe");
+    HWND question = AskTest();
+    ASSERT_NE(question, nullptr);
+    AnswerMessageBox(question, IDYES);
+    HWND failure = WaitForWindowWhere(session_->Process().id(), [question](HWND window) {
+        return window != question && IsMessageBox(window);
+    });
+    ASSERT_NE(failure, nullptr) << DescribeWindowsOf(session_->Process().id());
+    const MessageBoxView view = ReadMessageBox(failure);
+    EXPECT_EQ(view.caption, "Die Datei kann nicht gefunden werden:");
+    EXPECT_EQ(view.text, "Das Programm kann nicht gestartet werden.");
+    EXPECT_TRUE(view.ok);
+    EXPECT_TRUE(view.icon);
+    AnswerMessageBox(failure, IDOK);
+    CancelAndExpectEnd();
+}
+
+TEST_F(StarterTest, NoStartsNothing) {
+    OpenCdWithStarter("marker.exe proof.txt");
+    HWND question = AskTest();
+    ASSERT_NE(question, nullptr);
+    AnswerMessageBox(question, IDNO);
+    CancelAndExpectEnd();
+    EXPECT_FALSE(CdFileExists("proof.txt"));
+}
+
+// The help viewer is a program of its own: its windows belong to another process.
+HWND WaitForForeignWindowMentioning(const std::string& text) {
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 50) {
+        struct Search {
+            const std::string& text;
+            HWND found;
+        } search{text, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM parameter) -> BOOL {
+                auto* wanted = reinterpret_cast<Search*>(parameter);
+                if (IsWindowVisible(window) && IsMessageBox(window) &&
+                    ReadMessageBox(window).text.find(wanted->text) != std::string::npos) {
+                    wanted->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr)
+            return search.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+TEST_F(StarterTest, HelpAsksForTheHelpFileBesideTheEditor) {
+    OpenCdInf();
+    session_->Click(100);
+    HWND question = WaitForForeignWindowMentioning("Hovenac.HLP");
+    ASSERT_NE(question, nullptr) << "the help viewer asked nothing";
+    const MessageBoxView view = ReadMessageBox(question);
+    EXPECT_NE(view.text.find(toolDir_ + "Hovenac.HLP"), std::string::npos) << view.text;
+    AnswerMessageBox(question, view.no ? IDNO : IDOK);
+
+    // The editor goes on working.
+    session_->SetField(105, "weiter");
+    EXPECT_EQ(session_->FieldText(105), "weiter");
+    CancelAndExpectEnd();
+}
+
+} // namespace

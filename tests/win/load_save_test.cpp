@@ -1,0 +1,148 @@
+// The dialog filled from an AutoRun.INF and written back on OK: what the user sees after
+// opening a file, and the bytes on disk after OK or "Abbruch".
+#include "marlisk_fixture.h"
+
+#include <string>
+
+namespace {
+
+class LoadAndSave : public MarliskFixture {
+protected:
+    FILETIME WriteTime(const std::string& name) {
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        GetFileAttributesExA((CdDir() + name).c_str(), GetFileExInfoStandard, &data);
+        return data.ftLastWriteTime;
+    }
+    // OK as the user gives it; the dialog window goes when the file was saved.
+    void PressOk() { Click(IDOK); }
+    bool DialogOpen() { return Dialog().Handle() != nullptr; }
+};
+
+TEST_F(LoadAndSave, SplitsTheIconAtTheFirstComma) {
+    WriteFile("cd.ico", "");
+    const struct {
+        const char* value;
+        const char* file;
+        const char* number;
+    } cases[] = {
+        {"Icon=setup.exe,2", "setup.exe", "2"},
+        {"Icon=setup.exe", "setup.exe", "0"},
+        {"Icon=setup.exe, 007", "setup.exe", "7"},
+        {"Icon=setup.exe,3abc,4", "setup.exe", "3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        // No icon can be shown from these files: the fields fall back to what was shown,
+        // nothing at first.
+        OpenDialog("AutoRun.INF", (std::string("[AutoRun]\r\n") + c.value + "\r\n").c_str());
+        EXPECT_EQ(FieldText(110), "");
+        EXPECT_EQ(FieldText(111), "0");
+    }
+}
+
+TEST_F(LoadAndSave, ReadsSmallLettersAndWritesThemBackWithoutASecondSectionOrKey) {
+    OpenDialog("AutoRun.INF", "[autorun]\r\nopen=start.exe\r\nicon=start.exe,0\r\n");
+    EXPECT_EQ(FieldText(101), "start.exe");
+    SetField(101, "neu.exe");
+    PressOk();
+    EXPECT_FALSE(DialogOpen());
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[autorun]\r\nicon=,0\r\nopen=neu.exe\r\n\r\n");
+}
+
+TEST_F(LoadAndSave, OkWithoutEditsLeavesACompleteFileUntouched) {
+    const std::string original = "[AutoRun]\r\nIcon=,0\r\nOpen=start.exe\r\n\r\n";
+    OpenDialog("AutoRun.INF", original.c_str());
+    const FILETIME before = WriteTime("AutoRun.INF");
+    Sleep(20);
+    PressOk();
+    EXPECT_FALSE(DialogOpen());
+    EXPECT_EQ(ReadFile("AutoRun.INF"), original);
+    const FILETIME after = WriteTime("AutoRun.INF");
+    EXPECT_EQ(CompareFileTime(&before, &after), 0) << "the file was rewritten";
+}
+
+TEST_F(LoadAndSave, OkOnAFileWithoutOpenRewritesItWithoutAnOpenLine) {
+    OpenDialog("AutoRun.INF", "[AutoRun]\r\nlabel=Meine CD\r\n");
+    PressOk();
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nlabel=Meine CD\r\n\r\n");
+}
+
+TEST_F(LoadAndSave, CancelAfterEditsLeavesTheFileByteForByte) {
+    const std::string original = "; Kopf\r\n[AutoRun]\r\nopen=a.exe ; Start\r\n\r\n[Orbilan]\r\n"
+                                 "Headline=H\r\nText=T\r\nExec=a.exe\r\n";
+    OpenDialog("AutoRun.INF", original.c_str());
+    SetField(105, "Anders");
+    SetField(110, "x.ico");
+    Click(IDCANCEL);
+    EXPECT_FALSE(DialogOpen());
+    EXPECT_EQ(ReadFile("AutoRun.INF"), original);
+}
+
+TEST_F(LoadAndSave, KeepsUnknownSectionsKeysAndTheirComments) {
+    OpenDialog("AutoRun.INF", "[AutoRun]\r\nOpen=a.exe\r\nlabel=CD ; Name\r\n\r\n"
+                              "[Fremd]\r\nzwei=2\r\neins=1 ; erste\r\nfreier Text\r\n");
+    PressOk();
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=a.exe\r\nlabel=CD\t; Name\r\n"
+                                       "\r\n[Fremd]\r\neins=1\t; erste\r\nzwei=2\r\nfreier Text\r\n"
+                                       "\r\n");
+}
+
+TEST_F(LoadAndSave, UncheckingTheStarterRemovesItsSectionWithCommentsAndText) {
+    WriteFile("Orbilan.EXE", "schon da");
+    OpenDialog("AutoRun.INF", "[AutoRun]\r\nOpen=Orbilan.EXE\r\n\r\n[Orbilan] ; Starter\r\n"
+                              "Headline=H ; Kopf\r\nExec=a.exe\r\nText ohne Schluessel\r\n");
+    ASSERT_TRUE(Checked(102));
+    Click(102);
+    ASSERT_FALSE(Checked(102));
+    PressOk();
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=Orbilan.EXE\r\n\r\n");
+    EXPECT_EQ(ReadFile("Orbilan.EXE"), "schon da") << "the starter file stays";
+}
+
+TEST_F(LoadAndSave, AStarterWithOnlyExecIsInUse) {
+    WriteFile("Orbilan.EXE", "schon da");
+    OpenDialog("AutoRun.INF", "[Orbilan]\r\nExec=setup.exe\r\n");
+    EXPECT_TRUE(Checked(102));
+    EXPECT_EQ(FieldText(109), "setup.exe");
+    EXPECT_EQ(FieldText(105), "");
+    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
+    EXPECT_TRUE(Enabled(105));
+    EXPECT_FALSE(Enabled(101));
+}
+
+TEST_F(LoadAndSave, OpenNamingTheStarterWithoutItsSectionLeavesTheStarterOff) {
+    OpenDialog("AutoRun.INF", "[AutoRun]\r\nOpen=Orbilan.EXE\r\n");
+    EXPECT_FALSE(Checked(102));
+    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
+    EXPECT_FALSE(Enabled(105));
+    EXPECT_TRUE(Enabled(101));
+    EXPECT_FALSE(FileExists("Orbilan.EXE"));
+}
+
+TEST_F(LoadAndSave, AFailedSaveIsReportedAndTheDialogStaysOpen) {
+    const std::string original = "[AutoRun]\r\nOpen=alt.exe\r\n";
+    OpenDialog("AutoRun.INF", original.c_str());
+    SetField(101, "neu.exe");
+    // Another program holds the file and lets nobody replace it.
+    HANDLE holder = CreateFileA((CdDir() + "AutoRun.INF").c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ExpectBox(IDOK);
+    PressOk();
+    CloseHandle(holder);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, "Die Datei konnte nicht gespeichert werden!");
+    EXPECT_EQ(Boxes()[0].caption, "Fehler:");
+    EXPECT_EQ(Boxes()[0].type, static_cast<unsigned>(MB_OK));
+    EXPECT_EQ(Boxes()[0].owner, Dialog().Handle());
+    EXPECT_TRUE(DialogOpen());
+    EXPECT_EQ(ReadFile("AutoRun.INF"), original);
+
+    // Once the file is free, OK again saves and closes.
+    PressOk();
+    EXPECT_FALSE(DialogOpen());
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=neu.exe\r\n\r\n");
+}
+
+} // namespace
