@@ -204,16 +204,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, LeavingAField,
                                     std::get<1>(param.param).label;
                          });
 
-TEST_F(FileRefs, TheOutsideQuestionReadsAsItMust) {
-    SetField(101, CdDir() + "src\\deep\\tool.exe");
-    ExpectBox(IDNO);
-    LeaveField(101);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].text, "Die Datei befindet sich nicht im Verzeichnis oder "
-                               "Unterverzeichnis der virtuellen CD! Soll  die Datei dorthin "
-                               "kopiert werden?");
-}
-
 TEST_F(FileRefs, ASilentCheckAsksAndTellsNothing) {
     char outside[kPathCapacity];
     std::snprintf(outside, sizeof outside, "%s", (CdDir() + "src\\deep\\tool.exe").c_str());

@@ -29,6 +29,8 @@ protected:
     void Open(const char* inf) {
         OpenDialog("AutoRun.INF", inf);
         Dialog().LoadPopupEntries();
+        // Away from the first field, which leaving the name field would otherwise leave.
+        SetFocus(Item(114));
     }
 
     // A click on an item of the entry list, as the list reports it.
