@@ -44,7 +44,7 @@ TEST_F(Journey, ANewCdWithTheStarterRunsItsProgram) {
 
     EXPECT_EQ(CdInf(), "[AutoRun]\r\nIcon=Orbilan.EXE,0\r\nOpen=Orbilan.EXE\r\n\r\n"
                        "[Orbilan]\r\nExec=marker.exe proof.txt\r\nHeadline=Beispiel-CD\r\n"
-                       "Text=Soll das Programm gestartet werden?\r\n\r\n");
+                       "Text=Soll das Programm gestartet werden?\r\n\r\n\r\n");
     EXPECT_EQ(ReadWholeFile(CdRoot() + "Orbilan.EXE"), ReadWholeFile(kStarter));
 
     // AutoPlay starts the starter from the CD: it asks and starts the program in the root.
@@ -70,12 +70,13 @@ TEST_F(Journey, ARealWorldInfIsEditedAndKeepsWhatTheEditorDoesNotKnow) {
     EXPECT_EQ(session_->FieldText(101), "medics\\medics.bat");
 
     session_->SetField(101, "medics\\start.bat");
+    // Leaving the field checks the file: it lies on the CD.
     ASSERT_TRUE(session_->Focus(101));
-    ASSERT_TRUE(session_->Focus(105)) << DescribeWindowsOf(session_->Process().id());
+    ASSERT_TRUE(session_->Focus(114)) << DescribeWindowsOf(session_->Process().id());
     PressOkAndExpectEnd();
 
     EXPECT_EQ(CdInf(), "[Autorun]\r\nAction=Start Medics\r\nIcon=medics\\image\\MI2.ico,0\r\n"
-                       "Label=MEDICS\r\nOpen=medics\\start.bat\r\n\r\n");
+                       "Label=MEDICS\r\nOpen=medics\\start.bat\r\n\r\n\r\n");
 }
 
 TEST_F(Journey, ContextMenuEntriesAreAddedRenamedAndDeleted) {
@@ -118,7 +119,7 @@ TEST_F(Journey, ContextMenuEntriesAreAddedRenamedAndDeleted) {
                        "Shell\\PopupMnu=Deinstallieren\r\nShell\\PopupMnu\\Command=setup.exe /u\r\n"
                        "Shell\\Readme=Liesmich &anzeigen\r\n"
                        "Shell\\Readme\\Command=notepad.exe Liesmich.txt\r\n"
-                       "open=setup.exe\r\n\r\n");
+                       "open=setup.exe\r\n\r\n\r\n");
 }
 
 } // namespace

@@ -41,10 +41,13 @@ protected:
         return text;
     }
 
-    // The entry command field belongs to an entry: make one so that it is enabled.
+    // The entry command field belongs to an entry and the starter program field to the
+    // starter: make one, switch it on, so that the field is enabled.
     void PrepareField(int id) {
         if (id == 118)
             Click(115);
+        if (id == 109)
+            Click(102);
     }
 
     // Every box so far was one of the file messages, in this order, owned by the dialog.

@@ -41,12 +41,13 @@ TEST_F(LoadAndSave, SplitsTheIconAtTheFirstComma) {
 }
 
 TEST_F(LoadAndSave, ReadsSmallLettersAndWritesThemBackWithoutASecondSectionOrKey) {
+    WriteFile("neu.exe", "MZ");
     OpenDialog("AutoRun.INF", "[autorun]\r\nopen=start.exe\r\nicon=start.exe,0\r\n");
     EXPECT_EQ(FieldText(101), "start.exe");
     SetField(101, "neu.exe");
     PressOk();
     EXPECT_FALSE(DialogOpen());
-    EXPECT_EQ(ReadFile("AutoRun.INF"), "[autorun]\r\nicon=,0\r\nopen=neu.exe\r\n\r\n");
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[autorun]\r\nicon=,0\r\nopen=neu.exe\r\n\r\n\r\n");
 }
 
 TEST_F(LoadAndSave, OkWithoutEditsLeavesACompleteFileUntouched) {
@@ -64,7 +65,7 @@ TEST_F(LoadAndSave, OkWithoutEditsLeavesACompleteFileUntouched) {
 TEST_F(LoadAndSave, OkOnAFileWithoutOpenRewritesItWithoutAnOpenLine) {
     OpenDialog("AutoRun.INF", "[AutoRun]\r\nlabel=Meine CD\r\n");
     PressOk();
-    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nlabel=Meine CD\r\n\r\n");
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nlabel=Meine CD\r\n\r\n\r\n");
 }
 
 TEST_F(LoadAndSave, CancelAfterEditsLeavesTheFileByteForByte) {
@@ -84,7 +85,7 @@ TEST_F(LoadAndSave, KeepsUnknownSectionsKeysAndTheirComments) {
     PressOk();
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=a.exe\r\nlabel=CD\t; Name\r\n"
                                        "\r\n[Fremd]\r\neins=1\t; erste\r\nzwei=2\r\nfreier Text\r\n"
-                                       "\r\n");
+                                       "\r\n\r\n");
 }
 
 TEST_F(LoadAndSave, UncheckingTheStarterRemovesItsSectionWithCommentsAndText) {
@@ -95,7 +96,7 @@ TEST_F(LoadAndSave, UncheckingTheStarterRemovesItsSectionWithCommentsAndText) {
     Click(102);
     ASSERT_FALSE(Checked(102));
     PressOk();
-    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=Orbilan.EXE\r\n\r\n");
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=Orbilan.EXE\r\n\r\n\r\n");
     EXPECT_EQ(ReadFile("Orbilan.EXE"), "schon da") << "the starter file stays";
 }
 
@@ -121,12 +122,13 @@ TEST_F(LoadAndSave, OpenNamingTheStarterWithoutItsSectionLeavesTheStarterOff) {
 
 TEST_F(LoadAndSave, AFailedSaveIsReportedAndTheDialogStaysOpen) {
     const std::string original = "[AutoRun]\r\nOpen=alt.exe\r\n";
+    WriteFile("neu.exe", "MZ");
     OpenDialog("AutoRun.INF", original.c_str());
     SetField(101, "neu.exe");
     // Another program holds the file and lets nobody replace it.
-    HANDLE holder = CreateFileA((CdDir() + "AutoRun.INF").c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE holder =
+        CreateFileA((CdDir() + "AutoRun.INF").c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     ExpectBox(IDOK);
     PressOk();
@@ -142,7 +144,7 @@ TEST_F(LoadAndSave, AFailedSaveIsReportedAndTheDialogStaysOpen) {
     // Once the file is free, OK again saves and closes.
     PressOk();
     EXPECT_FALSE(DialogOpen());
-    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=neu.exe\r\n\r\n");
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=neu.exe\r\n\r\n\r\n");
 }
 
 } // namespace

@@ -112,6 +112,8 @@ bool EditorSession::Ended(DWORD& exitCode) {
 bool EditorSession::Focus(int id) const {
     // Posted: the lost-focus handler of the field being left may open a message box.
     HWND target = Item(id);
+    // Keyboard focus goes only to the active window, as for a user who clicks into it.
+    SetForegroundWindow(mainWindow_);
     PostMessageA(mainDialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
     const DWORD thread = GetWindowThreadProcessId(mainDialog_, nullptr);
     for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
