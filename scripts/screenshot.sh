@@ -2,7 +2,8 @@
 # Takes screenshots of the editor's main window under Wine on a virtual display, for the
 # documentation. Needs a built win64 preset (scripts/test.sh or scripts/run.sh builds it).
 #
-#   scripts/screenshot.sh            docs/quillot.png: the dialog on a new AutoRun.INF
+#   docs/quillot.png      the dialog on a new AutoRun.INF
+#   docs/quillot-cd.png   the dialog on a finished CD: starter, icon preview, context menu
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -41,3 +42,14 @@ demo=$build/screenshot-cd
 rm -rf "$demo"
 mkdir -p "$demo"
 shot docs/quillot.png "$demo" AutoRun.INF
+
+rm -rf "$demo"
+mkdir -p "$demo/Programm"
+cp "$build/tests/e2e/marker.exe" "$demo/Programm/Start.exe"
+printf 'Liesmich\r\n' >"$demo/Liesmich.txt"
+printf '%s\r\n' '[AutoRun]' 'Open=Orbilan.EXE' 'Icon=Orbilan.EXE,0' \
+  'Shell\Liesmich=Liesmich &anzeigen' 'Shell\Liesmich\Command=notepad.exe Liesmich.txt' \
+  'Shell\Start=Programm &starten' 'Shell\Start\Command=Programm\Start.exe' '' \
+  '[Orbilan]' 'Headline=Beispiel-CD' 'Text=Soll das Programm gestartet werden?' \
+  'Exec=Programm\Start.exe' >"$demo/AutoRun.INF"
+shot docs/quillot-cd.png "$demo" AutoRun.INF
