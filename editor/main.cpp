@@ -1,5 +1,6 @@
 // Quillot ("Marlisk V1.0"): the editor of a CD's AutoRun.INF. The user chooses the file in
 // the open-file dialog; its directory is the virtual CD root for the whole run.
+#include "file_choice.h"
 #include "file_help.h"
 #include "marlisk_app.h"
 #include "modal_boxes.h"
@@ -22,16 +23,11 @@ constexpr char kProposedName[] = "AutoStart.INF";
 // Lets the user choose or create the AutoRun.INF; false when the choice was cancelled.
 bool ChooseInf(HINSTANCE instance, std::array<char, kPathCapacity>& fileName) {
     std::array<char, kPathCapacity> initialDirectory{};
-    std::array<char, kPathCapacity> filter{};
     std::array<char, kPathCapacity> title{};
-    std::strncpy(filter.data(), LoadResourceString(IDS_INF_FILTER).c_str(), kPathCapacity - 1);
     std::strncpy(title.data(), LoadResourceString(IDS_CAPTION).c_str(), kPathCapacity - 1);
     std::strncpy(initialDirectory.data(), theFileHelp->ProgramDirectory(), kPathCapacity - 1);
     std::strncpy(fileName.data(), kProposedName, kPathCapacity - 1);
-    for (char& c : filter) {
-        if (c == '|')
-            c = '\0';
-    }
+    const std::string filter = FileDialogFilter(IDS_INF_FILTER);
 
     OPENFILENAMEA description = {};
     // The size of the original description: Windows 95 and NT 4.0 refuse a larger one.

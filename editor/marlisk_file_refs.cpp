@@ -3,6 +3,8 @@
 // file fields that run it: AutoPlay file (101), entry command (118), starter program (109).
 #include "marlisk_dlg.h"
 
+#include "file_choice.h"
+
 #include "bounded_text.h"
 #include "file_help.h"
 #include "modal_boxes.h"
@@ -17,8 +19,6 @@
 
 namespace {
 
-constexpr DWORD kBrowseFlags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-
 int ShowFileMessage(HWND owner, unsigned textId, unsigned type) {
     return ShowMessageBox(owner, LoadResourceString(textId).c_str(),
                           LoadResourceString(IDS_ERROR_CAPTION).c_str(), type);
@@ -30,17 +30,6 @@ bool FoundOnSearchPath(const std::string& name) {
     OFSTRUCT found = {};
     found.cBytes = sizeof found;
     return OpenFile(name.c_str(), &found, OF_EXIST) != HFILE_ERROR;
-}
-
-// The filter of the browse dialog: display name and patterns separated by NULs, ending in two.
-std::string ProgramFilter() {
-    std::string filter = LoadResourceString(IDS_PROGRAM_FILTER);
-    for (char& c : filter) {
-        if (c == '|')
-            c = '\0';
-    }
-    filter += '\0';
-    return filter;
 }
 
 } // namespace
@@ -117,31 +106,15 @@ void MarliskDlg::CheckFieldReference(TEdit& field, bool& changed) {
 }
 
 void MarliskDlg::BrowseFileField(TEdit& field) {
-    std::array<char, kPathCapacity> initialDirectory{};
-    std::array<char, kPathCapacity> fileName{};
-    const std::string full = MakeAbsolute(field.GetText().c_str());
-    filehelp::BoundedText(initialDirectory.data(), initialDirectory.size())
-        .Append(theFileHelp->DirectoryOf(full.c_str()));
-    filehelp::BoundedText(fileName.data(), fileName.size())
-        .Append(theFileHelp->FileNameOf(full.c_str()));
-    const std::string filter = ProgramFilter();
-
-    OPENFILENAMEA description = {};
-    // The size of the original description: Windows 95 and NT 4.0 refuse a larger one.
-    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    description.hwndOwner = Handle();
-    description.lpstrFilter = filter.c_str();
-    description.lpstrFile = fileName.data();
-    description.nMaxFile = kPathCapacity;
-    description.lpstrInitialDir = initialDirectory.data();
-    description.Flags = kBrowseFlags;
-    if (!ShowOpenFileDialog(description))
+    std::array<char, kPathCapacity> chosen{};
+    const std::string start = MakeAbsolute(field.GetText().c_str());
+    if (!ChooseExistingFile(Handle(), start.c_str(), IDS_PROGRAM_FILTER, chosen.data()))
         return;
 
     // Whatever the check decides, the field shows what of the choice lies in the root: the
     // relative path, or nothing when the file stayed outside.
-    CheckFileReference(fileName.data(), true);
-    const char* relative = RelativePart(fileName.data());
+    CheckFileReference(chosen.data(), true);
+    const char* relative = RelativePart(chosen.data());
     field.SetText(relative != nullptr ? relative : "");
 }
 

@@ -2,6 +2,9 @@
 // it beside them and keeps the fields at the last values for which an icon could be shown.
 #include "marlisk_dlg.h"
 
+#include "file_choice.h"
+#include "number_text.h"
+
 #include "file_help.h"
 #include "modal_boxes.h"
 #include "string_ids.h"
@@ -24,23 +27,9 @@ constexpr int kNumberLength = 15;
 // ExtractIconA's answer for a file that is no program, library or icon file.
 const HICON kNotAnIconFile = reinterpret_cast<HICON>(static_cast<INT_PTR>(1));
 
-// Flags of the browse dialog: only an existing file in an existing directory, no read-only box.
-constexpr DWORD kBrowseFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-
 void CopyPath(char* target, const char* source) {
     std::strncpy(target, source, kPathCapacity - 1);
     target[kPathCapacity - 1] = '\0';
-}
-
-// The number as atoi reads it (leading white space, a sign, digits; none gives 0), except that
-// a value beyond int's range is held at its end instead of being undefined.
-int IconNumber(const char* text) {
-    const long long value = std::strtoll(text, nullptr, 10);
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
 }
 
 // The icon of that number in the file, or nullptr when there is none. Only a real icon handle
@@ -51,18 +40,6 @@ HICON ExtractIconOf(const char* path, int number) {
         return nullptr;
     HICON icon = ExtractIconA(GetModuleHandleA(nullptr), path, static_cast<UINT>(number));
     return icon == kNotAnIconFile ? nullptr : icon;
-}
-
-// A filter string from the table, its '|' turned into the separators the file dialog expects.
-std::string FileDialogFilter(unsigned id) {
-    std::string filter = LoadResourceString(id);
-    for (char& c : filter) {
-        if (c == '|')
-            c = '\0';
-    }
-    // The list ends with an empty pair: two terminators, whatever the text ended with.
-    filter.append(2, '\0');
-    return filter;
 }
 
 } // namespace
@@ -84,7 +61,7 @@ void MarliskDlg::UpdateIcon(bool messages) {
     if (CheckFileReference(path.data(), messages)) {
         std::array<char, kNumberLength + 2> numberText{};
         iconNumber_.GetText(numberText.data(), kNumberLength + 1);
-        number = IconNumber(numberText.data());
+        number = ParseFieldNumber(numberText.data());
         icon = ExtractIconOf(path.data(), number);
         if (icon == nullptr && messages) {
             ShowMessageBox(Handle(), LoadResourceString(IDS_ICON_MISSING).c_str(),
@@ -98,7 +75,7 @@ void MarliskDlg::UpdateIcon(bool messages) {
         if (icon != nullptr)
             DestroyIcon(icon);
         iconFile_.SetText(shownIconFile_);
-        iconNumber_.SetText(std::to_string(shownIconNumber_));
+        iconNumber_.SetText(FormatFieldNumber(shownIconNumber_));
     } else {
         icon_.Reset(icon);
         InvalidateRect(Handle(), nullptr, TRUE);
@@ -122,22 +99,8 @@ void MarliskDlg::PaintIconPreview(HDC dc) {
 void MarliskDlg::BrowseIconFile() {
     std::array<char, kPathCapacity> path{};
     CopyPath(path.data(), MakeAbsolute(iconFile_.GetText().c_str()));
-
-    std::array<char, kPathCapacity> directory{};
-    CopyPath(directory.data(), theFileHelp->DirectoryOf(path.data()));
     std::array<char, kPathCapacity> file{};
-    CopyPath(file.data(), theFileHelp->FileNameOf(path.data()));
-
-    const std::string filter = FileDialogFilter(IDS_ICON_FILTER);
-    OPENFILENAMEA choice = {};
-    choice.lStructSize = sizeof choice;
-    choice.hwndOwner = Handle();
-    choice.lpstrFilter = filter.c_str();
-    choice.lpstrFile = file.data();
-    choice.nMaxFile = kPathCapacity;
-    choice.lpstrInitialDir = directory.data();
-    choice.Flags = kBrowseFlags;
-    if (!ShowOpenFileDialog(choice))
+    if (!ChooseExistingFile(Handle(), path.data(), IDS_ICON_FILTER, file.data()))
         return;
 
     iconFile_.SetText(file.data());

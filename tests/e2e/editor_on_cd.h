@@ -58,16 +58,6 @@ protected:
         return content;
     }
 
-    // Waits for a file that a started program writes on the CD.
-    static bool WaitForCdFile(const std::string& relativePath, std::string& content) {
-        for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 50) {
-            if (ReadCdFile(relativePath, content) && !content.empty())
-                return true;
-            Sleep(50);
-        }
-        return false;
-    }
-
     std::string toolDir_;
     std::unique_ptr<EditorSession> session_;
 

@@ -66,16 +66,6 @@ protected:
         EXPECT_EQ(*code, 0u);
     }
 
-    // Waits for a file that a started program writes.
-    static bool WaitForCdFile(const std::string& relativePath, std::string& content) {
-        for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 50) {
-            if (ReadCdFile(relativePath, content) && !content.empty())
-                return true;
-            Sleep(50);
-        }
-        return false;
-    }
-
     std::unique_ptr<TestProcess> starter_;
 };
 

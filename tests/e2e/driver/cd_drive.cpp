@@ -1,5 +1,7 @@
 #include "cd_drive.h"
 
+#include "windows_of.h"
+
 #include <windows.h>
 
 #include <fstream>
@@ -83,4 +85,13 @@ bool ReadCdFile(const std::string& relativePath, std::string& content) {
 
 bool CdFileExists(const std::string& relativePath) {
     return GetFileAttributesA(OnCd(relativePath).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool WaitForCdFile(const std::string& relativePath, std::string& content) {
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 50) {
+        if (ReadCdFile(relativePath, content) && !content.empty())
+            return true;
+        Sleep(50);
+    }
+    return false;
 }

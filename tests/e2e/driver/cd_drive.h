@@ -23,3 +23,7 @@ bool CopyToCd(const std::string& sourcePath, const std::string& relativePath);
 bool ReadCdFile(const std::string& relativePath, std::string& content);
 
 bool CdFileExists(const std::string& relativePath);
+
+// Waits (bounded) for a file that a started program writes on the CD; false if it does not
+// come with content.
+bool WaitForCdFile(const std::string& relativePath, std::string& content);

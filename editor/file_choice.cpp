@@ -1,0 +1,43 @@
+#include "file_choice.h"
+
+#include "bounded_text.h"
+#include "file_help.h"
+#include "marlisk_dlg.h"
+#include "modal_boxes.h"
+#include "string_resource.h"
+#include "the_file_help.h"
+
+#include <commdlg.h>
+
+#include <array>
+
+std::string FileDialogFilter(unsigned filterId) {
+    std::string filter = LoadResourceString(filterId);
+    for (char& c : filter) {
+        if (c == '|')
+            c = '\0';
+    }
+    // Two terminators, whatever the text ended with.
+    filter.append(2, '\0');
+    return filter;
+}
+
+bool ChooseExistingFile(HWND owner, const char* startPath, unsigned filterId, char* chosen) {
+    std::array<char, kPathCapacity> initialDirectory{};
+    filehelp::BoundedText(initialDirectory.data(), initialDirectory.size())
+        .Append(theFileHelp->DirectoryOf(startPath));
+    chosen[0] = '\0';
+    filehelp::BoundedText(chosen, kPathCapacity).Append(theFileHelp->FileNameOf(startPath));
+    const std::string filter = FileDialogFilter(filterId);
+
+    OPENFILENAMEA description = {};
+    // The size of the original description: Windows 95 and NT 4.0 refuse a larger one.
+    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    description.hwndOwner = owner;
+    description.lpstrFilter = filter.c_str();
+    description.lpstrFile = chosen;
+    description.nMaxFile = kPathCapacity;
+    description.lpstrInitialDir = initialDirectory.data();
+    description.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    return ShowOpenFileDialog(description);
+}
