@@ -60,7 +60,13 @@ if [ -d tests/fuzz ]; then
   if build fuzz; then run_tier fuzz build/fuzz; else broken+=("fuzz build"); fi
 fi
 
-if build win32; then run_tier win32 build/win32; else broken+=("win32 build"); fi
+if build win32; then
+  run_tier win32 build/win32
+  echo "== Figures of the shipped starter"
+  build/native/bench/starter_figures build/win32/starter/orbilan.exe || broken+=("starter figures")
+else
+  broken+=("win32 build")
+fi
 
 if build win64; then
   if wine_session_start build/win64; then
