@@ -147,14 +147,8 @@ TEST_P(StarterFailure, ReportsTheReasonAsCaption) {
     AnswerMessageBox(question, IDYES);
 
     // The question closes and the failure box follows.
-    HWND box = nullptr;
-    for (DWORD waited = 0; waited < kWindowTimeoutMs && (box == nullptr || box == question);
-         waited += 50) {
-        Sleep(50);
-        box = WaitForWindowOf(starter_->id(), 0);
-    }
+    HWND box = WaitForWindowAfter(starter_->id(), question);
     ASSERT_NE(box, nullptr) << "no failure box";
-    ASSERT_NE(box, question);
     ASSERT_TRUE(IsMessageBox(box)) << DescribeWindowsOf(starter_->id());
     const MessageBoxView view = ReadMessageBox(box);
     EXPECT_EQ(view.caption, GetParam().caption);

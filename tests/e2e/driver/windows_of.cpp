@@ -44,6 +44,11 @@ HWND WaitForWindowWhere(DWORD processId, const std::function<bool(HWND)>& wanted
     }
 }
 
+HWND WaitForWindowAfter(DWORD processId, HWND previous, DWORD timeoutMs) {
+    return WaitForWindowWhere(
+        processId, [previous](HWND window) { return window != previous; }, timeoutMs);
+}
+
 std::string DescribeWindowsOf(DWORD processId) {
     std::string description;
     for (HWND window : VisibleWindowsOf(processId))

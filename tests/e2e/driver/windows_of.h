@@ -18,6 +18,10 @@ HWND WaitForWindowOf(DWORD processId, DWORD timeoutMs = kWindowTimeoutMs);
 HWND WaitForWindowWhere(DWORD processId, const std::function<bool(HWND)>& wanted,
                         DWORD timeoutMs = kWindowTimeoutMs);
 
+// The first visible top-level window of the process other than previous (which may still be
+// closing), waiting up to timeoutMs; nullptr if none comes.
+HWND WaitForWindowAfter(DWORD processId, HWND previous, DWORD timeoutMs = kWindowTimeoutMs);
+
 // All visible top-level windows of the process, described for a failure message.
 std::string DescribeWindowsOf(DWORD processId);
 
