@@ -13,6 +13,7 @@ packages=(
   xvfb xauth                                  # a display for the Windows programs
   imagemagick                                 # screenshots
   mscompress                                  # SZDD-compressed test inputs
+  libinih-dev                                 # the INI benchmark's baseline
 )
 
 missing=()

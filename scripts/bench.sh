@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# The benchmark command: builds what the benchmarks need (presets bench, win32 and win64),
+# starts a Wine session of its own (Xvfb, the win64 build's prefix, drive O: mapped as a CD),
+# runs every benchmark and writes their figures into docs/benchmarks.md.
+#
+# The figures are ratios against baselines run alternately in the same process or session,
+# with medians and their spread; absolute times depend on the machine and on its other load.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/install-deps.sh
+# shellcheck source=wine-session.sh
+source scripts/wine-session.sh
+trap wine_session_stop EXIT
+
+jobs=$(nproc 2>/dev/null || echo 2)
+mkdir -p build
+for preset in bench win32 win64; do
+  echo "== Building $preset"
+  cmake --preset "$preset" >"build/configure-$preset.log" 2>&1 ||
+    { cat "build/configure-$preset.log"; exit 1; }
+  cmake --build --preset "$preset" -j "$jobs" >"build/build-$preset.log" 2>&1 ||
+    { tail -n 60 "build/build-$preset.log"; exit 1; }
+done
+
+figures=$(mktemp -d)
+trap 'wine_session_stop; rm -rf "$figures"' EXIT
+
+# Runs a Windows benchmark of the win64 build; its output without carriage returns.
+run_windows() {
+  timeout 1200 "$WINE64" "$@" | tr -d '\r'
+}
+
+windows_path() {
+  echo "Z:$1" | tr '/' '\\'
+}
+
+echo "== Sizes and imports"
+{
+  for build in win32 win64; do
+    build/bench/bench/starter_figures "build/$build/starter/orbilan.exe"
+    echo
+  done
+  for build in win32 win64; do
+    printf '%s  %s bytes\n' "build/$build/editor/quillot.exe" \
+      "$(stat -c %s "build/$build/editor/quillot.exe")"
+  done
+} | sed "s|$root/||" >"$figures/sizes"
+cat "$figures/sizes"
+
+echo "== INI document against libinih (native, preset bench)"
+ini_work=$(mktemp -d)
+build/bench/bench/ini_bench "$ini_work" | tee "$figures/ini"
+rm -rf "$ini_work"
+
+echo "== Wine session"
+wine_session_start build/win64
+rm -rf build/win64/bench-cd
+wine_map_drive o build/win64/bench-cd
+wine_version=$("$WINE64" --version)
+
+echo "== Starter start-up"
+run_windows build/win64/bench/starter_startup_bench.exe | tee "$figures/starter"
+echo "== Editor start-up"
+run_windows build/win64/bench/editor_startup_bench.exe | tee "$figures/editor"
+echo "== Copy into the CD root"
+mkdir -p build/win64/bench-data
+run_windows build/win64/bench/copy_bench.exe "$(windows_path "$root/build/win64/bench-data/source.bin")" \
+  'O:\' | tee "$figures/copy"
+wine_session_stop
+rm -rf build/win64/bench-cd
+
+block() {
+  echo '```'
+  cat "$1"
+  echo '```'
+}
+
+{
+  cat <<HEADER
+# Benchmarks
+
+Written by \`scripts/bench.sh\` on $(date -u '+%Y-%m-%d %H:%M UTC'), on a machine with
+$(nproc) processors ($(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')), load average
+$(cut -d' ' -f1-3 /proc/loadavg) when the figures were written, under ${wine_version}.
+Every comparison runs the subject and its baseline alternately (the order flips from one
+pair to the next), discards warm-up runs and reports medians with the interquartile range
+(IQR), the extremes and the ratio of the medians. The machine was shared with other work,
+which widens the spread of wall times; the ratios are the figures to read.
+
+## Sizes and imports
+
+The shipped starter (i686) and the one the tests run (x86_64), read by
+\`bench/starter_figures\`; the editor's size on disk (it carries the starter of its build).
+
+HEADER
+  block "$figures/sizes"
+  cat <<'TEXT'
+
+## Starter: start to question box
+
+`bench/starter_startup_bench` (x86_64, under Wine) starts `O:\Orbilan.EXE` from the CD
+drive, with an AutoRun.INF whose [Orbilan] section asks the question, and alternately
+`bench/bare_question` (a plain program whose only work is the same MessageBoxA, placed on
+the same drive). The clock is QueryPerformanceCounter in the driver (wall time): from just
+before CreateProcess until the box is visible and neither it nor any of its controls has an
+update region left (polled every millisecond). The box's caption and text are checked, then
+it is answered with No and the process's end is awaited.
+
+TEXT
+  block "$figures/starter"
+  cat <<'TEXT'
+
+## Editor: start to file dialog, file to main window
+
+`bench/editor_startup_bench` (x86_64, under Wine) starts `quillot.exe` and alternately
+`bench/bare_editor` (the same GetOpenFileNameA call; after the choice the editor's dialog
+layout, template 3, as a plain dialog captioned "Marlisk V1.0", with nothing read or
+filled), both from the same folder outside the CD. First phase: from just before
+CreateProcess until the open-file dialog is visible and painted. Second phase: from typing
+`O:\AutoRun.INF` into it and confirming until the window "Marlisk V1.0" is visible and
+painted (itself and every visible control in it). The INF uses the starter, an icon and two
+context-menu entries. Each run is then ended by force. Clock as above.
+
+TEXT
+  block "$figures/editor"
+  cat <<'TEXT'
+
+## INI document: load and save
+
+`bench/ini_bench` (native, preset `bench`: optimised, no sanitizers) on deterministic files
+of 1,000, 10,000 and 100,000 lines (sections of 40 lines: realistic keys and values,
+comment lines, trailing comments, blank lines; sections in scattered order). Load: INIFile
+constructed and destroyed, against libinih's ini_parse with a counting handler and its
+INIReader, which stores the values. Save: one value changed and INIFile::Save, against
+writing the same bytes, flushing them to the disk and renaming, as the document's writer
+does. Each sample handles 100,000 lines (the smaller files repeated), 3 warm-up and 15
+counted samples. Two clocks: the thread's CPU time (hardly disturbed by other work on the
+machine) and wall time (includes waiting for the disk and for a processor).
+
+TEXT
+  block "$figures/ini"
+  cat <<'TEXT'
+
+## Copy into the CD root
+
+`bench/copy_bench` (x86_64, under Wine) copies a 100 MB file from the build folder into
+`O:\` with FileHelp::CopyFileTo (the LZ expansion library's LZCopy) and with CopyFileA,
+alternately; the target is deleted before and after every copy and checked for its size.
+One warm-up pair, five counted pairs; clock QueryPerformanceCounter around the call.
+
+TEXT
+  block "$figures/copy"
+} >docs/benchmarks.md
+echo "== Written docs/benchmarks.md"
