@@ -66,6 +66,10 @@ TEST(PairedRuns, AlternateTheOrderAndDropTheWarmUp) {
     EXPECT_EQ(series.subject[1], (std::vector<double>{0.5, 0.5, 0.5}));
 }
 
+TEST(PairedRuns, RatiosArePairByPairAndSkipAZeroBaseline) {
+    EXPECT_EQ(PairRatios({2, 9, 5, 4}, {1, 3, 0, 8}), (std::vector<double>{2, 3, 0.5}));
+}
+
 TEST(PairedRuns, AFailedRunEndsTheSeries) {
     int runs = 0;
     const TimedRun fine = [&]() -> std::optional<std::vector<double>> {

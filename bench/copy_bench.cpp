@@ -131,7 +131,9 @@ int main(int argc, char** argv) {
                 megabytes / fileHelp.median);
     std::printf("  CopyFileA            %s, %.0f MB/s\n", Describe(windows, "s").c_str(),
                 megabytes / windows.median);
-    std::printf("  ratio of medians CopyFileTo/CopyFileA: %.2fx\n",
-                RatioOfMedians(fileHelp, windows));
+    std::printf(
+        "  ratio of medians CopyFileTo/CopyFileA: %.2fx; median of the pairs' ratios: %s\n",
+        RatioOfMedians(fileHelp, windows),
+        DescribeRatios(Summarize(PairRatios(series.subject[0], series.baseline[0]))).c_str());
     return 0;
 }

@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int kWarmUpPairs = 3;
-constexpr int kDefaultPairs = 20;
+constexpr int kDefaultPairs = 30;
 constexpr char kCaption[] = "Marlisk V1.0";
 
 // A CD as the editor meets it: the starter in use, an icon and two context-menu entries.
@@ -124,7 +124,10 @@ int main(int argc, char** argv) {
                     kWarmUpPairs);
         std::printf("  quillot.exe (x86_64) %s\n", Describe(subject, "ms", 1000).c_str());
         std::printf("  bare program         %s\n", Describe(baseline, "ms", 1000).c_str());
-        std::printf("  ratio of medians quillot/bare: %.2fx\n", RatioOfMedians(subject, baseline));
+        const SampleSummary ratios =
+            Summarize(PairRatios(series.subject[phase], series.baseline[phase]));
+        std::printf("  ratio of medians quillot/bare: %.2fx; median of the pairs' ratios: %s\n",
+                    RatioOfMedians(subject, baseline), DescribeRatios(ratios).c_str());
     }
     return 0;
 }

@@ -17,6 +17,18 @@ struct PairedSeries {
     std::vector<std::vector<double>> baseline;
 };
 
+// The subject's time over its baseline's, pair by pair: the two runs of a pair lie next to
+// each other in time, so a slow phase of the machine touches both.
+inline std::vector<double> PairRatios(const std::vector<double>& subject,
+                                      const std::vector<double>& baseline) {
+    std::vector<double> ratios;
+    for (std::size_t pair = 0; pair < subject.size() && pair < baseline.size(); ++pair) {
+        if (baseline[pair] > 0)
+            ratios.push_back(subject[pair] / baseline[pair]);
+    }
+    return ratios;
+}
+
 inline bool RunPairs(const TimedRun& subject, const TimedRun& baseline, int warmUpPairs, int pairs,
                      PairedSeries& series) {
     for (int pair = 0; pair < warmUpPairs + pairs; ++pair) {

@@ -51,6 +51,14 @@ inline std::string Describe(const SampleSummary& s, const char* unit, double sca
     return text;
 }
 
+// "1.23x (IQR 1.10-1.40)": a summary of ratios.
+inline std::string DescribeRatios(const SampleSummary& s) {
+    char text[100];
+    std::snprintf(text, sizeof text, "%.2fx (IQR %.2f-%.2f)", s.median, s.lowerQuartile,
+                  s.upperQuartile);
+    return text;
+}
+
 // The ratio of two medians, printed as "1.23x"; 0 when the baseline took no time.
 inline double RatioOfMedians(const SampleSummary& subject, const SampleSummary& baseline) {
     return baseline.median > 0 ? subject.median / baseline.median : 0;

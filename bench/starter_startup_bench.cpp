@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int kWarmUpPairs = 3;
-constexpr int kDefaultPairs = 20;
+constexpr int kDefaultPairs = 40;
 
 // Starts the program, waits for its painted question box, answers No and waits for the end.
 std::optional<std::vector<double>> TimeQuestion(const std::string& commandLine) {
@@ -80,6 +80,9 @@ int main(int argc, char** argv) {
                 pairs, kWarmUpPairs);
     std::printf("  orbilan.exe (x86_64)     %s\n", Describe(starter, "ms", 1000).c_str());
     std::printf("  bare MessageBoxA program %s\n", Describe(bare, "ms", 1000).c_str());
-    std::printf("  ratio of medians starter/bare: %.2fx\n", RatioOfMedians(starter, bare));
+    std::printf(
+        "  ratio of medians starter/bare: %.2fx; median of the pairs' ratios: %s\n",
+        RatioOfMedians(starter, bare),
+        DescribeRatios(Summarize(PairRatios(series.subject[0], series.baseline[0]))).c_str());
     return 0;
 }

@@ -86,8 +86,11 @@ $(nproc) processors ($(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')), l
 $(cut -d' ' -f1-3 /proc/loadavg) when the figures were written, under ${wine_version}.
 Every comparison runs the subject and its baseline alternately (the order flips from one
 pair to the next), discards warm-up runs and reports medians with the interquartile range
-(IQR), the extremes and the ratio of the medians. The machine was shared with other work,
-which widens the spread of wall times; the ratios are the figures to read.
+(IQR), the extremes, the ratio of the medians and, for the programs under Wine, the median
+of the ratios within each pair (the two runs of a pair are neighbours in time, so a slow
+spell of the machine touches both). The machine was shared with other work, which widens
+the spread of wall times; the ratios are the figures to read, and a second run of the
+script can move them by a few tenths.
 
 ## Sizes and imports
 
@@ -106,7 +109,8 @@ drive, with an AutoRun.INF whose [Orbilan] section asks the question, and altern
 the same drive). The clock is QueryPerformanceCounter in the driver (wall time): from just
 before CreateProcess until the box is visible and neither it nor any of its controls has an
 update region left (polled every millisecond). The box's caption and text are checked, then
-it is answered with No and the process's end is awaited.
+it is answered with No and the process's end is awaited. Under Wine most of either time is
+the creation of a Wine process.
 
 TEXT
   block "$figures/starter"
@@ -129,7 +133,7 @@ TEXT
 
 ## INI document: load and save
 
-`bench/ini_bench` (native, preset `bench`: optimised, no sanitizers) on deterministic files
+`bench/ini_bench` (native, preset `bench`: Release, -O3, no sanitizers) on deterministic files
 of 1,000, 10,000 and 100,000 lines (sections of 40 lines: realistic keys and values,
 comment lines, trailing comments, blank lines; sections in scattered order). Load: INIFile
 constructed and destroyed, against libinih's ini_parse with a counting handler and its
@@ -137,7 +141,9 @@ INIReader, which stores the values. Save: one value changed and INIFile::Save, a
 writing the same bytes, flushing them to the disk and renaming, as the document's writer
 does. Each sample handles 100,000 lines (the smaller files repeated), 3 warm-up and 15
 counted samples. Two clocks: the thread's CPU time (hardly disturbed by other work on the
-machine) and wall time (includes waiting for the disk and for a processor).
+machine) and wall time (includes waiting for the disk and for a processor). Where a load's
+wall time lies far above its CPU time, the difference is mostly waiting for the disk: the
+file layer flushes a file when it closes it, also after only reading it.
 
 TEXT
   block "$figures/ini"
