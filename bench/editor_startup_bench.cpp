@@ -38,16 +38,16 @@ constexpr char kCdInf[] = "[AutoRun]\r\n"
                           "Exec=Orbilan.EXE\r\n";
 
 // The caption of another process's window, read without sending it a message: a poll that
-// sent one every millisecond would keep the program from ever painting (a window paints only
-// when no sent message is waiting).
+// sent one every millisecond would compete with the program's painting (a window paints only
+// when no sent message is waiting) and so disturb what is measured.
 std::string Caption(HWND window) {
     char text[256] = "";
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
-// The file dialog and the bare program's main dialog share class and caption (and under Wine
-// may even share the window handle, reused): the file name field tells them apart.
+// The file dialog and the bare program's main dialog share class and caption: the file name
+// field tells them apart.
 bool IsFileDialog(HWND window) {
     return ClassOf(window) == "#32770" && Caption(window) == kCaption &&
            FindDescendant(window, kFileNameEdit) != nullptr;
