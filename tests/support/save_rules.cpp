@@ -98,14 +98,15 @@ const ChangeRule kEmptyValue{"empty value not written", EmptyValueNotWritten};
 
 } // namespace
 
-std::optional<std::string> IconFileToPlace(const std::string& iconValue) {
-    const std::string file = iconValue.substr(0, iconValue.find(','));
-    const bool plain = !file.empty() && file.find_first_of(":\" \t") == std::string::npos &&
+std::optional<IconOnCd> IconFileToPlace(const std::string& iconValue) {
+    const std::string unquoted = WithoutQuotes(iconValue);
+    const std::string file = unquoted.substr(0, unquoted.find(','));
+    const bool plain = !file.empty() && file.find_first_of(":\"' \t") == std::string::npos &&
                        file.front() != '\\' && file.front() != '/' &&
                        file.find("..") == std::string::npos;
     if (!plain)
         return std::nullopt;
-    return file;
+    return IconOnCd{file, unquoted != iconValue};
 }
 
 const RuleBook& DocumentRules() {
@@ -113,35 +114,27 @@ const RuleBook& DocumentRules() {
     return rules;
 }
 
-RuleBook EditorRules(const std::optional<std::string>& iconFile) {
+RuleBook EditorRules(const std::optional<IconOnCd>& icon) {
     RuleBook rules = DocumentRules();
-    if (iconFile) {
+    const auto iconRule = [&rules](const char* name, std::optional<std::string> written) {
         rules.changes.push_back(
-            {"Icon written as file,number",
-             [iconFile](const std::string& section, const ProfileEntry& original) {
-                 if (!IsIconKey(section, original.key) || !original.value)
-                     return Unconcerned();
-                 return std::optional<SavedForm>(
-                     ProfileEntry{original.key, IconAsWritten(*iconFile, *original.value)});
-             }});
-        rules.changes.push_back(
-            {"Icon written as file,number, its path resolved",
-             [iconFile](const std::string& section, const ProfileEntry& original) {
+            {name, [written](const std::string& section, const ProfileEntry& original) {
                  if (!IsIconKey(section, original.key) || !original.value)
                      return Unconcerned();
                  return std::optional<SavedForm>(ProfileEntry{
-                     original.key, IconAsWritten(ResolvedPath(*iconFile), *original.value)});
+                     original.key, written ? IconAsWritten(*written, *original.value) : ",0"});
              }});
+    };
+    // The icon fields keep only an icon that can be shown; for a file the editor does not find
+    // they stay empty, and OK writes the empty file name, the comma and the number 0.
+    if (!icon) {
+        iconRule("icon file not on the CD: Icon=,0", std::nullopt);
+    } else if (icon->quoted) {
+        iconRule("icon value in quotes, which the editor takes for part of the file name: Icon=,0",
+                 std::nullopt);
     } else {
-        // The icon fields keep only an icon that can be shown; for a file the CD lacks they
-        // stay empty, and OK writes the empty file name, the comma and the number 0.
-        rules.changes.push_back(
-            {"icon file not on the CD: Icon=,0",
-             [](const std::string& section, const ProfileEntry& original) {
-                 if (!IsIconKey(section, original.key) || !original.value)
-                     return Unconcerned();
-                 return std::optional<SavedForm>(ProfileEntry{original.key, ",0"});
-             }});
+        iconRule("Icon written as file,number", icon->file);
+        iconRule("Icon written as file,number, its path resolved", ResolvedPath(icon->file));
     }
     rules.additions.push_back({"Icon always written", IconAlwaysWritten});
     return rules;

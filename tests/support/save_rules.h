@@ -8,11 +8,19 @@
 // The INI document's own rules, for every save of a document read from a file.
 const RuleBook& DocumentRules();
 
-// The file an "Icon" value names as the editor reads it, when it is a plain path relative to the
-// CD's root that the editor can find there: no drive, no quotes, no blank (the editor takes what
-// follows a blank for arguments), nothing above the root. Nothing for any other value.
-std::optional<std::string> IconFileToPlace(const std::string& iconValue);
+// The icon file that an end-to-end test puts on the CD.
+struct IconOnCd {
+    // The path relative to the CD's root, as Windows reads it from the INF.
+    std::string file;
+    // Whether the INF gives the value in quotes, which Windows drops and the editor keeps.
+    bool quoted;
+};
+
+// The file an "Icon" value names, as the editor reads the value, when it is a plain path
+// relative to the CD's root: no drive, no blank (the editor takes what follows a blank for
+// arguments), nothing above the root. Nothing for any other value.
+std::optional<IconOnCd> IconFileToPlace(const std::string& iconValue);
 
 // The document's rules and the editor's write-back on OK, for an INF saved without an edit on a
-// CD that holds nothing else but iconFile, a program with three icons, if there is one.
-RuleBook EditorRules(const std::optional<std::string>& iconFile);
+// CD that holds nothing else but the icon file, a program with three icons, if there is one.
+RuleBook EditorRules(const std::optional<IconOnCd>& icon);

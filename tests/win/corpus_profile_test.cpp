@@ -61,6 +61,7 @@ struct RuleCase {
     const char* saved;
     const char* rule;               // nullptr: unexplained
     const char* iconFile = nullptr; // the icon file on the CD; nullptr: none
+    bool iconQuoted = false;
 };
 
 void PrintTo(const RuleCase& c, std::ostream* out) {
@@ -82,12 +83,12 @@ TEST_P(RuleCases, NameTheRuleThatExplainsTheDifference) {
     ScratchDir scratch("rules");
     WriteText(scratch.PathOf("original.inf"), GetParam().original);
     WriteText(scratch.PathOf("saved.inf"), GetParam().saved);
-    std::optional<std::string> iconFile;
+    std::optional<IconOnCd> icon;
     if (GetParam().iconFile != nullptr)
-        iconFile = GetParam().iconFile;
+        icon = IconOnCd{GetParam().iconFile, GetParam().iconQuoted};
     const std::vector<Difference> found =
         CompareProfiles(ReadProfile(scratch.PathOf("original.inf")),
-                        ReadProfile(scratch.PathOf("saved.inf")), EditorRules(iconFile));
+                        ReadProfile(scratch.PathOf("saved.inf")), EditorRules(icon));
     ASSERT_FALSE(found.empty());
     for (const Difference& difference : found) {
         if (GetParam().rule == nullptr)
@@ -120,6 +121,9 @@ const RuleCase kRuleCases[] = {
      "Icon written as file,number, its path resolved", ".\\a/b.ico"},
     {"icon path changed", "[AutoRun]\r\nicon=.\\a/b.ico,1\r\n", "[AutoRun]\r\nicon=b.ico,1\r\n",
      nullptr, ".\\a/b.ico"},
+    {"quoted icon cleared", "[AutoRun]\r\nicon=\"x.ico\"\r\n", "[AutoRun]\r\nicon=,0\r\n",
+     "icon value in quotes, which the editor takes for part of the file name: Icon=,0", "x.ico",
+     true},
     {"icon on the CD cleared", "[AutoRun]\r\nicon=x.ico,2\r\n", "[AutoRun]\r\nicon=,0\r\n", nullptr,
      "x.ico"},
     {"icon added", "[AutoRun]\r\nopen=x\r\n", "[AutoRun]\r\nIcon=,0\r\nopen=x\r\n",
