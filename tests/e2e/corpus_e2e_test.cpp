@@ -1,0 +1,113 @@
+// Real AutoRun.INF files through the real editor: each is put on the test CD as its INF,
+// opened, and saved with OK without an edit. Windows' own profile reader must then see every
+// key of the original with its value, except where a documented rule of the INI document or
+// of the editor's write-back changes it; the test reports those exceptions file by file.
+//
+// The CD holds the INF and, where the INF's icon names a plain file of the CD, a program with
+// three icons under that name (without the quotes, if the INF has any: Windows drops them). The
+// corpus has no starter settings, so loading shows no message and OK runs no file check: any window
+// but the editor's own fails the test.
+#include "corpus_files.h"
+#include "editor_on_cd.h"
+#include "ini_file.h"
+#include "profile_comparison.h"
+#include "profile_view.h"
+#include "save_rules.h"
+
+#include <algorithm>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The corpus is run in parts, each a test of its own, so that every part stays well inside the
+// time a single test may take.
+constexpr std::size_t kParts = 4;
+
+const std::string kThreeIcons = WindowsPathOf(THREE_ICONS_EXE);
+
+std::string DescribeBox(HWND box) {
+    const MessageBoxView view = ReadMessageBox(box);
+    return "message box \"" + view.caption + "\": \"" + view.text + "\"";
+}
+
+class CorpusThroughEditor : public EditorOnCd, public testing::WithParamInterface<std::size_t> {
+protected:
+    // Opens the CD's INF in a new editor; a message box instead of the main window fails.
+    void OpenInf() {
+        session_ = std::make_unique<EditorSession>(toolDir_ + "quillot.exe");
+        HWND fileDialog = session_->WaitForFileDialog();
+        ASSERT_NE(fileDialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+        EditorSession::ChooseFile(fileDialog, CdRoot() + "AutoRun.INF");
+        HWND window = WaitForWindowWhere(session_->Process().id(), [](HWND candidate) {
+            return IsMessageBox(candidate) || ClassOf(candidate) == "QuillotFrame";
+        });
+        ASSERT_NE(window, nullptr) << DescribeWindowsOf(session_->Process().id());
+        ASSERT_FALSE(IsMessageBox(window)) << DescribeBox(window);
+        ASSERT_NE(session_->WaitForMainWindow(), nullptr)
+            << DescribeWindowsOf(session_->Process().id());
+    }
+
+    // Presses OK and waits for the editor to end; any window but the closing main window fails.
+    void PressOkAndExpectEndWithoutWindow() {
+        session_->Click(IDOK);
+        constexpr DWORD kStepMs = 50;
+        for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += kStepMs) {
+            if (const auto code = session_->Process().WaitForExit(kStepMs)) {
+                EXPECT_EQ(*code, 0u);
+                return;
+            }
+            HWND other = WaitForWindowWhere(
+                session_->Process().id(),
+                [](HWND window) { return ClassOf(window) != "QuillotFrame"; }, 0);
+            ASSERT_EQ(other, nullptr)
+                << (IsMessageBox(other) ? DescribeBox(other)
+                                        : DescribeWindowsOf(session_->Process().id()));
+        }
+        FAIL() << "still running with " << DescribeWindowsOf(session_->Process().id());
+    }
+};
+
+TEST_P(CorpusThroughEditor, TheReaderSeesEveryKeyAfterOkButWhereARuleSaysOtherwise) {
+    const std::vector<std::string> names = CorpusFileNames();
+    ASSERT_EQ(names.size(), 60u) << "tests/corpus lists 60 files in its manifest";
+    const std::size_t part = GetParam();
+    ScratchDir scratch("corpus-e2e");
+    ComparisonReport report;
+    for (std::size_t index = part; index < names.size(); index += kParts) {
+        const std::string& name = names[index];
+        SCOPED_TRACE(name);
+        ClearCd();
+        ASSERT_TRUE(CopyToCd(CorpusPath(name), "AutoRun.INF"));
+        const std::optional<IconOnCd> icon =
+            IconFileToPlace(INIFile(CorpusPath(name).c_str()).GetString("AutoRun", "Icon", ""));
+        if (icon) {
+            // Windows takes "/" as a path separator; the CD's folders are made at backslashes.
+            std::string place = icon->file;
+            std::replace(place.begin(), place.end(), '/', '\\');
+            ASSERT_TRUE(CopyToCd(kThreeIcons, place)) << place;
+        }
+        OpenInf();
+        if (!HasFatalFailure())
+            PressOkAndExpectEndWithoutWindow();
+        session_.reset();
+        if (HasFatalFailure())
+            break;
+
+        // A copy under a name of its own: the reader may hold on to what it read of a path.
+        const std::string saved = scratch.PathOf(name);
+        ASSERT_TRUE(CopyFileA((CdRoot() + "AutoRun.INF").c_str(), saved.c_str(), FALSE));
+        const Profile original = ReadProfile(CorpusPath(name));
+        ASSERT_FALSE(original.sections.empty()) << "the reader sees nothing of the original";
+        report.Add(name, original,
+                   CompareProfiles(original, ReadProfile(saved), EditorRules(icon)));
+    }
+    std::cout << report.Text();
+    EXPECT_EQ(report.Unexplained(), 0) << "data lost or changed against the rules, see above";
+}
+
+INSTANTIATE_TEST_SUITE_P(Parts, CorpusThroughEditor, testing::Range<std::size_t>(0, kParts));
+
+} // namespace

@@ -1,0 +1,141 @@
+#include "save_rules.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+const char kSpace[] = " \t\r\n\v\f";
+
+std::string Trim(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+}
+
+// The reader hands out a value that is enclosed in a pair of the same quotes without them.
+std::string WithoutQuotes(const std::string& value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// What the reader makes of one line of a section.
+ProfileEntry ReaderSees(const std::string& line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos)
+        return {Trim(line), std::nullopt};
+    return {Trim(line.substr(0, equals)), WithoutQuotes(Trim(line.substr(equals + 1)))};
+}
+
+std::optional<SavedForm> Unconcerned() {
+    return std::nullopt;
+}
+
+SavedForm Gone() {
+    return std::nullopt;
+}
+
+// The document takes the first ";" of a line as the start of a comment, wherever it stands,
+// and writes the comment back behind TAB, ";" and blank. What is left in front of the ";"
+// is the key and value, or a text line; a key whose value is left empty is not written.
+std::optional<SavedForm> CutAtSemicolon(const std::string&, const ProfileEntry& original) {
+    const std::string line = original.key + (original.value ? "=" + *original.value : "");
+    const std::size_t semicolon = line.find(';');
+    if (semicolon == std::string::npos)
+        return Unconcerned();
+    const std::string content = Trim(line.substr(0, semicolon));
+    const std::string comment = Trim(line.substr(semicolon + 1));
+    const std::size_t equals = content.find('=');
+    if (equals != std::string::npos && Trim(content.substr(equals + 1)).empty())
+        return Gone();
+    return ReaderSees(content + (comment.empty() ? "" : "\t; " + comment));
+}
+
+// A key with an empty value is left out of the file.
+std::optional<SavedForm> EmptyValueNotWritten(const std::string&, const ProfileEntry& original) {
+    if (!original.value || !original.value->empty())
+        return Unconcerned();
+    return Gone();
+}
+
+bool IsIconKey(const std::string& section, const std::string& key) {
+    return SameProfileName(section, "AutoRun") && SameProfileName(key, "Icon");
+}
+
+// The icon is loaded as the file in front of the first comma and the number behind it, read as
+// atoi reads, and written back as file, comma, number in plain decimal.
+std::string IconAsWritten(const std::string& file, const std::string& value) {
+    const std::size_t comma = value.find(',');
+    const int number = comma == std::string::npos ? 0 : std::atoi(value.c_str() + comma + 1);
+    return file + "," + std::to_string(number);
+}
+
+// The editor names a file on the CD by its path with "." resolved and every "/" as "\\" (the
+// path it checked the file under); this is the same file.
+std::string ResolvedPath(const std::string& file) {
+    std::string resolved;
+    std::size_t start = 0;
+    while (start <= file.size()) {
+        const std::size_t end = std::min(file.find_first_of("\\/", start), file.size());
+        const std::string part = file.substr(start, end - start);
+        if (!part.empty() && part != ".")
+            resolved += (resolved.empty() ? "" : "\\") + part;
+        start = end + 1;
+    }
+    return resolved;
+}
+
+// OK writes the icon key in every case, also into an INF that had none.
+bool IconAlwaysWritten(const std::string& section, const ProfileEntry& added) {
+    return IsIconKey(section, added.key) && added.value == std::string(",0");
+}
+
+const ChangeRule kCutAtSemicolon{"text from \";\" on is a comment", CutAtSemicolon};
+const ChangeRule kEmptyValue{"empty value not written", EmptyValueNotWritten};
+
+} // namespace
+
+std::optional<IconOnCd> IconFileToPlace(const std::string& iconValue) {
+    const std::string unquoted = WithoutQuotes(iconValue);
+    const std::string file = unquoted.substr(0, unquoted.find(','));
+    const bool plain = !file.empty() && file.find_first_of(":\"' \t") == std::string::npos &&
+                       file.front() != '\\' && file.front() != '/' &&
+                       file.find("..") == std::string::npos;
+    if (!plain)
+        return std::nullopt;
+    return IconOnCd{file, unquoted != iconValue};
+}
+
+const RuleBook& DocumentRules() {
+    static const RuleBook rules{{kCutAtSemicolon, kEmptyValue}, {}};
+    return rules;
+}
+
+RuleBook EditorRules(const std::optional<IconOnCd>& icon) {
+    RuleBook rules = DocumentRules();
+    const auto iconRule = [&rules](const char* name, std::optional<std::string> written) {
+        rules.changes.push_back(
+            {name, [written](const std::string& section, const ProfileEntry& original) {
+                 if (!IsIconKey(section, original.key) || !original.value)
+                     return Unconcerned();
+                 return std::optional<SavedForm>(ProfileEntry{
+                     original.key, written ? IconAsWritten(*written, *original.value) : ",0"});
+             }});
+    };
+    // The icon fields keep only an icon that can be shown; for a file the editor does not find
+    // they stay empty, and OK writes the empty file name, the comma and the number 0.
+    if (!icon) {
+        iconRule("icon file not on the CD: Icon=,0", std::nullopt);
+    } else if (icon->quoted) {
+        iconRule("icon value in quotes, which the editor takes for part of the file name: Icon=,0",
+                 std::nullopt);
+    } else {
+        iconRule("Icon written as file,number", icon->file);
+        iconRule("Icon written as file,number, its path resolved", ResolvedPath(icon->file));
+    }
+    rules.additions.push_back({"Icon always written", IconAlwaysWritten});
+    return rules;
+}
