@@ -5,11 +5,13 @@
 # from there; what it finds lands in build/fuzz-long/<target>/findings and its output in
 # build/fuzz-long/<target>/log. Prints executions, coverage, corpus size and findings per
 # target; exits 1 when anything was found.
-#   scripts/fuzz-long.sh [seconds]
+#   scripts/fuzz-long.sh [seconds [target...]]   (all targets unless named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${1:-1800}
+shift $(($# > 0 ? 1 : 0))
+wanted=("$@")
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 --target ini_roundtrip_fuzzer reference_rules_fuzzer
@@ -23,6 +25,9 @@ targets=(
 found=0
 for spec in "${targets[@]}"; do
   read -r target max_len seeds <<<"$spec"
+  if [ ${#wanted[@]} -gt 0 ] && [[ " ${wanted[*]} " != *" $target "* ]]; then
+    continue
+  fi
   work=$root/build/fuzz-long/$target
   mkdir -p "$work/corpus" "$work/findings"
   echo "== $target: $seconds s"
