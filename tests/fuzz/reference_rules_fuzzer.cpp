@@ -54,7 +54,8 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-// A root as the dialog forms one: a full path (drive or network share) ending in a backslash.
+// A root as the dialog forms one: a full path (drive or network share) ending in a backslash,
+// without "." or ".." components, as the file dialog gives the INF's path.
 std::string RootFrom(std::string_view directory) {
     std::string root;
     for (char c : directory)
@@ -62,6 +63,7 @@ std::string RootFrom(std::string_view directory) {
             root += c;
     if (root.compare(0, 2, "\\\\") != 0)
         root.insert(0, "C:\\");
+    root = filehelp::NormalizePath(root);
     if (root.back() != '\\')
         root += '\\';
     return root;
