@@ -43,7 +43,7 @@ struct Input {
     const char* label;
     // The field text, for a virtual root of rootLength characters.
     std::string (*text)(std::size_t rootLength);
-    // Whether the tests put a program of this name into the root.
+    // Whether the text names one of the programs the tests put into the root.
     bool programInRoot;
     // Whether root and text together fit a path buffer.
     bool fitsPath;
