@@ -4,6 +4,7 @@
 
 #include "file_choice.h"
 #include "number_text.h"
+#include "root_references.h"
 
 #include "file_help.h"
 #include "modal_boxes.h"
@@ -45,9 +46,8 @@ HICON ExtractIconOf(const char* path, int number) {
 } // namespace
 
 void MarliskDlg::UpdateIcon(bool messages) {
-    std::array<char, kPathCapacity> path{};
-    iconFile_.GetText(path.data(), kPathCapacity);
-    if (path[0] == '\0') {
+    const std::string text = iconFile_.GetText();
+    if (text.empty()) {
         // The shown values stay: they are what the fields go back to after a later failure.
         icon_.Reset();
         InvalidateRect(Handle(), nullptr, TRUE);
@@ -55,10 +55,19 @@ void MarliskDlg::UpdateIcon(bool messages) {
         return;
     }
 
-    CopyPath(path.data(), MakeAbsolute(path.data()));
+    // A name that no path buffer holds is refused whole, as the other file fields refuse it:
+    // cut to fit, it could name another file, whose icon would be taken without a word.
+    const std::string full = root_references::AbsoluteReference(VirtualRoot(), text);
+    const bool fits = full.size() <= root_references::kMaxPathLength;
+    if (!fits && messages) {
+        ShowMessageBox(Handle(), LoadResourceString(IDS_FILE_MISSING).c_str(),
+                       LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK);
+    }
+    std::array<char, kPathCapacity> path{};
+    CopyPath(path.data(), full.c_str());
     HICON icon = nullptr;
     int number = 0;
-    if (CheckFileReference(path.data(), messages)) {
+    if (fits && CheckFileReference(path.data(), messages)) {
         std::array<char, kNumberLength + 2> numberText{};
         iconNumber_.GetText(numberText.data(), kNumberLength + 1);
         number = ParseFieldNumber(numberText.data());

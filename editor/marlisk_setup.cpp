@@ -1,6 +1,7 @@
 // Filling the dialog from the AutoRun.INF.
 #include "marlisk_dlg.h"
 
+#include "icon_value.h"
 #include "number_text.h"
 #include "string_ids.h"
 
@@ -12,16 +13,11 @@ void MarliskDlg::SetupWindow() {
 
     autoPlayFile_.SetText(document.GetString(IDS_AUTORUN, IDS_OPEN, ""));
 
-    std::string icon = document.GetString(IDS_AUTORUN, IDS_ICON, "");
-    if (!icon.empty()) {
-        int number = 0;
-        const size_t comma = icon.find(',');
-        if (comma != std::string::npos) {
-            number = ParseFieldNumber(icon.c_str() + comma + 1);
-            icon.resize(comma);
-        }
-        iconFile_.SetText(icon);
-        iconNumber_.SetText(FormatFieldNumber(number));
+    const std::string iconValue = document.GetString(IDS_AUTORUN, IDS_ICON, "");
+    if (!iconValue.empty()) {
+        const icon_value::IconReference icon = icon_value::SplitIconValue(iconValue);
+        iconFile_.SetText(icon.file);
+        iconNumber_.SetText(FormatFieldNumber(icon.number));
         UpdateIcon(false);
     }
 

@@ -1,6 +1,7 @@
 // Writing the dialog back into the AutoRun.INF on OK.
 #include "marlisk_dlg.h"
 
+#include "icon_value.h"
 #include "modal_boxes.h"
 #include "number_text.h"
 #include "string_ids.h"
@@ -28,8 +29,8 @@ void MarliskDlg::CloseWindow(int result) {
     iconNumber_.GetText(text.data(), kTextCapacity);
     const int number = ParseFieldNumber(text.data());
     iconFile_.GetText(text.data(), kIconFileCapacity);
-    const std::string icon = std::string(text.data()) + "," + FormatFieldNumber(number);
-    document.SetString(IDS_AUTORUN, IDS_ICON, icon.c_str());
+    document.SetString(IDS_AUTORUN, IDS_ICON,
+                       icon_value::JoinIconValue(text.data(), number).c_str());
 
     if (useStarter_.IsChecked()) {
         const struct {

@@ -24,10 +24,12 @@ std::optional<std::string> RelativeReference(std::string_view root, std::string_
     // just because its text begins with the root.
     const std::string normalRoot = filehelp::NormalizePath(root);
     const std::string normalFile = filehelp::NormalizePath(filePart);
+    // A drive without a separator ("E:") is that drive's current directory, not its root.
+    const bool driveOnly = normalFile.size() == 2 && normalFile[1] == ':';
     std::string rest;
     if (normalFile.compare(0, normalRoot.size(), normalRoot) == 0)
         rest = normalFile.substr(normalRoot.size());
-    else if (normalFile + '\\' != normalRoot)
+    else if (driveOnly || normalFile + '\\' != normalRoot)
         return std::nullopt;
     rest.append(arguments);
     return rest;

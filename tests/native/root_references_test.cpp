@@ -89,6 +89,15 @@ TEST(RelativeToADriveRoot, KeepsEverythingBehindTheDrive) {
     EXPECT_EQ(RelativeReference("E:\\", "F:\\setup.exe"), std::nullopt);
 }
 
+// "E:" without a separator is the current directory of drive E, wherever that is: never the
+// drive's root, also when its components resolve to nothing.
+TEST(RelativeToADriveRoot, ADriveWithoutSeparatorIsOutside) {
+    EXPECT_EQ(RelativeReference("E:\\", "E:"), std::nullopt);
+    EXPECT_EQ(RelativeReference("E:\\", "E:x\\.."), std::nullopt);
+    EXPECT_EQ(RelativeReference("E:\\", "E:c\\..\\a..\\.."), std::nullopt);
+    EXPECT_EQ(RelativeReference("E:\\", "E:setup.exe"), std::nullopt);
+}
+
 TEST(ReferencedFile, EndsAtTheFirstBlank) {
     EXPECT_EQ(ReferencedFile("setup.exe /s /t"), "setup.exe");
     EXPECT_EQ(ReferencedFile("my dir\\setup.exe"), "my");

@@ -1,0 +1,45 @@
+#include "icon_value.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+using icon_value::JoinIconValue;
+using icon_value::SplitIconValue;
+
+TEST(IconValue, SplitsAtTheFirstComma) {
+    const struct {
+        const char* value;
+        const char* file;
+        int number;
+    } cases[] = {
+        {"setup.exe,2", "setup.exe", 2},
+        {"setup.exe", "setup.exe", 0},
+        {"setup.exe,", "setup.exe", 0},
+        {"setup.exe,x1", "setup.exe", 0},
+        {"setup.exe, 007", "setup.exe", 7},
+        {"setup.exe,-3", "setup.exe", -3},
+        {"a,1,2", "a", 1},
+        {",4", "", 4},
+        {"bin\\\xE4\xF6\xFC.ico,99999999999", "bin\\\xE4\xF6\xFC.ico", INT_MAX},
+        {"", "", 0},
+    };
+    for (const auto& c : cases) {
+        const icon_value::IconReference icon = SplitIconValue(c.value);
+        EXPECT_EQ(icon.file, c.file) << '"' << c.value << '"';
+        EXPECT_EQ(icon.number, c.number) << '"' << c.value << '"';
+    }
+}
+
+TEST(IconValue, JoinsFileCommaAndPlainNumber) {
+    EXPECT_EQ(JoinIconValue("Orbilan.EXE", 0), "Orbilan.EXE,0");
+    EXPECT_EQ(JoinIconValue("", 0), ",0");
+    EXPECT_EQ(JoinIconValue("x.dll", INT_MIN), "x.dll,-2147483648");
+    const icon_value::IconReference again = SplitIconValue(JoinIconValue("x.dll", -12));
+    EXPECT_EQ(again.file, "x.dll");
+    EXPECT_EQ(again.number, -12);
+}
+
+} // namespace
