@@ -25,6 +25,11 @@ TEST(IconValue, SplitsAtTheFirstComma) {
         {",4", "", 4},
         {"bin\\\xE4\xF6\xFC.ico,99999999999", "bin\\\xE4\xF6\xFC.ico", INT_MAX},
         {"", "", 0},
+        {"\"mq84.ico\"", "mq84.ico", 0},
+        {"'x.dll,3'", "x.dll", 3},
+        {"\"x.ico\",1", "\"x.ico\"", 1},
+        {"\"x.ico'", "\"x.ico'", 0},
+        {"\"", "\"", 0},
     };
     for (const auto& c : cases) {
         const icon_value::IconReference icon = SplitIconValue(c.value);

@@ -106,7 +106,7 @@ std::optional<IconOnCd> IconFileToPlace(const std::string& iconValue) {
                        file.find("..") == std::string::npos;
     if (!plain)
         return std::nullopt;
-    return IconOnCd{file, unquoted != iconValue};
+    return IconOnCd{file};
 }
 
 const RuleBook& DocumentRules() {
@@ -129,9 +129,6 @@ RuleBook EditorRules(const std::optional<IconOnCd>& icon) {
     // they stay empty, and OK writes the empty file name, the comma and the number 0.
     if (!icon) {
         iconRule("icon file not on the CD: Icon=,0", std::nullopt);
-    } else if (icon->quoted) {
-        iconRule("icon value in quotes, which the editor takes for part of the file name: Icon=,0",
-                 std::nullopt);
     } else {
         iconRule("Icon written as file,number", icon->file);
         iconRule("Icon written as file,number, its path resolved", ResolvedPath(icon->file));

@@ -12,8 +12,6 @@ const RuleBook& DocumentRules();
 struct IconOnCd {
     // The path relative to the CD's root, as Windows reads it from the INF.
     std::string file;
-    // Whether the INF gives the value in quotes, which Windows drops and the editor keeps.
-    bool quoted;
 };
 
 // The file an "Icon" value names, as the editor reads the value, when it is a plain path

@@ -61,7 +61,6 @@ struct RuleCase {
     const char* saved;
     const char* rule;               // nullptr: unexplained
     const char* iconFile = nullptr; // the icon file on the CD; nullptr: none
-    bool iconQuoted = false;
 };
 
 void PrintTo(const RuleCase& c, std::ostream* out) {
@@ -85,7 +84,7 @@ TEST_P(RuleCases, NameTheRuleThatExplainsTheDifference) {
     WriteText(scratch.PathOf("saved.inf"), GetParam().saved);
     std::optional<IconOnCd> icon;
     if (GetParam().iconFile != nullptr)
-        icon = IconOnCd{GetParam().iconFile, GetParam().iconQuoted};
+        icon = IconOnCd{GetParam().iconFile};
     const std::vector<Difference> found =
         CompareProfiles(ReadProfile(scratch.PathOf("original.inf")),
                         ReadProfile(scratch.PathOf("saved.inf")), EditorRules(icon));
@@ -121,9 +120,10 @@ const RuleCase kRuleCases[] = {
      "Icon written as file,number, its path resolved", ".\\a/b.ico"},
     {"icon path changed", "[AutoRun]\r\nicon=.\\a/b.ico,1\r\n", "[AutoRun]\r\nicon=b.ico,1\r\n",
      nullptr, ".\\a/b.ico"},
-    {"quoted icon cleared", "[AutoRun]\r\nicon=\"x.ico\"\r\n", "[AutoRun]\r\nicon=,0\r\n",
-     "icon value in quotes, which the editor takes for part of the file name: Icon=,0", "x.ico",
-     true},
+    {"quoted icon written as file and number", "[AutoRun]\r\nicon=\"x.ico\"\r\n",
+     "[AutoRun]\r\nicon=x.ico,0\r\n", "Icon written as file,number", "x.ico"},
+    {"quoted icon on the CD cleared", "[AutoRun]\r\nicon=\"x.ico\"\r\n", "[AutoRun]\r\nicon=,0\r\n",
+     nullptr, "x.ico"},
     {"icon on the CD cleared", "[AutoRun]\r\nicon=x.ico,2\r\n", "[AutoRun]\r\nicon=,0\r\n", nullptr,
      "x.ico"},
     {"icon added", "[AutoRun]\r\nopen=x\r\n", "[AutoRun]\r\nIcon=,0\r\nopen=x\r\n",
