@@ -37,14 +37,8 @@ class CorpusThroughEditor : public EditorOnCd, public testing::WithParamInterfac
 protected:
     // Opens the CD's INF in a new editor; a message box instead of the main window fails.
     void OpenInf() {
-        session_ = std::make_unique<EditorSession>(toolDir_ + "quillot.exe");
-        HWND fileDialog = session_->WaitForFileDialog();
-        ASSERT_NE(fileDialog, nullptr) << DescribeWindowsOf(session_->Process().id());
-        EditorSession::ChooseFile(fileDialog, CdRoot() + "AutoRun.INF");
-        HWND window = WaitForWindowWhere(session_->Process().id(), [](HWND candidate) {
-            return IsMessageBox(candidate) || ClassOf(candidate) == "QuillotFrame";
-        });
-        ASSERT_NE(window, nullptr) << DescribeWindowsOf(session_->Process().id());
+        HWND window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(ChooseCdInf(window));
         ASSERT_FALSE(IsMessageBox(window)) << DescribeBox(window);
         ASSERT_NE(session_->WaitForMainWindow(), nullptr)
             << DescribeWindowsOf(session_->Process().id());

@@ -30,16 +30,23 @@ protected:
         ClearCd();
     }
 
-    // Starts the editor and opens the CD's AutoRun.INF in it, answering the create prompt.
-    void OpenCdInf() {
+    // Starts the editor and chooses the CD's AutoRun.INF in its file dialog; next receives the
+    // window that follows, a message box or the main window.
+    void ChooseCdInf(HWND& next) {
         session_ = std::make_unique<EditorSession>(toolDir_ + "quillot.exe");
         HWND fileDialog = session_->WaitForFileDialog();
         ASSERT_NE(fileDialog, nullptr) << DescribeWindowsOf(session_->Process().id());
         EditorSession::ChooseFile(fileDialog, CdRoot() + "AutoRun.INF");
-        HWND window = WaitForWindowWhere(session_->Process().id(), [](HWND candidate) {
+        next = WaitForWindowWhere(session_->Process().id(), [](HWND candidate) {
             return IsMessageBox(candidate) || ClassOf(candidate) == "QuillotFrame";
         });
-        ASSERT_NE(window, nullptr) << DescribeWindowsOf(session_->Process().id());
+        ASSERT_NE(next, nullptr) << DescribeWindowsOf(session_->Process().id());
+    }
+
+    // Starts the editor and opens the CD's AutoRun.INF in it, answering the create prompt.
+    void OpenCdInf() {
+        HWND window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(ChooseCdInf(window));
         if (IsMessageBox(window))
             AnswerMessageBox(window, IDYES);
         ASSERT_NE(session_->WaitForMainWindow(), nullptr)
