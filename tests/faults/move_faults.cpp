@@ -27,22 +27,30 @@ bool IsWatched(LPCSTR path) {
     return path != nullptr && lstrcmpiA(path, state.watched.c_str()) == 0;
 }
 
+// Whether this move is the one armed to fail; it fails once.
+bool FailsNow(LPCSTR existing, LPCSTR moved) {
+    if (state.fired || !((state.step == move_faults::Step::kMoveFrom && IsWatched(existing)) ||
+                         (state.step == move_faults::Step::kMoveOnto && IsWatched(moved))))
+        return false;
+    state.fired = true;
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return true;
+}
+
 BOOL WINAPI FaultyMoveFileEx(LPCSTR existing, LPCSTR moved, DWORD flags) {
     if (state.withoutMoveFileEx) {
         SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
         return FALSE;
     }
+    if (FailsNow(existing, moved))
+        return FALSE;
     static const auto real = RealFunction<MoveFileExFunction>("MoveFileExA");
     return real(existing, moved, flags);
 }
 
 BOOL WINAPI FaultyMoveFile(LPCSTR existing, LPCSTR moved) {
-    if (!state.fired && ((state.step == move_faults::Step::kMoveFrom && IsWatched(existing)) ||
-                         (state.step == move_faults::Step::kMoveOnto && IsWatched(moved)))) {
-        state.fired = true;
-        SetLastError(ERROR_SHARING_VIOLATION);
+    if (FailsNow(existing, moved))
         return FALSE;
-    }
     static const auto real = RealFunction<MoveFileFunction>("MoveFileA");
     return real(existing, moved);
 }

@@ -1,6 +1,6 @@
 // A layer in front of the Windows functions that move files: it can play a system without
-// MoveFileEx (Windows 95, 98 and Me, where the call fails as not implemented) and fail the
-// MoveFile of a chosen file. Every other call goes on to the real function.
+// MoveFileEx (Windows 95, 98 and Me, where the call fails as not implemented) and fail a move
+// of a chosen file. Every other call goes on to the real function.
 #pragma once
 
 #include <string>
@@ -8,9 +8,9 @@
 namespace move_faults {
 
 enum class Step {
-    kNone,     // MoveFile moves
-    kMoveFrom, // the first MoveFile that would move the watched file elsewhere fails
-    kMoveOnto, // the first MoveFile that would put another file in the watched file's place
+    kNone,     // every move moves
+    kMoveFrom, // the first move that would move the watched file elsewhere fails
+    kMoveOnto, // the first move that would put another file in the watched file's place
                // fails, as when the other file is held open; a later one succeeds
 };
 
@@ -22,7 +22,7 @@ public:
     ArmedFault(const ArmedFault&) = delete;
     ArmedFault& operator=(const ArmedFault&) = delete;
 
-    // Whether the armed MoveFile step was reached and failed.
+    // Whether the armed move was reached and failed.
     bool Fired() const;
 };
 

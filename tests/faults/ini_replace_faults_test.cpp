@@ -1,6 +1,6 @@
-// The INI document's save on systems without MoveFileEx (Windows 95, 98 and Me), played by a
-// layer in front of the move functions: the new file takes the old one's place, and when a
-// move fails on the way, the old file stays as it was and nothing else is left behind.
+// The INI document's new file taking the old one's place, with MoveFileEx and on the systems
+// without it (Windows 95, 98 and Me), played by a layer in front of the move functions: when
+// a move fails on the way, the old file stays as it was and nothing else is left behind.
 #include "ini_file.h"
 #include "move_faults.h"
 
@@ -32,6 +32,7 @@ std::string ReadFileBytes(const std::string& path) {
 
 struct ReplaceCase {
     const char* name;
+    bool withoutMoveFileEx;
     bool oldFile; // whether a file lies at the target before the save
     Step step;
 };
@@ -40,7 +41,7 @@ void PrintTo(const ReplaceCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class SavingWithoutMoveFileEx : public testing::TestWithParam<ReplaceCase> {
+class ReplacingTheOldFile : public testing::TestWithParam<ReplaceCase> {
 protected:
     void SetUp() override {
         char temp[MAX_PATH];
@@ -81,7 +82,7 @@ protected:
     std::string path_;
 };
 
-TEST_P(SavingWithoutMoveFileEx, KeepsTheOldFileUntilTheNewOneIsInPlace) {
+TEST_P(ReplacingTheOldFile, KeepsTheOldFileUntilTheNewOneIsInPlace) {
     const ReplaceCase& c = GetParam();
     {
         std::ofstream out(path_, std::ios::binary);
@@ -96,7 +97,7 @@ TEST_P(SavingWithoutMoveFileEx, KeepsTheOldFileUntilTheNewOneIsInPlace) {
     const std::vector<std::string> before = Names();
 
     if (c.step != Step::kNone) {
-        move_faults::ArmedFault fault(true, c.step, path_);
+        move_faults::ArmedFault fault(c.withoutMoveFileEx, c.step, path_);
         EXPECT_FALSE(document.Save());
         EXPECT_TRUE(fault.Fired()) << "the save never reached the fault";
         EXPECT_TRUE(document.IsModified());
@@ -107,7 +108,7 @@ TEST_P(SavingWithoutMoveFileEx, KeepsTheOldFileUntilTheNewOneIsInPlace) {
         }
     }
 
-    move_faults::ArmedFault olderSystem(true, Step::kNone, "");
+    move_faults::ArmedFault sameSystem(c.withoutMoveFileEx, Step::kNone, "");
     EXPECT_TRUE(document.Save());
     EXPECT_EQ(ReadFileBytes(path_), kSaved);
     EXPECT_EQ(Names(), std::vector<std::string>{"AutoRun.INF"});
@@ -117,12 +118,15 @@ TEST_P(SavingWithoutMoveFileEx, KeepsTheOldFileUntilTheNewOneIsInPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, SavingWithoutMoveFileEx,
-    testing::Values(ReplaceCase{"Replaces", true, Step::kNone},
-                    ReplaceCase{"CreatesWhereNoFileWas", false, Step::kNone},
-                    ReplaceCase{"OldFileCannotStepAside", true, Step::kMoveFrom},
-                    ReplaceCase{"NewFileCannotTakeThePlace", true, Step::kMoveOnto},
-                    ReplaceCase{"NewFileCannotTakeAnEmptyPlace", false, Step::kMoveOnto}),
+    Cases, ReplacingTheOldFile,
+    testing::Values(
+        ReplaceCase{"NewFileCannotTakeThePlace", false, true, Step::kMoveOnto},
+        ReplaceCase{"WithoutMoveFileExReplaces", true, true, Step::kNone},
+        ReplaceCase{"WithoutMoveFileExCreatesWhereNoFileWas", true, false, Step::kNone},
+        ReplaceCase{"WithoutMoveFileExOldFileCannotStepAside", true, true, Step::kMoveFrom},
+        ReplaceCase{"WithoutMoveFileExNewFileCannotTakeThePlace", true, true, Step::kMoveOnto},
+        ReplaceCase{"WithoutMoveFileExNewFileCannotTakeAnEmptyPlace", true, false,
+                    Step::kMoveOnto}),
     [](const testing::TestParamInfo<ReplaceCase>& param) { return param.param.name; });
 
 } // namespace
