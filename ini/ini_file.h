@@ -35,6 +35,9 @@ public:
     bool Save();
 
     bool IsModified() const { return modified_ != 0; }
+    // Gives up the changes not yet saved: the file stays as it is, also at destruction. The
+    // document itself keeps them.
+    void DiscardChanges() { modified_ = 0; }
 
     // None for an empty name.
     section* FindSection(const char* name) const;

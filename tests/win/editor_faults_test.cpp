@@ -129,6 +129,44 @@ INSTANTIATE_TEST_SUITE_P(
                     SaveFault{"ReplaceFails", Step::kReplace, At::kNowhere}),
     CaseName());
 
+// Leaving without OK after a failed save: the window goes the two ways the user has.
+struct LeaveWay {
+    const char* name;
+    bool closeBox; // the close request of the window, else "Abbruch"
+};
+
+void PrintTo(const LeaveWay& way, std::ostream* out) {
+    *out << way.name;
+}
+
+class LeavingAfterAFailedSave : public EditorFaults,
+                                public testing::WithParamInterface<LeaveWay> {};
+
+TEST_P(LeavingAfterAFailedSave, LeavesTheFileAsItWas) {
+    WriteFile("neu.exe", "MZ");
+    OpenDialog("AutoRun.INF", kOriginal);
+    SetField(101, "neu.exe");
+    {
+        ini_faults::ArmedFault fault(Step::kReplace);
+        ExpectBox(IDOK);
+        Click(IDOK);
+        ASSERT_TRUE(fault.Fired());
+    }
+    if (GetParam().closeBox)
+        SendMessageA(Dialog().Handle(), WM_CLOSE, 0, 0);
+    else
+        Click(IDCANCEL);
+    EXPECT_FALSE(DialogOpen());
+    // The fault is gone by now: nothing but the user's choice keeps the file as it was.
+    DestroyDialog();
+    EXPECT_EQ(ReadFile("AutoRun.INF"), kOriginal);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"AutoRun.INF", "neu.exe"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, LeavingAfterAFailedSave,
+                         testing::Values(LeaveWay{"Abbruch", false}, LeaveWay{"CloseBox", true}),
+                         CaseName());
+
 // ---- A file from outside copied into the root
 
 using FileFault = FaultCase<file_faults::Step>;
