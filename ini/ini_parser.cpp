@@ -77,11 +77,13 @@ void INIFile::Parse() {
     while (!file.AtEnd()) {
         const char* line = file.ReadLine();
         if (firstLine && StartsWithUtf16Mark(line)) {
-            foreign_ = true;
+            neverWrittenOver_ = true;
             return;
         }
         firstLine = false;
         std::string copy(line);
         ParseLine(&copy[0], sections_, current);
     }
+    if (file.ReadFailed())
+        neverWrittenOver_ = true;
 }

@@ -29,6 +29,9 @@ struct FaultState {
     // The new file of the running writing pass and the bytes stored in it so far.
     ini_platform::FileHandle newFile = ini_platform::kNoFile;
     std::size_t stored = 0;
+    // The file being read and the bytes read from it so far.
+    ini_platform::FileHandle readFile = ini_platform::kNoFile;
+    std::size_t read = 0;
 };
 
 FaultState state;
@@ -65,11 +68,25 @@ bool ArmedFault::Fired() const {
 namespace ini_platform {
 
 FileHandle OpenForReading(const char* path) {
-    return real_ini_platform::OpenForReading(path);
+    const FileHandle opened = real_ini_platform::OpenForReading(path);
+    state.readFile = opened;
+    state.read = 0;
+    return opened;
 }
 
 long ReadBytes(FileHandle file, char* buffer, unsigned capacity) {
-    return real_ini_platform::ReadBytes(file, buffer, capacity);
+    if (!IsArmed(ini_faults::Step::kReadFrom) || file == kNoFile || file != state.readFile)
+        return real_ini_platform::ReadBytes(file, buffer, capacity);
+    if (state.read >= state.bytesBefore) {
+        state.fired = true;
+        return -1;
+    }
+    const std::size_t left = state.bytesBefore - state.read;
+    const long got = real_ini_platform::ReadBytes(
+        file, buffer, left < capacity ? static_cast<unsigned>(left) : capacity);
+    if (got > 0)
+        state.read += static_cast<std::size_t>(got);
+    return got;
 }
 
 FileHandle CreateBeside(const char* targetPath, std::string& tempPath) {
@@ -102,6 +119,8 @@ bool WriteBytes(FileHandle file, const char* bytes, unsigned count) {
 
 bool CloseFile(FileHandle file) {
     const bool closed = real_ini_platform::CloseFile(file);
+    if (file != kNoFile && file == state.readFile)
+        state.readFile = kNoFile;
     if (file == kNoFile || file != state.newFile)
         return closed;
     state.newFile = kNoFile;

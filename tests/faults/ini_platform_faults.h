@@ -13,11 +13,13 @@ enum class Step {
     kWriteAt,   // only the write that reaches a byte position fails; later writes succeed
     kClose,     // closing the new file reports that its content may not have been stored
     kReplace,   // the new file cannot take the place of the target
+    kReadFrom,  // reading a file stops with a failure once bytesBefore of its bytes were read
 };
 
 // Arms one fault while the object lives. For the write steps, bytesBefore of the new file's
 // bytes reach it before the failing write reports failure; that write stores the part of its
-// bytes in front of the position.
+// bytes in front of the position. For the read step, bytesBefore bytes are read before the
+// failure.
 class ArmedFault {
 public:
     explicit ArmedFault(Step step, std::size_t bytesBefore = 0);

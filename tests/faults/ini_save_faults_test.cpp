@@ -263,4 +263,37 @@ INSTANTIATE_TEST_SUITE_P(Steps, SavingWithAFault, testing::ValuesIn(AllSaveFault
                              return param.param.name;
                          });
 
+// A file that could be read only in part: the document lacks the rest, and writing it would
+// lose that rest. Such a file is never written over.
+class LoadingWithAFault : public testing::TestWithParam<At> {
+protected:
+    ScratchDirectory directory_;
+    const std::string path_ = directory_.PathOf("AutoRun.INF");
+};
+
+TEST_P(LoadingWithAFault, AFileReadOnlyInPartIsNeverWrittenOver) {
+    // Longer than the buffer, so that the failure can come at any of its loads.
+    const std::string original = SavedContent();
+    WriteBytes(path_, original);
+    ini_faults::ArmedFault fault(Step::kReadFrom, BytesBefore(GetParam()));
+    INIFile document(path_.c_str());
+    EXPECT_TRUE(fault.Fired()) << "the reading never reached the fault";
+    document.SetString("AutoRun", "Open", "neu.exe");
+
+    EXPECT_FALSE(document.Save());
+    EXPECT_EQ(ReadBytes(path_), original);
+    EXPECT_EQ(directory_.Names(), std::vector<std::string>{"AutoRun.INF"});
+}
+
+std::string PositionName(const testing::TestParamInfo<At>& param) {
+    const char* const names[] = {"Nowhere", "FirstByte", "SecondByte",
+                                 "Middle",  "LastByte",  "BehindTheLast"};
+    return names[static_cast<int>(param.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, LoadingWithAFault,
+                         testing::Values(At::kFirstByte, At::kSecondByte, At::kMiddle,
+                                         At::kLastByte, At::kBehindTheLast),
+                         PositionName);
+
 } // namespace
