@@ -17,8 +17,12 @@ FileIO::FileIO(const char* fileName, unsigned openMode)
         targetPath_ = fileName;
     if (writing_)
         file_ = ini_platform::CreateBeside(fileName, tempPath_);
-    else
-        file_ = ini_platform::OpenForReading(fileName);
+    else {
+        bool missing = true;
+        file_ = ini_platform::OpenForReading(fileName, missing);
+        // A file that is there but cannot be opened is not read at all.
+        readFailed_ = file_ == ini_platform::kNoFile && !missing;
+    }
     endFlag_ = file_ == ini_platform::kNoFile ? 1 : 0;
 }
 

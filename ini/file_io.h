@@ -27,7 +27,8 @@ public:
 
     // Set when the file could not be opened and when a read brings no more bytes.
     bool AtEnd() const { return endFlag_ != 0; }
-    // Set when a read failed: the lines so far may not be the whole file.
+    // Set when the file is there but could not be opened, and when a read failed: the lines
+    // so far may not be the whole file.
     bool ReadFailed() const { return readFailed_; }
 
     // The next line without its line end, "" at the end. The text lies in the object's

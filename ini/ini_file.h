@@ -22,9 +22,9 @@ class INIFile {
 public:
     using ModuleInstance = ini_platform::ModuleInstance;
 
-    // Reads and parses fileName; a file that is missing or cannot be opened gives an empty
-    // document. A file whose reading fails on the way is never written over: the document
-    // lacks the rest of it. module is where the id forms load their names from (nullptr:
+    // Reads and parses fileName; a missing file gives an empty document. A file that cannot
+    // be opened or whose reading fails on the way is never written over: the document lacks
+    // what it holds. module is where the id forms load their names from (nullptr:
     // this program).
     explicit INIFile(const char* fileName, ModuleInstance module = nullptr);
     ~INIFile();

@@ -70,8 +70,10 @@ void ParseLine(char* line, TISArrayAsVector<section>& sections, section*& curren
 
 void INIFile::Parse() {
     FileIO file(fileName_.c_str(), FileIO::kRead);
-    if (!file.IsOpen())
+    if (!file.IsOpen()) {
+        neverWrittenOver_ = file.ReadFailed();
         return;
+    }
     section* current = nullptr;
     bool firstLine = true;
     while (!file.AtEnd()) {

@@ -49,9 +49,13 @@ bool ReplaceByMovingAside(const char* sourcePath, const char* targetPath, DWORD 
 
 } // namespace
 
-FileHandle OpenForReading(const char* path) {
-    return FromHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+FileHandle OpenForReading(const char* path, bool& missing) {
+    const HANDLE opened = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD error = GetLastError();
+    missing = opened == INVALID_HANDLE_VALUE &&
+              (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND);
+    return FromHandle(opened);
 }
 
 long ReadBytes(FileHandle file, char* buffer, unsigned capacity) {

@@ -9,7 +9,7 @@
 namespace real_ini_platform {
 using ini_platform::FileHandle;
 using ini_platform::ModuleInstance;
-FileHandle OpenForReading(const char* path);
+FileHandle OpenForReading(const char* path, bool& missing);
 long ReadBytes(FileHandle file, char* buffer, unsigned capacity);
 FileHandle CreateBeside(const char* targetPath, std::string& tempPath);
 bool WriteBytes(FileHandle file, const char* bytes, unsigned count);
@@ -67,8 +67,13 @@ bool ArmedFault::Fired() const {
 
 namespace ini_platform {
 
-FileHandle OpenForReading(const char* path) {
-    const FileHandle opened = real_ini_platform::OpenForReading(path);
+FileHandle OpenForReading(const char* path, bool& missing) {
+    if (IsArmed(ini_faults::Step::kOpen)) {
+        state.fired = true;
+        missing = false;
+        return kNoFile;
+    }
+    const FileHandle opened = real_ini_platform::OpenForReading(path, missing);
     state.readFile = opened;
     state.read = 0;
     return opened;

@@ -13,6 +13,7 @@ enum class Step {
     kWriteAt,   // only the write that reaches a byte position fails; later writes succeed
     kClose,     // closing the new file reports that its content may not have been stored
     kReplace,   // the new file cannot take the place of the target
+    kOpen,      // a file that is there cannot be opened for reading
     kReadFrom,  // reading a file stops with a failure once bytesBefore of its bytes were read
 };
 

@@ -285,6 +285,24 @@ TEST_P(LoadingWithAFault, AFileReadOnlyInPartIsNeverWrittenOver) {
     EXPECT_EQ(directory_.Names(), std::vector<std::string>{"AutoRun.INF"});
 }
 
+// A file that is there but cannot be opened gives an empty document, which must not take
+// the file's place.
+TEST(OpeningWithAFault, AFileThatCannotBeOpenedIsNeverWrittenOver) {
+    ScratchDirectory directory;
+    const std::string path = directory.PathOf("AutoRun.INF");
+    WriteBytes(path, kOriginal);
+    {
+        ini_faults::ArmedFault fault(Step::kOpen);
+        INIFile document(path.c_str());
+        EXPECT_TRUE(fault.Fired()) << "the document never opened its file";
+        EXPECT_STREQ(document.GetString("AutoRun", "Open", "none"), "none");
+        document.SetString("AutoRun", "Open", "neu.exe");
+        EXPECT_FALSE(document.Save());
+    }
+    EXPECT_EQ(ReadBytes(path), kOriginal);
+    EXPECT_EQ(directory.Names(), std::vector<std::string>{"AutoRun.INF"});
+}
+
 std::string PositionName(const testing::TestParamInfo<At>& param) {
     const char* const names[] = {"Nowhere", "FirstByte", "SecondByte",
                                  "Middle",  "LastByte",  "BehindTheLast"};
