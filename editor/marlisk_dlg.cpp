@@ -42,6 +42,9 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
 MarliskDlg::~MarliskDlg() {
     entries_.Flush();
     currentEntry_ = nullptr;
-    // The document saves itself here if it still holds unsaved changes.
+    // Only OK writes the file. A dialog left another way after an OK whose save failed
+    // holds the written-back fields in its document: they must not reach the file now.
+    if (Result() != IDOK)
+        document_->DiscardChanges();
     document_.reset();
 }

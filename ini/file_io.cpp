@@ -12,13 +12,17 @@ constexpr int kMaxPending = FileIO::kBufferSize - 1;
 
 FileIO::FileIO(const char* fileName, unsigned openMode)
     : file_(ini_platform::kNoFile), buffer_{}, position_(kEmpty), count_(0), endFlag_(0),
-      writing_(openMode == kCreateWrite), writeFailed_(false) {
+      writing_(openMode == kCreateWrite), writeFailed_(false), readFailed_(false) {
     if (writing_)
         targetPath_ = fileName;
     if (writing_)
         file_ = ini_platform::CreateBeside(fileName, tempPath_);
-    else
-        file_ = ini_platform::OpenForReading(fileName);
+    else {
+        bool missing = true;
+        file_ = ini_platform::OpenForReading(fileName, missing);
+        // A file that is there but cannot be opened is not read at all.
+        readFailed_ = file_ == ini_platform::kNoFile && !missing;
+    }
     endFlag_ = file_ == ini_platform::kNoFile ? 1 : 0;
 }
 
@@ -49,6 +53,8 @@ const char* FileIO::ReadLine() {
     if (position_ == kEmpty) {
         const long got = ini_platform::ReadBytes(file_, buffer_, kBufferSize);
         if (got <= 0) {
+            if (got < 0)
+                readFailed_ = true;
             endFlag_ = 1;
             return "";
         }
@@ -66,6 +72,8 @@ const char* FileIO::ReadLine() {
         std::memmove(buffer_, buffer_ + position_, static_cast<std::size_t>(carried));
         const long got = ini_platform::ReadBytes(file_, buffer_ + carried,
                                                  static_cast<unsigned>(kBufferSize - carried));
+        if (got < 0)
+            readFailed_ = true;
         count_ = carried + (got > 0 ? static_cast<int>(got) : 0);
         position_ = 0;
         const int laterLineFeed = FindLineFeed(0);

@@ -27,6 +27,9 @@ public:
 
     // Set when the file could not be opened and when a read brings no more bytes.
     bool AtEnd() const { return endFlag_ != 0; }
+    // Set when the file is there but could not be opened, and when a read failed: the lines
+    // so far may not be the whole file.
+    bool ReadFailed() const { return readFailed_; }
 
     // The next line without its line end, "" at the end. The text lies in the object's
     // buffer and is valid until the next call. A line longer than the buffer comes back in
@@ -56,4 +59,5 @@ private:
     int endFlag_;
     bool writing_;
     bool writeFailed_;
+    bool readFailed_;
 };

@@ -3,7 +3,8 @@
 #include <memory>
 
 INIFile::INIFile(const char* fileName, ModuleInstance module)
-    : sections_(21, 20), modified_(0), module_(module), fileName_(fileName), foreign_(false) {
+    : sections_(21, 20), modified_(0), module_(module), fileName_(fileName),
+      neverWrittenOver_(false) {
     Parse();
     modified_ = 0;
 }

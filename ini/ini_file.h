@@ -22,8 +22,10 @@ class INIFile {
 public:
     using ModuleInstance = ini_platform::ModuleInstance;
 
-    // Reads and parses fileName; a file that is missing or cannot be read gives an empty
-    // document. module is where the id forms load their names from (nullptr: this program).
+    // Reads and parses fileName; a missing file gives an empty document. A file that cannot
+    // be opened or whose reading fails on the way is never written over: the document lacks
+    // what it holds. module is where the id forms load their names from (nullptr:
+    // this program).
     explicit INIFile(const char* fileName, ModuleInstance module = nullptr);
     ~INIFile();
     INIFile(const INIFile&) = delete;
@@ -35,6 +37,9 @@ public:
     bool Save();
 
     bool IsModified() const { return modified_ != 0; }
+    // Gives up the changes not yet saved: the file stays as it is, also at destruction. The
+    // document itself keeps them.
+    void DiscardChanges() { modified_ = 0; }
 
     // None for an empty name.
     section* FindSection(const char* name) const;
@@ -93,8 +98,9 @@ private:
     int modified_;
     ModuleInstance module_;
     std::string fileName_;
-    // Set for a file that is not 8-bit text; such a file is never written over.
-    bool foreign_;
+    // Set for a file that is not 8-bit text or could not be read to its end: such a file is
+    // never written over, as the document does not hold all of it.
+    bool neverWrittenOver_;
 };
 
 // Writes TAB, ";", blank and the element's comment, if it has one.

@@ -70,18 +70,22 @@ void ParseLine(char* line, TISArrayAsVector<section>& sections, section*& curren
 
 void INIFile::Parse() {
     FileIO file(fileName_.c_str(), FileIO::kRead);
-    if (!file.IsOpen())
+    if (!file.IsOpen()) {
+        neverWrittenOver_ = file.ReadFailed();
         return;
+    }
     section* current = nullptr;
     bool firstLine = true;
     while (!file.AtEnd()) {
         const char* line = file.ReadLine();
         if (firstLine && StartsWithUtf16Mark(line)) {
-            foreign_ = true;
+            neverWrittenOver_ = true;
             return;
         }
         firstLine = false;
         std::string copy(line);
         ParseLine(&copy[0], sections_, current);
     }
+    if (file.ReadFailed())
+        neverWrittenOver_ = true;
 }

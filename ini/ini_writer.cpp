@@ -35,7 +35,7 @@ void WriteSection(const section& written, FileIO& file) {
 bool INIFile::Save() {
     if (modified_ == 0)
         return true;
-    if (foreign_)
+    if (neverWrittenOver_)
         return false;
     FileIO file(fileName_.c_str(), FileIO::kCreateWrite);
     bool first = true;

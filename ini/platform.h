@@ -14,8 +14,9 @@ constexpr FileHandle kNoFile = -1;
 // The module whose string table names are loaded from; nullptr is the running program.
 using ModuleInstance = void*;
 
-// Opens an existing file for reading.
-FileHandle OpenForReading(const char* path);
+// Opens an existing file for reading. When it cannot be opened, missing tells whether that
+// is because there is no such file.
+FileHandle OpenForReading(const char* path, bool& missing);
 
 // Reads up to capacity bytes; the number read, 0 at the end of the file, -1 on failure.
 long ReadBytes(FileHandle file, char* buffer, unsigned capacity);

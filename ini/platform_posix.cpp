@@ -31,11 +31,12 @@ mode_t PermissionsFor(const char* targetPath) {
 
 } // namespace
 
-FileHandle OpenForReading(const char* path) {
+FileHandle OpenForReading(const char* path, bool& missing) {
     int fd;
     do {
         fd = open(path, O_RDONLY);
     } while (fd < 0 && errno == EINTR);
+    missing = fd < 0 && (errno == ENOENT || errno == ENOTDIR);
     return fd < 0 ? kNoFile : fd;
 }
 

@@ -25,11 +25,37 @@ std::string DirectoryOf(const char* path) {
     return cut == 0 ? whole.substr(0, 1) : whole.substr(0, cut);
 }
 
+// Windows 95, 98 and Me have no MoveFileEx, and their MoveFile replaces nothing. The old file
+// steps aside under a free name first and comes back if the new one cannot take its place:
+// a failed save must not lose it.
+bool ReplaceByMovingAside(const char* sourcePath, const char* targetPath, DWORD oldAttributes) {
+    // Neither could a read-only file be replaced on the later systems.
+    if ((oldAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return false;
+    char aside[MAX_PATH];
+    // The name comes with a file that holds it; MoveFile wants it free.
+    if (GetTempFileNameA(DirectoryOf(targetPath).c_str(), "ini", 0, aside) == 0 ||
+        !DeleteFileA(aside))
+        return false;
+    if (!MoveFileA(targetPath, aside))
+        return false;
+    if (!MoveFileA(sourcePath, targetPath)) {
+        MoveFileA(aside, targetPath);
+        return false;
+    }
+    DeleteFileA(aside);
+    return true;
+}
+
 } // namespace
 
-FileHandle OpenForReading(const char* path) {
-    return FromHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+FileHandle OpenForReading(const char* path, bool& missing) {
+    const HANDLE opened = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD error = GetLastError();
+    missing = opened == INVALID_HANDLE_VALUE &&
+              (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND);
+    return FromHandle(opened);
 }
 
 long ReadBytes(FileHandle file, char* buffer, unsigned capacity) {
@@ -82,12 +108,11 @@ bool ReplaceFileWith(const char* sourcePath, const char* targetPath) {
         SetFileAttributesA(sourcePath, old & kept);
     if (MoveFileExA(sourcePath, targetPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    // Windows 95, 98 and Me have no MoveFileEx.
     if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
         return false;
-    if (old != INVALID_FILE_ATTRIBUTES && !DeleteFileA(targetPath))
-        return false;
-    return MoveFileA(sourcePath, targetPath) != 0;
+    if (old == INVALID_FILE_ATTRIBUTES)
+        return MoveFileA(sourcePath, targetPath) != 0;
+    return ReplaceByMovingAside(sourcePath, targetPath, old);
 }
 
 bool RemoveFile(const char* path) {

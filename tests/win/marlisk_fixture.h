@@ -31,6 +31,8 @@ protected:
     // after writing content to it when content is given.
     void OpenDialog(const std::string& infPath = "AutoRun.INF", const char* content = nullptr);
     MarliskDlg& Dialog() { return *dialog_; }
+    // Destroys the dialog object, as the editor does when its main window goes.
+    void DestroyDialog() { dialog_.reset(); }
     HWND Item(int id) const { return GetDlgItem(dialog_->Handle(), id); }
 
     // User actions, delivered the Win32 way.
