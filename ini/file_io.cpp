@@ -29,8 +29,8 @@ FileIO::FileIO(const char* fileName, unsigned openMode)
 FileIO::~FileIO() {
     if (writing_)
         Discard();
-    else if (file_ != ini_platform::kNoFile)
-        ini_platform::CloseFile(file_);
+    else
+        ini_platform::CloseWithoutStoring(file_);
 }
 
 int FileIO::FindLineFeed(int from) const {
@@ -128,8 +128,7 @@ bool FileIO::Commit() {
 }
 
 void FileIO::Discard() {
-    if (file_ != ini_platform::kNoFile)
-        ini_platform::CloseFile(file_);
+    ini_platform::CloseWithoutStoring(file_);
     file_ = ini_platform::kNoFile;
     if (!tempPath_.empty())
         ini_platform::RemoveFile(tempPath_.c_str());

@@ -31,6 +31,9 @@ bool WriteBytes(FileHandle file, const char* bytes, unsigned count);
 // Closes the file; false if the system reports that its content may not have been stored.
 bool CloseFile(FileHandle file);
 
+// Closes a file that was only read, or one that is given up: nothing of it needs storing.
+void CloseWithoutStoring(FileHandle file);
+
 // Puts the file at sourcePath in the place of targetPath, replacing a file there in one step.
 bool ReplaceFileWith(const char* sourcePath, const char* targetPath);
 

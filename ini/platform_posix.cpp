@@ -90,6 +90,11 @@ bool CloseFile(FileHandle file) {
     return synced && closed;
 }
 
+void CloseWithoutStoring(FileHandle file) {
+    if (file != kNoFile)
+        close(Descriptor(file));
+}
+
 bool ReplaceFileWith(const char* sourcePath, const char* targetPath) {
     return std::rename(sourcePath, targetPath) == 0;
 }

@@ -100,6 +100,11 @@ bool CloseFile(FileHandle file) {
     return flushed && closed;
 }
 
+void CloseWithoutStoring(FileHandle file) {
+    if (file != kNoFile)
+        CloseHandle(AsHandle(file));
+}
+
 bool ReplaceFileWith(const char* sourcePath, const char* targetPath) {
     // An AutoRun.INF is often hidden; the replacement keeps that look.
     const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;

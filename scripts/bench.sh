@@ -141,9 +141,8 @@ INIReader, which stores the values. Save: one value changed and INIFile::Save, a
 writing the same bytes, flushing them to the disk and renaming, as the document's writer
 does. Each sample handles 100,000 lines (the smaller files repeated), 3 warm-up and 15
 counted samples. Two clocks: the thread's CPU time (hardly disturbed by other work on the
-machine) and wall time (includes waiting for the disk and for a processor). Where a load's
-wall time lies far above its CPU time, the difference is mostly waiting for the disk: the
-file layer flushes a file when it closes it, also after only reading it.
+machine) and wall time (includes waiting for the disk and for a processor). Only a save
+waits for the disk: the new file must be stored before it replaces the old one.
 
 TEXT
   block "$figures/ini"

@@ -14,6 +14,7 @@ long ReadBytes(FileHandle file, char* buffer, unsigned capacity);
 FileHandle CreateBeside(const char* targetPath, std::string& tempPath);
 bool WriteBytes(FileHandle file, const char* bytes, unsigned count);
 bool CloseFile(FileHandle file);
+void CloseWithoutStoring(FileHandle file);
 bool ReplaceFileWith(const char* sourcePath, const char* targetPath);
 bool RemoveFile(const char* path);
 bool LoadText(ModuleInstance module, unsigned id, char* buffer, unsigned capacity);
@@ -133,6 +134,16 @@ bool CloseFile(FileHandle file) {
         return closed;
     state.fired = true;
     return false;
+}
+
+void CloseWithoutStoring(FileHandle file) {
+    real_ini_platform::CloseWithoutStoring(file);
+    if (file == kNoFile)
+        return;
+    if (file == state.readFile)
+        state.readFile = kNoFile;
+    if (file == state.newFile)
+        state.newFile = kNoFile;
 }
 
 bool ReplaceFileWith(const char* sourcePath, const char* targetPath) {
