@@ -23,8 +23,8 @@ targets=(
 )
 
 found=0
-for spec in "${targets[@]}"; do
-  read -r target max_len seeds <<<"$spec"
+for entry in "${targets[@]}"; do
+  read -r target max_len seeds <<<"$entry"
   if [ ${#wanted[@]} -gt 0 ] && [[ " ${wanted[*]} " != *" $target "* ]]; then
     continue
   fi

@@ -2,6 +2,7 @@
 // functions: the copy into the root and the starter file written from the resources return 0
 // and leave no file behind (and the copy's source as it was); without the fault the same call
 // succeeds.
+#include "fault_test_files.h"
 #include "file_faults.h"
 #include "file_help.h"
 
@@ -22,13 +23,6 @@ using file_faults::Step;
 const unsigned kRcData = 10;
 const unsigned kStarterResource = 850;
 
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -44,24 +38,6 @@ std::string StarterResource() {
         return "";
     const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
     return std::string(bytes, SizeofResource(module, found));
-}
-
-// Where a write fails: how many bytes reach the file before.
-enum class At { kNowhere, kFirstByte, kSecondByte, kMiddle, kLastByte, kBehindTheLast };
-
-std::size_t BytesBefore(At at, std::size_t size) {
-    switch (at) {
-    case At::kSecondByte:
-        return 1;
-    case At::kMiddle:
-        return size / 2;
-    case At::kLastByte:
-        return size - 1;
-    case At::kBehindTheLast: // every byte stored, and still the failure is reported
-        return size;
-    default:
-        return 0;
-    }
 }
 
 struct FileFault {
@@ -128,21 +104,7 @@ protected:
     }
 
     std::string In(const std::string& name) const { return dir_ + "\\" + name; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((dir_ + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Names() const { return NamesIn(dir_); }
 
     FileHelp files_{GetModuleHandleA(nullptr)};
     std::string dir_;

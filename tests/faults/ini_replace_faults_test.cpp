@@ -1,6 +1,7 @@
 // The INI document's new file taking the old one's place, with MoveFileEx and on the systems
 // without it (Windows 95, 98 and Me), played by a layer in front of the move functions: when
 // a move fails on the way, the old file stays as it was and nothing else is left behind.
+#include "fault_test_files.h"
 #include "ini_file.h"
 #include "move_faults.h"
 
@@ -22,13 +23,6 @@ using move_faults::Step;
 const char kOriginal[] = "; vorher\r\n[AutoRun]\r\nOpen=alt.exe\r\n";
 const char kSaved[] = "[AutoRun]\r\nOpen=neu.exe\r\n\r\n\r\n";
 const DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 struct ReplaceCase {
     const char* name;
@@ -62,21 +56,7 @@ protected:
         RemoveDirectoryA(dir_.c_str());
     }
 
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((dir_ + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Names() const { return NamesIn(dir_); }
 
     std::string dir_;
     std::string path_;

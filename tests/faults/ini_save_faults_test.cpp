@@ -2,6 +2,7 @@
 // the platform functions: the file it would replace keeps its bytes and its look, no file of
 // the save is left behind, the failure is reported, and the document stays modified, so that
 // the next save succeeds once the fault is gone. Runs on the POSIX and the Win32 platform.
+#include "fault_test_files.h"
 #include "ini_file.h"
 #include "ini_platform_faults.h"
 
@@ -59,24 +60,11 @@ public:
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
     std::string PathOf(const char* name) const { return (path_ / name).string(); }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& item : fs::directory_iterator(path_))
-            names.push_back(item.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Names() const { return NamesIn(path_.string()); }
 
 private:
     fs::path path_;
 };
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -131,28 +119,14 @@ const std::string& SavedContent() {
         INIFile document(path.c_str());
         Edit(document);
         document.Save();
-        return ReadBytes(path);
+        return ReadFileBytes(path);
     }();
     return content;
 }
 
 // Where a write fails: how many bytes of the new content reach the file before.
-enum class At { kNowhere, kFirstByte, kSecondByte, kMiddle, kLastByte, kBehindTheLast };
-
 std::size_t BytesBefore(At at) {
-    const std::size_t size = SavedContent().size();
-    switch (at) {
-    case At::kSecondByte:
-        return 1;
-    case At::kMiddle:
-        return size / 2;
-    case At::kLastByte:
-        return size - 1;
-    case At::kBehindTheLast: // every byte stored, and still the write reports failure
-        return size;
-    default:
-        return 0;
-    }
+    return ::BytesBefore(at, SavedContent().size());
 }
 
 struct SaveFault {
@@ -218,14 +192,14 @@ TEST_P(SavingWithAFault, LeavesTheFileAsItWasAndSucceedsOnceTheFaultIsGone) {
     Edit(document);
 
     SaveFailing(document);
-    EXPECT_EQ(ReadBytes(path_), kOriginal);
+    EXPECT_EQ(ReadFileBytes(path_), kOriginal);
     EXPECT_EQ(LookOf(path_), before);
     EXPECT_EQ(directory_.Names(), std::vector<std::string>{"AutoRun.INF"});
     EXPECT_TRUE(document.IsModified());
 
     EXPECT_TRUE(document.Save());
     EXPECT_FALSE(document.IsModified());
-    EXPECT_EQ(ReadBytes(path_), SavedContent());
+    EXPECT_EQ(ReadFileBytes(path_), SavedContent());
     EXPECT_EQ(LookOf(path_).attributes, before.attributes);
     EXPECT_EQ(LookOf(path_).permissions, before.permissions);
     EXPECT_EQ(directory_.Names(), std::vector<std::string>{"AutoRun.INF"});
@@ -254,7 +228,7 @@ TEST_P(SavingWithAFault, DestructionMeetingTheFaultLeavesTheFileAsItWas) {
         Edit(document);
     }
     EXPECT_TRUE(fault.Fired()) << "the destruction never reached the fault";
-    EXPECT_EQ(ReadBytes(path_), kOriginal);
+    EXPECT_EQ(ReadFileBytes(path_), kOriginal);
     EXPECT_EQ(directory_.Names(), std::vector<std::string>{"AutoRun.INF"});
 }
 
@@ -281,7 +255,7 @@ TEST_P(LoadingWithAFault, AFileReadOnlyInPartIsNeverWrittenOver) {
     document.SetString("AutoRun", "Open", "neu.exe");
 
     EXPECT_FALSE(document.Save());
-    EXPECT_EQ(ReadBytes(path_), original);
+    EXPECT_EQ(ReadFileBytes(path_), original);
     EXPECT_EQ(directory_.Names(), std::vector<std::string>{"AutoRun.INF"});
 }
 
@@ -299,7 +273,7 @@ TEST(OpeningWithAFault, AFileThatCannotBeOpenedIsNeverWrittenOver) {
         document.SetString("AutoRun", "Open", "neu.exe");
         EXPECT_FALSE(document.Save());
     }
-    EXPECT_EQ(ReadBytes(path), kOriginal);
+    EXPECT_EQ(ReadFileBytes(path), kOriginal);
     EXPECT_EQ(directory.Names(), std::vector<std::string>{"AutoRun.INF"});
 }
 

@@ -3,6 +3,7 @@
 // starter file that cannot be written. Each time the user is told, no file of the failed
 // write is left behind, what was there stays, and the same action succeeds once the fault is
 // gone.
+#include "fault_test_files.h"
 #include "file_faults.h"
 #include "ini_platform_faults.h"
 #include "marlisk_fixture.h"
@@ -15,24 +16,6 @@
 #include <vector>
 
 namespace {
-
-// Where a write fails: how many bytes reach the file before.
-enum class At { kNowhere, kFirstByte, kSecondByte, kMiddle, kLastByte, kBehindTheLast };
-
-std::size_t BytesBefore(At at, std::size_t size) {
-    switch (at) {
-    case At::kSecondByte:
-        return 1;
-    case At::kMiddle:
-        return size / 2;
-    case At::kLastByte:
-        return size - 1;
-    case At::kBehindTheLast:
-        return size;
-    default:
-        return 0;
-    }
-}
 
 template <class Step> struct FaultCase {
     const char* name;
@@ -54,19 +37,7 @@ class EditorFaults : public MarliskFixture {
 protected:
     // The names in a directory below the CD directory ("" for the CD directory itself).
     std::vector<std::string> Names(const std::string& directory = "") const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((CdDir() + directory + "*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        std::sort(names.begin(), names.end());
-        return names;
+        return NamesIn(CdDir() + directory);
     }
 
     // The one box so far is the error box with the given text, owned by the dialog.

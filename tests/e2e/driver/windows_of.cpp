@@ -6,6 +6,7 @@ namespace {
 
 struct Search {
     DWORD processId;
+    bool hiddenToo;
     std::vector<HWND> found;
 };
 
@@ -13,15 +14,19 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<Search*>(parameter);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window))
+    if (owner == search->processId && (search->hiddenToo || IsWindowVisible(window)))
         search->found.push_back(window);
     return TRUE;
 }
 
-std::vector<HWND> VisibleWindowsOf(DWORD processId) {
-    Search search{processId, {}};
+std::vector<HWND> WindowsOf(DWORD processId, bool hiddenToo) {
+    Search search{processId, hiddenToo, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+    return WindowsOf(processId, false);
 }
 
 } // namespace
@@ -54,7 +59,14 @@ std::string DescribeWindowsOf(DWORD processId) {
     for (HWND window : VisibleWindowsOf(processId))
         description += "[" + ClassOf(window) + " \"" + WindowText(window) + "\"] ";
     if (description.empty()) {
+        // A window that never shows tells where a program that seems to do nothing stands.
         description = "no window";
+        // Captions only: a program stuck on its way must not hold up the report.
+        for (HWND window : WindowsOf(processId, true)) {
+            char caption[256] = "";
+            GetWindowTextA(window, caption, sizeof caption);
+            description += " [hidden " + ClassOf(window) + " \"" + caption + "\"]";
+        }
         HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
         DWORD code = 0;
         if (process != nullptr && GetExitCodeProcess(process, &code) && code != STILL_ACTIVE)
