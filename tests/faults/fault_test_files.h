@@ -32,6 +32,17 @@ inline std::vector<std::string> NamesIn(const std::string& directory) {
 // Where a write fails.
 enum class At { kNowhere, kFirstByte, kSecondByte, kMiddle, kLastByte, kBehindTheLast };
 
+// Every place where a write can fail, named for the test rows.
+struct WritePosition {
+    const char* name;
+    At at;
+};
+inline constexpr WritePosition kWritePositions[] = {{"FirstByte", At::kFirstByte},
+                                                    {"SecondByte", At::kSecondByte},
+                                                    {"Middle", At::kMiddle},
+                                                    {"LastByte", At::kLastByte},
+                                                    {"BehindTheLast", At::kBehindTheLast}};
+
 // How many of size bytes reach the file before the write fails at.
 inline std::size_t BytesBefore(At at, std::size_t size) {
     switch (at) {

@@ -59,21 +59,13 @@ struct StepRow {
 
 // The steps, those that write at every byte position.
 std::vector<FileFault> Faults(std::initializer_list<StepRow> steps) {
-    const struct {
-        const char* name;
-        At at;
-    } positions[] = {{"FirstByte", At::kFirstByte},
-                     {"SecondByte", At::kSecondByte},
-                     {"Middle", At::kMiddle},
-                     {"LastByte", At::kLastByte},
-                     {"BehindTheLast", At::kBehindTheLast}};
     std::vector<FileFault> faults;
     for (const StepRow& step : steps) {
         if (!step.atPositions) {
             faults.push_back({step.name, step.step, At::kNowhere});
             continue;
         }
-        for (const auto& position : positions)
+        for (const WritePosition& position : kWritePositions)
             if (position.at != At::kBehindTheLast || step.behindTheLast)
                 faults.push_back({std::string(step.name) + position.name, step.step, position.at});
     }

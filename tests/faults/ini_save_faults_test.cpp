@@ -150,21 +150,13 @@ std::vector<SaveFault> AllSaveFaults() {
         {"OneWriteFailsAt", Step::kWriteAt, true}, {"CloseFails", Step::kClose, false},
         {"ReplaceFails", Step::kReplace, false},
     };
-    const struct {
-        const char* name;
-        At at;
-    } positions[] = {{"FirstByte", At::kFirstByte},
-                     {"SecondByte", At::kSecondByte},
-                     {"Middle", At::kMiddle},
-                     {"LastByte", At::kLastByte},
-                     {"BehindTheLast", At::kBehindTheLast}};
     std::vector<SaveFault> faults;
     for (const auto& step : steps) {
         if (!step.atPositions) {
             faults.push_back({step.name, step.step, At::kNowhere});
             continue;
         }
-        for (const auto& position : positions)
+        for (const WritePosition& position : kWritePositions)
             faults.push_back({std::string(step.name) + position.name, step.step, position.at});
     }
     return faults;
