@@ -1,6 +1,9 @@
 // The baseline of the editor's start-up: the same open-file dialog, and after a file is
 // chosen the editor's dialog layout as a plain dialog under the editor's caption, with
 // nothing read, filled or checked.
+#include "path_limits.h"
+#include "resource_ids.h"
+
 #include <windows.h>
 #include <commdlg.h>
 
@@ -9,8 +12,6 @@
 
 namespace {
 
-constexpr size_t kPathCapacity = 260;
-constexpr int kEditorDialog = 3;
 constexpr char kCaption[] = "Marlisk V1.0";
 constexpr char kFilter[] = "AutoRun.INF\0*.INF\0";
 
@@ -24,9 +25,9 @@ INT_PTR CALLBACK PlainDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 // The directory of this program, ending in a backslash.
-std::array<char, kPathCapacity> OwnDirectory() {
-    std::array<char, kPathCapacity> directory{};
-    GetModuleFileNameA(nullptr, directory.data(), kPathCapacity);
+std::array<char, filehelp::kPathBufferSize> OwnDirectory() {
+    std::array<char, filehelp::kPathBufferSize> directory{};
+    GetModuleFileNameA(nullptr, directory.data(), filehelp::kPathBufferSize);
     char* lastSlash = std::strrchr(directory.data(), '\\');
     if (lastSlash != nullptr)
         lastSlash[1] = '\0';
@@ -36,16 +37,16 @@ std::array<char, kPathCapacity> OwnDirectory() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    std::array<char, kPathCapacity> fileName{};
-    std::strncpy(fileName.data(), "AutoStart.INF", kPathCapacity - 1);
-    const std::array<char, kPathCapacity> initialDirectory = OwnDirectory();
+    std::array<char, filehelp::kPathBufferSize> fileName{};
+    std::strncpy(fileName.data(), "AutoStart.INF", filehelp::kPathBufferSize - 1);
+    const std::array<char, filehelp::kPathBufferSize> initialDirectory = OwnDirectory();
 
     OPENFILENAMEA description = {};
     description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     description.hInstance = instance;
     description.lpstrFilter = kFilter;
     description.lpstrFile = fileName.data();
-    description.nMaxFile = kPathCapacity;
+    description.nMaxFile = filehelp::kPathBufferSize;
     description.lpstrInitialDir = initialDirectory.data();
     description.lpstrTitle = kCaption;
     description.Flags =
@@ -54,7 +55,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
 
     HWND dialog =
-        CreateDialogParamA(instance, MAKEINTRESOURCEA(kEditorDialog), nullptr, PlainDialog, 0);
+        CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MARLISK), nullptr, PlainDialog, 0);
     if (dialog == nullptr)
         return 1;
     SetWindowTextA(dialog, kCaption);

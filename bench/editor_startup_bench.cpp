@@ -10,6 +10,7 @@
 #include "driver/editor_session.h"
 #include "driver/windows_of.h"
 #include "paired_runs.h"
+#include "resource_ids.h"
 #include "sample_stats.h"
 #include "window_timing.h"
 
@@ -56,8 +57,7 @@ bool IsFileDialog(HWND window) {
 // The editor's dialog layout, in the editor's frame or as the bare program's own window; its
 // labels carry the id of a message box's text, so the "Test" button identifies it.
 bool IsMainWindow(HWND window) {
-    constexpr int kTestButton = 127;
-    return Caption(window) == kCaption && FindDescendant(window, kTestButton) != nullptr;
+    return Caption(window) == kCaption && FindDescendant(window, IDC_TEST_STARTER) != nullptr;
 }
 
 std::optional<std::vector<double>> TimeEditor(const std::string& exePath) {

@@ -12,13 +12,20 @@ function(quillot_check_imports target)
     VERBATIM)
 endfunction()
 
-# Builds target without the C and C++ runtime: no start-up files, no default libraries, no
-# exceptions or unwind tables; only the given Windows import libraries are linked.
-function(quillot_without_runtime target)
+# Compiles target's code so that it needs neither the C nor the C++ runtime: no exceptions or
+# unwind tables, no calls the compiler would add to memset or memcpy. Such code links into the
+# starter and into ordinary programs alike.
+function(quillot_freestanding target)
   target_compile_options(${target} PRIVATE
     -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
     -fno-stack-protector -fno-stack-check -ffreestanding -fno-builtin -fno-ident
     -fno-tree-loop-distribute-patterns -ffunction-sections -fdata-sections)
+endfunction()
+
+# Builds target without the C and C++ runtime: its own code freestanding, no start-up files,
+# no default libraries; only the given Windows import libraries are linked.
+function(quillot_without_runtime target)
+  quillot_freestanding(${target})
   target_link_options(${target} PRIVATE
     -nostdlib -nostartfiles -s -Wl,--gc-sections -Wl,--file-alignment,512
     -Wl,--section-alignment,4096 -Wl,--no-insert-timestamp -Wl,--disable-dynamicbase

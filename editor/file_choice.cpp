@@ -2,8 +2,8 @@
 
 #include "bounded_text.h"
 #include "file_help.h"
-#include "marlisk_dlg.h"
 #include "modal_boxes.h"
+#include "path_limits.h"
 #include "string_resource.h"
 #include "the_file_help.h"
 
@@ -23,11 +23,12 @@ std::string FileDialogFilter(unsigned filterId) {
 }
 
 bool ChooseExistingFile(HWND owner, const char* startPath, unsigned filterId, char* chosen) {
-    std::array<char, kPathCapacity> initialDirectory{};
+    std::array<char, filehelp::kPathBufferSize> initialDirectory{};
     filehelp::BoundedText(initialDirectory.data(), initialDirectory.size())
         .Append(theFileHelp->DirectoryOf(startPath));
     chosen[0] = '\0';
-    filehelp::BoundedText(chosen, kPathCapacity).Append(theFileHelp->FileNameOf(startPath));
+    filehelp::BoundedText(chosen, filehelp::kPathBufferSize)
+        .Append(theFileHelp->FileNameOf(startPath));
     const std::string filter = FileDialogFilter(filterId);
 
     OPENFILENAMEA description = {};
@@ -36,7 +37,7 @@ bool ChooseExistingFile(HWND owner, const char* startPath, unsigned filterId, ch
     description.hwndOwner = owner;
     description.lpstrFilter = filter.c_str();
     description.lpstrFile = chosen;
-    description.nMaxFile = kPathCapacity;
+    description.nMaxFile = filehelp::kPathBufferSize;
     description.lpstrInitialDir = initialDirectory.data();
     description.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     return ShowOpenFileDialog(description);

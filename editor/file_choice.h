@@ -11,5 +11,6 @@ std::string FileDialogFilter(unsigned filterId);
 
 // Lets the user choose an existing file, starting in the directory of startPath with its file
 // name proposed, listing what the filter of the string table filterId names. True when the
-// user confirmed; the full path is then in chosen (a path buffer of kPathCapacity).
+// user confirmed; the full path is then in chosen (a path buffer of filehelp::kPathBufferSize
+// characters).
 bool ChooseExistingFile(HWND owner, const char* startPath, unsigned filterId, char* chosen);

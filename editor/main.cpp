@@ -17,16 +17,17 @@
 
 namespace {
 
-constexpr size_t kPathCapacity = 260;
 constexpr char kProposedName[] = "AutoStart.INF";
 
 // Lets the user choose or create the AutoRun.INF; false when the choice was cancelled.
-bool ChooseInf(HINSTANCE instance, std::array<char, kPathCapacity>& fileName) {
-    std::array<char, kPathCapacity> initialDirectory{};
-    std::array<char, kPathCapacity> title{};
-    std::strncpy(title.data(), LoadResourceString(IDS_CAPTION).c_str(), kPathCapacity - 1);
-    std::strncpy(initialDirectory.data(), theFileHelp->ProgramDirectory(), kPathCapacity - 1);
-    std::strncpy(fileName.data(), kProposedName, kPathCapacity - 1);
+bool ChooseInf(HINSTANCE instance, std::array<char, filehelp::kPathBufferSize>& fileName) {
+    std::array<char, filehelp::kPathBufferSize> initialDirectory{};
+    std::array<char, filehelp::kPathBufferSize> title{};
+    std::strncpy(title.data(), LoadResourceString(IDS_CAPTION).c_str(),
+                 filehelp::kPathBufferSize - 1);
+    std::strncpy(initialDirectory.data(), theFileHelp->ProgramDirectory(),
+                 filehelp::kPathBufferSize - 1);
+    std::strncpy(fileName.data(), kProposedName, filehelp::kPathBufferSize - 1);
     const std::string filter = FileDialogFilter(IDS_INF_FILTER);
 
     OPENFILENAMEA description = {};
@@ -35,7 +36,7 @@ bool ChooseInf(HINSTANCE instance, std::array<char, kPathCapacity>& fileName) {
     description.hInstance = instance;
     description.lpstrFilter = filter.data();
     description.lpstrFile = fileName.data();
-    description.nMaxFile = kPathCapacity;
+    description.nMaxFile = filehelp::kPathBufferSize;
     description.lpstrInitialDir = initialDirectory.data();
     description.lpstrTitle = title.data();
     description.Flags =
@@ -49,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Lives until the process ends: every handler of the dialog uses it.
     theFileHelp = new FileHelp(instance);
 
-    std::array<char, kPathCapacity> infPath{};
+    std::array<char, filehelp::kPathBufferSize> infPath{};
     if (!ChooseInf(instance, infPath)) {
         delete theFileHelp;
         theFileHelp = nullptr;

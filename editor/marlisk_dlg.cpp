@@ -1,42 +1,41 @@
 #include "marlisk_dlg.h"
 
 #include "file_help.h"
+#include "modal_boxes.h"
+#include "string_ids.h"
+#include "string_resource.h"
 #include "the_file_help.h"
 
 #include <cstring>
 
-namespace {
-constexpr int kDialogTemplate = 3;
-}
-
 MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
-    : TDialog(parent, kDialogTemplate), document_(std::make_unique<INIFile>(infPath)) {
-    std::strncpy(virtualRoot_.data(), theFileHelp->DirectoryOf(infPath), kPathCapacity - 1);
+    : TDialog(parent, IDD_MARLISK), document_(std::make_unique<INIFile>(infPath)) {
+    std::strncpy(virtualRoot_.data(), theFileHelp->DirectoryOf(infPath), virtualRoot_.size() - 1);
     FileHelp::AddBackslash(virtualRoot_.data());
 
     BindPaint([this](HDC dc) { PaintIconPreview(dc); });
-    Bind(120, TNotification::Click, [this] { BrowseAutoPlayFile(); });
-    Bind(121, TNotification::Click, [this] { BrowseIconFile(); });
-    Bind(115, TNotification::Click, [this] { NewEntry(); });
-    Bind(116, TNotification::Click, [this] { DeleteEntry(); });
-    Bind(122, TNotification::Click, [this] { BrowseEntryCommand(); });
-    Bind(123, TNotification::Click, [this] { BrowseStarterProgram(); });
-    Bind(127, TNotification::Click, [this] { TestStarter(); });
-    Bind(100, TNotification::Click, [this] { ShowHelp(); });
-    Bind(110, TNotification::LostFocus, [this] { IconFieldLeft(); });
-    Bind(110, TNotification::Changed, [this] { iconChanged_ = true; });
-    Bind(111, TNotification::LostFocus, [this] { IconFieldLeft(); });
-    Bind(111, TNotification::Changed, [this] { iconChanged_ = true; });
-    Bind(101, TNotification::LostFocus, [this] { AutoPlayFileLeft(); });
-    Bind(101, TNotification::Changed, [this] { autoPlayFileChanged_ = true; });
-    Bind(118, TNotification::LostFocus, [this] { EntryCommandLeft(); });
-    Bind(118, TNotification::Changed, [this] { entryCommandChanged_ = true; });
-    Bind(109, TNotification::LostFocus, [this] { StarterProgramLeft(); });
-    Bind(109, TNotification::Changed, [this] { starterProgramChanged_ = true; });
-    Bind(10, TNotification::LostFocus, [this] { RenameEntry(); });
-    Bind(10, TNotification::Changed, [this] { entryNameChanged_ = true; });
-    Bind(102, TNotification::Click, [this] { ApplyStarterCheckBox(); });
-    Bind(114, TNotification::SelectionChanged, [this] { SelectEntry(); });
+    Bind(IDC_BROWSE_AUTOPLAY_FILE, TNotification::Click, [this] { BrowseAutoPlayFile(); });
+    Bind(IDC_BROWSE_ICON_FILE, TNotification::Click, [this] { BrowseIconFile(); });
+    Bind(IDC_NEW_ENTRY, TNotification::Click, [this] { NewEntry(); });
+    Bind(IDC_DELETE_ENTRY, TNotification::Click, [this] { DeleteEntry(); });
+    Bind(IDC_BROWSE_ENTRY_COMMAND, TNotification::Click, [this] { BrowseEntryCommand(); });
+    Bind(IDC_BROWSE_STARTER_PROGRAM, TNotification::Click, [this] { BrowseStarterProgram(); });
+    Bind(IDC_TEST_STARTER, TNotification::Click, [this] { TestStarter(); });
+    Bind(IDC_HELP_BUTTON, TNotification::Click, [this] { ShowHelp(); });
+    Bind(IDC_ICON_FILE, TNotification::LostFocus, [this] { IconFieldLeft(); });
+    Bind(IDC_ICON_FILE, TNotification::Changed, [this] { iconChanged_ = true; });
+    Bind(IDC_ICON_NUMBER, TNotification::LostFocus, [this] { IconFieldLeft(); });
+    Bind(IDC_ICON_NUMBER, TNotification::Changed, [this] { iconChanged_ = true; });
+    Bind(IDC_AUTOPLAY_FILE, TNotification::LostFocus, [this] { AutoPlayFileLeft(); });
+    Bind(IDC_AUTOPLAY_FILE, TNotification::Changed, [this] { autoPlayFileChanged_ = true; });
+    Bind(IDC_ENTRY_COMMAND, TNotification::LostFocus, [this] { EntryCommandLeft(); });
+    Bind(IDC_ENTRY_COMMAND, TNotification::Changed, [this] { entryCommandChanged_ = true; });
+    Bind(IDC_STARTER_PROGRAM, TNotification::LostFocus, [this] { StarterProgramLeft(); });
+    Bind(IDC_STARTER_PROGRAM, TNotification::Changed, [this] { starterProgramChanged_ = true; });
+    Bind(IDC_ENTRY_NAME, TNotification::LostFocus, [this] { RenameEntry(); });
+    Bind(IDC_ENTRY_NAME, TNotification::Changed, [this] { entryNameChanged_ = true; });
+    Bind(IDC_USE_STARTER, TNotification::Click, [this] { ApplyStarterCheckBox(); });
+    Bind(IDC_ENTRY_LIST, TNotification::SelectionChanged, [this] { SelectEntry(); });
 }
 
 MarliskDlg::~MarliskDlg() {
@@ -47,4 +46,9 @@ MarliskDlg::~MarliskDlg() {
     if (Result() != IDOK)
         document_->DiscardChanges();
     document_.reset();
+}
+
+int MarliskDlg::ShowError(unsigned textId, unsigned type) {
+    return ShowMessageBox(Handle(), LoadResourceString(textId).c_str(),
+                          LoadResourceString(IDS_ERROR_CAPTION).c_str(), type);
 }

@@ -13,6 +13,8 @@
 #include "dialog.h"
 #include "ini_file.h"
 #include "owned_icon.h"
+#include "path_limits.h"
+#include "resource_ids.h"
 #include "shell_data.h"
 #include "sorted_indirect_array.h"
 
@@ -22,8 +24,6 @@
 #include <memory>
 #include <string>
 
-// Capacity of a path buffer, terminator included.
-constexpr int kPathCapacity = 260;
 // Capacity of a text read from a field for the INF, terminator included.
 constexpr int kTextCapacity = 512;
 
@@ -33,7 +33,7 @@ public:
     ~MarliskDlg() override;
 
     // OK: writes the controls into the document and saves it before the dialog closes.
-    void CloseWindow(int result) override;
+    void RequestClose(int result) override;
     // Fills the controls from the document once the window exists.
     void SetupWindow() override;
 
@@ -47,8 +47,8 @@ public:
     // The rest of path behind the virtual root, with "." and ".." resolved, or nullptr when
     // path lies outside it. Points into a scratch of its own, valid until the next call.
     const char* RelativePart(const char* path) const;
-    // Whether path (a buffer of kPathCapacity, changed when the file is copied into the root)
-    // may be used; interactive: the user is asked and told.
+    // Whether path (a path buffer, changed when the file is copied into the root) may be used;
+    // interactive: the user is asked and told.
     bool CheckFileReference(char* path, bool interactive);
 
     // Icon preview.
@@ -87,38 +87,40 @@ private:
     void BrowseFileField(TEdit& field);
     // Takes the texts of the command and menu text fields over into the current entry.
     void TakeOverEntryFields();
+    // An error box with the error caption and the text of textId; the button that ended it.
+    int ShowError(unsigned textId, unsigned type = MB_OK);
     // Enables or disables the controls that follow the current entry.
     void EnableEntryControls(bool enable);
 
     // Controls, in the order they are made.
-    TStatic autoPlayLabel_{*this, 113};
-    TStatic headlineLabel_{*this, 104};
-    TStatic questionTextLabel_{*this, 106};
-    TStatic starterProgramLabel_{*this, 108};
-    TStatic iconMarker_{*this, 112};
-    TStatic entryCommandLabel_{*this, 125};
-    TStatic entryNameLabel_{*this, 124};
-    TStatic menuTextLabel_{*this, 126};
-    TEdit autoPlayFile_{*this, 101};
-    TEdit headline_{*this, 105};
-    TEdit questionText_{*this, 107};
-    TEdit starterProgram_{*this, 109};
-    TEdit iconFile_{*this, 110};
-    TEdit iconNumber_{*this, 111};
-    TEdit entryCommand_{*this, 118};
-    TEdit menuText_{*this, 119};
-    TEdit entryName_{*this, 10};
-    TListBox entryList_{*this, 114};
-    TCheckBox useStarter_{*this, 102};
-    TGroupBox starterGroup_{*this, 103};
-    TButton browseStarterProgram_{*this, 123};
-    TButton browseAutoPlayFile_{*this, 120};
-    TButton browseEntryCommand_{*this, 122};
-    TButton deleteEntry_{*this, 116};
-    TButton testStarter_{*this, 127};
+    TStatic autoPlayLabel_{*this, IDC_AUTOPLAY_LABEL};
+    TStatic headlineLabel_{*this, IDC_HEADLINE_LABEL};
+    TStatic questionTextLabel_{*this, IDC_QUESTION_TEXT_LABEL};
+    TStatic starterProgramLabel_{*this, IDC_STARTER_PROGRAM_LABEL};
+    TStatic iconMarker_{*this, IDC_ICON_MARKER};
+    TStatic entryCommandLabel_{*this, IDC_ENTRY_COMMAND_LABEL};
+    TStatic entryNameLabel_{*this, IDC_ENTRY_NAME_LABEL};
+    TStatic menuTextLabel_{*this, IDC_MENU_TEXT_LABEL};
+    TEdit autoPlayFile_{*this, IDC_AUTOPLAY_FILE};
+    TEdit headline_{*this, IDC_HEADLINE};
+    TEdit questionText_{*this, IDC_QUESTION_TEXT};
+    TEdit starterProgram_{*this, IDC_STARTER_PROGRAM};
+    TEdit iconFile_{*this, IDC_ICON_FILE};
+    TEdit iconNumber_{*this, IDC_ICON_NUMBER};
+    TEdit entryCommand_{*this, IDC_ENTRY_COMMAND};
+    TEdit menuText_{*this, IDC_MENU_TEXT};
+    TEdit entryName_{*this, IDC_ENTRY_NAME};
+    TListBox entryList_{*this, IDC_ENTRY_LIST};
+    TCheckBox useStarter_{*this, IDC_USE_STARTER};
+    TGroupBox starterGroup_{*this, IDC_STARTER_GROUP};
+    TButton browseStarterProgram_{*this, IDC_BROWSE_STARTER_PROGRAM};
+    TButton browseAutoPlayFile_{*this, IDC_BROWSE_AUTOPLAY_FILE};
+    TButton browseEntryCommand_{*this, IDC_BROWSE_ENTRY_COMMAND};
+    TButton deleteEntry_{*this, IDC_DELETE_ENTRY};
+    TButton testStarter_{*this, IDC_TEST_STARTER};
 
-    std::array<char, kPathCapacity> virtualRoot_{};
-    std::array<char, kPathCapacity> pathScratch_{};
+    std::array<char, filehelp::kPathBufferSize> virtualRoot_{};
+    std::array<char, filehelp::kPathBufferSize> pathScratch_{};
     // Holds the result of RelativePart, which is no longer a piece of its argument.
     mutable std::string relativeScratch_;
     OwnedIcon icon_;

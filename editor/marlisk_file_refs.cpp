@@ -19,11 +19,6 @@
 
 namespace {
 
-int ShowFileMessage(HWND owner, unsigned textId, unsigned type) {
-    return ShowMessageBox(owner, LoadResourceString(textId).c_str(),
-                          LoadResourceString(IDS_ERROR_CAPTION).c_str(), type);
-}
-
 // Whether the platform's search for programs (own directory, current directory, system
 // directories, PATH) finds a file of that bare name.
 bool FoundOnSearchPath(const std::string& name) {
@@ -56,16 +51,16 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
     } else {
         if (!interactive)
             return false;
-        if (ShowFileMessage(Handle(), IDS_OUTSIDE_ROOT_QUESTION, MB_YESNO) != IDYES)
+        if (ShowError(IDS_OUTSIDE_ROOT_QUESTION, MB_YESNO) != IDYES)
             return false;
         // Always straight into the root, whatever directory the source lay in.
         const std::optional<std::string> target =
             root_references::PathInRoot(virtualRoot_.data(), theFileHelp->FileNameOf(path));
         if (!target || theFileHelp->CopyFileTo(path, target->c_str()) == 0) {
-            ShowFileMessage(Handle(), IDS_COPY_FAILED, MB_OK);
+            ShowError(IDS_COPY_FAILED);
             return false;
         }
-        filehelp::BoundedText(path, kPathCapacity).Append(*target);
+        filehelp::BoundedText(path, filehelp::kPathBufferSize).Append(*target);
         // A source name such as ".." gives a target that is no file in the root.
         const char* copied = RelativePart(path);
         relative = copied != nullptr ? copied : "";
@@ -82,7 +77,7 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
             exists = FoundOnSearchPath(file);
     }
     if (!exists && interactive)
-        ShowFileMessage(Handle(), IDS_FILE_MISSING, MB_OK);
+        ShowError(IDS_FILE_MISSING);
     return exists;
 }
 
@@ -91,12 +86,12 @@ void MarliskDlg::CheckFieldReference(TEdit& field, bool& changed) {
         return;
     const std::string text = field.GetText();
     const std::string full = root_references::AbsoluteReference(virtualRoot_.data(), text);
-    if (full.size() > root_references::kMaxPathLength) {
+    if (full.size() > filehelp::kMaxPathLength) {
         // No path buffer holds it, so no file can be looked up under it; the text stays for the
         // user to shorten rather than being checked in a cut form.
-        ShowFileMessage(Handle(), IDS_FILE_MISSING, MB_OK);
+        ShowError(IDS_FILE_MISSING);
     } else {
-        std::array<char, kPathCapacity> path{};
+        std::array<char, filehelp::kPathBufferSize> path{};
         filehelp::BoundedText(path.data(), path.size()).Append(full);
         if (CheckFileReference(path.data(), true))
             field.SetText(RelativePart(path.data()));
@@ -106,7 +101,7 @@ void MarliskDlg::CheckFieldReference(TEdit& field, bool& changed) {
 }
 
 void MarliskDlg::BrowseFileField(TEdit& field) {
-    std::array<char, kPathCapacity> chosen{};
+    std::array<char, filehelp::kPathBufferSize> chosen{};
     const std::string start = MakeAbsolute(field.GetText().c_str());
     if (!ChooseExistingFile(Handle(), start.c_str(), IDS_PROGRAM_FILTER, chosen.data()))
         return;

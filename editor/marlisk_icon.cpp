@@ -29,8 +29,8 @@ constexpr int kNumberLength = 15;
 const HICON kNotAnIconFile = reinterpret_cast<HICON>(static_cast<INT_PTR>(1));
 
 void CopyPath(char* target, const char* source) {
-    std::strncpy(target, source, kPathCapacity - 1);
-    target[kPathCapacity - 1] = '\0';
+    std::strncpy(target, source, filehelp::kPathBufferSize - 1);
+    target[filehelp::kPathBufferSize - 1] = '\0';
 }
 
 // The icon of that number in the file, or nullptr when there is none. Only a real icon handle
@@ -58,12 +58,11 @@ void MarliskDlg::UpdateIcon(bool messages) {
     // A name that no path buffer holds is refused whole, as the other file fields refuse it:
     // cut to fit, it could name another file, whose icon would be taken without a word.
     const std::string full = root_references::AbsoluteReference(VirtualRoot(), text);
-    const bool fits = full.size() <= root_references::kMaxPathLength;
+    const bool fits = full.size() <= filehelp::kMaxPathLength;
     if (!fits && messages) {
-        ShowMessageBox(Handle(), LoadResourceString(IDS_FILE_MISSING).c_str(),
-                       LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK);
+        ShowError(IDS_FILE_MISSING);
     }
-    std::array<char, kPathCapacity> path{};
+    std::array<char, filehelp::kPathBufferSize> path{};
     CopyPath(path.data(), full.c_str());
     HICON icon = nullptr;
     int number = 0;
@@ -73,8 +72,7 @@ void MarliskDlg::UpdateIcon(bool messages) {
         number = ParseFieldNumber(numberText.data());
         icon = ExtractIconOf(path.data(), number);
         if (icon == nullptr && messages) {
-            ShowMessageBox(Handle(), LoadResourceString(IDS_ICON_MISSING).c_str(),
-                           LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK);
+            ShowError(IDS_ICON_MISSING);
         }
     }
     const char* relative = icon != nullptr ? RelativePart(path.data()) : nullptr;
@@ -106,9 +104,9 @@ void MarliskDlg::PaintIconPreview(HDC dc) {
 }
 
 void MarliskDlg::BrowseIconFile() {
-    std::array<char, kPathCapacity> path{};
+    std::array<char, filehelp::kPathBufferSize> path{};
     CopyPath(path.data(), MakeAbsolute(iconFile_.GetText().c_str()));
-    std::array<char, kPathCapacity> file{};
+    std::array<char, filehelp::kPathBufferSize> file{};
     if (!ChooseExistingFile(Handle(), path.data(), IDS_ICON_FILTER, file.data()))
         return;
 

@@ -105,10 +105,10 @@ void MarliskDlg::SelectEntry() {
 void MarliskDlg::TakeOverEntryFields() {
     if (currentEntry_ == nullptr)
         return;
-    std::array<char, kPathCapacity> text{};
-    entryCommand_.GetText(text.data(), kPathCapacity);
+    std::array<char, filehelp::kPathBufferSize> text{};
+    entryCommand_.GetText(text.data(), filehelp::kPathBufferSize);
     currentEntry_->command = text.data();
-    menuText_.GetText(text.data(), kPathCapacity);
+    menuText_.GetText(text.data(), filehelp::kPathBufferSize);
     currentEntry_->menuText = text.data();
 }
 
@@ -125,12 +125,12 @@ void MarliskDlg::MakeUniqueName(char* name) const {
         entry_names::MakeUniqueName(name, [this](const std::string& candidate) {
             return IndexOfName(entries_, candidate) != Entries::NPOS;
         });
-    filehelp::BoundedText(name, kPathCapacity).Append(unique);
+    filehelp::BoundedText(name, filehelp::kPathBufferSize).Append(unique);
 }
 
 void MarliskDlg::NewEntry() {
     TakeOverEntryFields();
-    std::array<char, kPathCapacity> name{};
+    std::array<char, filehelp::kPathBufferSize> name{};
     filehelp::BoundedText(name.data(), name.size()).Append(LoadResourceString(IDS_POPUP_NAME_BASE));
     MakeUniqueName(name.data());
     currentEntry_ = nullptr;
@@ -156,8 +156,8 @@ void MarliskDlg::RenameEntry() {
     if (!entryNameChanged_)
         return;
     if (currentEntry_ != nullptr) {
-        std::array<char, kPathCapacity> name{};
-        entryName_.GetText(name.data(), kPathCapacity);
+        std::array<char, filehelp::kPathBufferSize> name{};
+        entryName_.GetText(name.data(), filehelp::kPathBufferSize);
         // The stored texts: the fields are taken over again under the new name below.
         const std::string command = currentEntry_->command;
         const std::string menuText = currentEntry_->menuText;
@@ -166,9 +166,9 @@ void MarliskDlg::RenameEntry() {
         entries_.Destroy(index);
 
         if (name[0] == '\0')
-            menuText_.GetText(name.data(), kPathCapacity);
+            menuText_.GetText(name.data(), filehelp::kPathBufferSize);
         if (name[0] == '\0')
-            entryCommand_.GetText(name.data(), kPathCapacity);
+            entryCommand_.GetText(name.data(), filehelp::kPathBufferSize);
         if (name[0] == '\0')
             filehelp::BoundedText(name.data(), name.size())
                 .Append(LoadResourceString(IDS_POPUP_NAME_BASE));

@@ -16,10 +16,6 @@
 
 namespace {
 
-// The starter's executable among the editor's resources: RCDATA 850.
-constexpr unsigned kStarterResourceType = 10;
-constexpr unsigned kStarterResourceId = 850;
-
 // The help file, beside the editor's executable.
 constexpr char kHelpFile[] = "Hovenac.HLP";
 // WinHelp opens the file at its contents topic with this data value.
@@ -36,7 +32,7 @@ bool IsDirectory(const char* path) {
 bool ProvideStarterFile(const char* path) {
     if (theFileHelp->FileExists(path))
         return !IsDirectory(path);
-    return theFileHelp->WriteResourceToFile(kStarterResourceType, kStarterResourceId, path) == 1;
+    return theFileHelp->WriteResourceToFile(RT_RCDATA, IDR_STARTER, path) == 1;
 }
 
 } // namespace
@@ -45,8 +41,8 @@ void MarliskDlg::ApplyStarterCheckBox() {
     bool starterInUse = false;
     if (useStarter_.IsChecked()) {
         const std::string starterName = LoadResourceString(IDS_STARTER_FILE);
-        std::array<char, kPathCapacity> path{};
-        std::strncpy(path.data(), MakeAbsolute(starterName.c_str()), kPathCapacity - 1);
+        std::array<char, filehelp::kPathBufferSize> path{};
+        std::strncpy(path.data(), MakeAbsolute(starterName.c_str()), filehelp::kPathBufferSize - 1);
         if (ProvideStarterFile(path.data())) {
             starterInUse = true;
             autoPlayFile_.SetText(starterName);
@@ -66,8 +62,7 @@ void MarliskDlg::ApplyStarterCheckBox() {
             }
         } else {
             // The box keeps its check mark: the settings stay, only their editing is locked.
-            ShowMessageBox(Handle(), LoadResourceString(IDS_COPY_FAILED).c_str(),
-                           LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK);
+            ShowError(IDS_COPY_FAILED);
         }
     }
 
@@ -102,8 +97,8 @@ void MarliskDlg::TestStarter() {
 }
 
 void MarliskDlg::ShowHelp() {
-    std::array<char, kPathCapacity> directory{};
-    std::strncpy(directory.data(), theFileHelp->ProgramDirectory(), kPathCapacity - 1);
+    std::array<char, filehelp::kPathBufferSize> directory{};
+    std::strncpy(directory.data(), theFileHelp->ProgramDirectory(), filehelp::kPathBufferSize - 1);
     FileHelp::AddBackslash(directory.data());
     // A missing help file is the help viewer's to report.
     const std::string path = std::string(directory.data()) + kHelpFile;

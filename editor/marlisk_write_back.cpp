@@ -15,9 +15,9 @@ namespace {
 constexpr int kIconFileCapacity = 493;
 } // namespace
 
-void MarliskDlg::CloseWindow(int result) {
+void MarliskDlg::RequestClose(int result) {
     if (result != IDOK) {
-        TDialog::CloseWindow(result);
+        TDialog::RequestClose(result);
         return;
     }
     INIFile& document = *document_;
@@ -51,9 +51,8 @@ void MarliskDlg::CloseWindow(int result) {
     // The user learns now whether the file was written, and can free space and try again or
     // leave with "Abbruch"; the dialog stays open.
     if (!document.Save()) {
-        ShowMessageBox(Handle(), LoadResourceString(IDS_SAVE_FAILED).c_str(),
-                       LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK);
+        ShowError(IDS_SAVE_FAILED);
         return;
     }
-    TDialog::CloseWindow(result);
+    TDialog::RequestClose(result);
 }

@@ -1,10 +1,8 @@
 #include "quillot_frame.h"
 
-namespace {
-constexpr int kProgramIcon = 2;
-}
+#include "resource_ids.h"
 
 void QuillotFrame::GetWindowClass(WNDCLASSA& windowClass) {
     TFrameWindow::GetWindowClass(windowClass);
-    windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(kProgramIcon));
+    windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_QUILLOT));
 }

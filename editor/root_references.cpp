@@ -40,7 +40,7 @@ std::string_view ReferencedFile(std::string_view reference) {
 }
 
 std::optional<std::string> PathInRoot(std::string_view root, std::string_view name) {
-    if (root.size() + name.size() > kMaxPathLength)
+    if (root.size() + name.size() > filehelp::kMaxPathLength)
         return std::nullopt;
     std::string path(root);
     path.append(name);

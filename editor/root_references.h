@@ -4,14 +4,13 @@
 // root. A reference may be a command line: from its first blank on come arguments.
 #pragma once
 
+#include "path_limits.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace root_references {
-
-// The longest path a path buffer holds, its terminator not counted.
-constexpr std::size_t kMaxPathLength = 259;
 
 // The full path of a field text, however long it is; root ends in a backslash.
 std::string AbsoluteReference(std::string_view root, std::string_view text);

@@ -32,9 +32,10 @@ public:
     // left untouched and counts as copied. 1 on success, 0 on failure, and then no partial
     // target is left behind.
     int CopyFileTo(const char* source, const char* target);
-    // Writes the resource of the given numeric type and id of the module into target. 1 when
-    // all of it was written, else 0, and then no file is left behind.
-    int WriteResourceToFile(unsigned type, unsigned id, const char* target);
+    // Writes the resource of the given type (as Windows names types: RT_RCDATA) and numeric id
+    // of the module into target. 1 when all of it was written, else 0, and then no file is
+    // left behind.
+    int WriteResourceToFile(const char* type, unsigned id, const char* target);
 
 private:
     void SplitPath(const char* path) { paths_.SplitPath(path); }

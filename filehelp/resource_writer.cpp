@@ -42,8 +42,8 @@ bool WriteAll(HFILE file, const char* bytes, DWORD size) {
 
 } // namespace
 
-int FileHelp::WriteResourceToFile(unsigned type, unsigned id, const char* target) {
-    const HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(type));
+int FileHelp::WriteResourceToFile(const char* type, unsigned id, const char* target) {
+    const HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(id), type);
     if (found == nullptr || target == nullptr)
         return 0;
     const WaitCursor waitCursor;

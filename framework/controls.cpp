@@ -58,19 +58,6 @@ int TListBox::AddString(const std::string& text) const {
         SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
-int TListBox::GetCount() const {
-    return static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0));
-}
-
-std::string TListBox::GetString(int index) const {
-    const LRESULT length = SendMessageA(Handle(), LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR)
-        return "";
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
-}
-
 int TListBox::GetSelIndex() const {
     return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
 }

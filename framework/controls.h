@@ -66,8 +66,6 @@ public:
     void ClearList() const;
     // Appends text; returns its index.
     int AddString(const std::string& text) const;
-    int GetCount() const;
-    std::string GetString(int index) const;
     // The selected index, or -1.
     int GetSelIndex() const;
     void SetSelIndex(int index) const;

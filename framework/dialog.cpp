@@ -56,7 +56,7 @@ bool TDialog::Create() {
 
 bool TDialog::CreateAsChild(HWND frame) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(templateId_), MAKEINTRESOURCEA(5));
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(templateId_), RT_DIALOG);
     const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(instance, found)));
     if (found == nullptr || data == nullptr)
         return false;
@@ -69,7 +69,7 @@ bool TDialog::CreateAsChild(HWND frame) {
     return window_ != nullptr;
 }
 
-void TDialog::CloseWindow(int result) {
+void TDialog::RequestClose(int result) {
     Destroy(result);
 }
 
@@ -118,7 +118,7 @@ INT_PTR TDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
         if (Dispatch(id, code))
             return TRUE;
         if (code == BN_CLICKED && id == IDOK) {
-            CloseWindow(IDOK);
+            RequestClose(IDOK);
             return TRUE;
         }
         if (code == BN_CLICKED && id == IDCANCEL) {

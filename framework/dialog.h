@@ -23,7 +23,6 @@ public:
     TDialog& operator=(const TDialog&) = delete;
 
     HWND Handle() const { return window_; }
-    int TemplateId() const { return templateId_; }
 
     // Creates the dialog window from its template, owned by the parent it was made with.
     // False on failure.
@@ -35,8 +34,8 @@ public:
     // Runs once the window and its controls exist, before it is shown to the user.
     virtual void SetupWindow() {}
 
-    // The close request with a result code; the framework's own closes the window.
-    virtual void CloseWindow(int result);
+    // The close request with a result code (OK); the framework's own closes the window.
+    virtual void RequestClose(int result);
 
     // Destroys the window without the close request (cancel and the close box).
     void Destroy(int result);

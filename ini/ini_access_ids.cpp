@@ -3,120 +3,120 @@
 // nor create a section or key.
 #include "ini_file.h"
 
+#include <array>
+#include <initializer_list>
+
 namespace {
 
-class LoadedName {
+// The names of Count ids: a section's, and a key's where one is needed.
+template <std::size_t Count> class LoadedNames {
 public:
-    LoadedName(ini_platform::ModuleInstance module, unsigned id)
-        : found_(ini_platform::LoadText(module, id, text_, sizeof text_)) {
-        if (!found_)
-            text_[0] = '\0';
+    LoadedNames(ini_platform::ModuleInstance module, std::initializer_list<unsigned> ids) {
+        std::size_t i = 0;
+        for (unsigned id : ids) {
+            found_ = ini_platform::LoadText(module, id, texts_[i].data(), kCapacity) && found_;
+            ++i;
+        }
     }
-    LoadedName(const LoadedName&) = delete;
-    LoadedName& operator=(const LoadedName&) = delete;
+    LoadedNames(const LoadedNames&) = delete;
+    LoadedNames& operator=(const LoadedNames&) = delete;
 
-    bool Found() const { return found_; }
-    const char* Text() const { return text_; }
+    // Whether the table has every one of the names.
+    explicit operator bool() const { return found_; }
+    const char* operator[](std::size_t index) const { return texts_[index].data(); }
 
 private:
     // A name has at most 511 characters.
-    char text_[512];
-    bool found_;
+    static constexpr unsigned kCapacity = 512;
+    std::array<std::array<char, kCapacity>, Count> texts_{};
+    bool found_ = true;
 };
+
+using SectionName = LoadedNames<1>;
+using SectionAndKey = LoadedNames<2>;
 
 } // namespace
 
 const char* INIFile::GetString(unsigned sectionId, unsigned keyId, const char* defaultValue) {
-    const LoadedName sectionName(module_, sectionId);
-    const LoadedName key(module_, keyId);
-    if (!sectionName.Found() || !key.Found())
-        return defaultValue;
-    return GetString(sectionName.Text(), key.Text(), defaultValue);
+    const SectionAndKey names(module_, {sectionId, keyId});
+    return !names ? defaultValue : GetString(names[0], names[1], defaultValue);
 }
 
 void INIFile::SetString(unsigned sectionId, unsigned keyId, const char* value) {
-    const LoadedName sectionName(module_, sectionId);
-    const LoadedName key(module_, keyId);
-    if (sectionName.Found() && key.Found())
-        SetString(sectionName.Text(), key.Text(), value);
+    const SectionAndKey names(module_, {sectionId, keyId});
+    if (names)
+        SetString(names[0], names[1], value);
 }
 
 void INIFile::AddString(unsigned sectionId, unsigned keyId, const char* value) {
-    const LoadedName sectionName(module_, sectionId);
-    const LoadedName key(module_, keyId);
-    if (sectionName.Found() && key.Found())
-        AddString(sectionName.Text(), key.Text(), value);
+    const SectionAndKey names(module_, {sectionId, keyId});
+    if (names)
+        AddString(names[0], names[1], value);
 }
 
 float INIFile::GetFloat(unsigned sectionId, unsigned keyId, float defaultValue) {
-    const LoadedName sectionName(module_, sectionId);
-    const LoadedName key(module_, keyId);
-    if (!sectionName.Found() || !key.Found())
-        return defaultValue;
-    return GetFloat(sectionName.Text(), key.Text(), defaultValue);
+    const SectionAndKey names(module_, {sectionId, keyId});
+    return !names ? defaultValue : GetFloat(names[0], names[1], defaultValue);
 }
 
 void INIFile::SetFloat(unsigned sectionId, unsigned keyId, float value) {
-    const LoadedName sectionName(module_, sectionId);
-    const LoadedName key(module_, keyId);
-    if (sectionName.Found() && key.Found())
-        SetFloat(sectionName.Text(), key.Text(), value);
+    const SectionAndKey names(module_, {sectionId, keyId});
+    if (names)
+        SetFloat(names[0], names[1], value);
 }
 
 void INIFile::AddFloat(unsigned sectionId, unsigned keyId, float value) {
-    const LoadedName sectionName(module_, sectionId);
-    const LoadedName key(module_, keyId);
-    if (sectionName.Found() && key.Found())
-        AddFloat(sectionName.Text(), key.Text(), value);
+    const SectionAndKey names(module_, {sectionId, keyId});
+    if (names)
+        AddFloat(names[0], names[1], value);
 }
 
 void INIFile::RemoveEntry(unsigned sectionId, unsigned keyId) {
-    const LoadedName sectionName(module_, sectionId);
-    const LoadedName key(module_, keyId);
-    if (sectionName.Found() && key.Found())
-        RemoveEntry(sectionName.Text(), key.Text());
+    const SectionAndKey names(module_, {sectionId, keyId});
+    if (names)
+        RemoveEntry(names[0], names[1]);
 }
 
 int INIFile::EntryCount(unsigned sectionId) {
-    const LoadedName sectionName(module_, sectionId);
-    return sectionName.Found() ? EntryCount(sectionName.Text()) : 0;
+    const SectionName names(module_, {sectionId});
+    return names ? EntryCount(names[0]) : 0;
 }
 
 const char* INIFile::GetKey(unsigned sectionId, unsigned index) {
-    const LoadedName sectionName(module_, sectionId);
-    return sectionName.Found() ? GetKey(sectionName.Text(), index) : "";
+    const SectionName names(module_, {sectionId});
+    return names ? GetKey(names[0], index) : "";
 }
 
 int INIFile::TextCount(unsigned sectionId) {
-    const LoadedName sectionName(module_, sectionId);
-    return sectionName.Found() ? TextCount(sectionName.Text()) : 0;
+    const SectionName names(module_, {sectionId});
+    return names ? TextCount(names[0]) : 0;
 }
 
 const char* INIFile::GetText(unsigned sectionId, unsigned index) {
-    const LoadedName sectionName(module_, sectionId);
-    return sectionName.Found() ? GetText(sectionName.Text(), index) : "";
+    const SectionName names(module_, {sectionId});
+    return names ? GetText(names[0], index) : "";
 }
 
 void INIFile::AddText(unsigned sectionId, const char* text, unsigned position) {
-    const LoadedName sectionName(module_, sectionId);
-    if (sectionName.Found())
-        AddText(sectionName.Text(), text, position);
+    const SectionName names(module_, {sectionId});
+    if (names)
+        AddText(names[0], text, position);
 }
 
 void INIFile::RemoveText(unsigned sectionId, unsigned index) {
-    const LoadedName sectionName(module_, sectionId);
-    if (sectionName.Found())
-        RemoveText(sectionName.Text(), index);
+    const SectionName names(module_, {sectionId});
+    if (names)
+        RemoveText(names[0], index);
 }
 
 void INIFile::RemoveText(unsigned sectionId, const char* text) {
-    const LoadedName sectionName(module_, sectionId);
-    if (sectionName.Found())
-        RemoveText(sectionName.Text(), text);
+    const SectionName names(module_, {sectionId});
+    if (names)
+        RemoveText(names[0], text);
 }
 
 void INIFile::RemoveSection(unsigned sectionId) {
-    const LoadedName sectionName(module_, sectionId);
-    if (sectionName.Found())
-        RemoveSection(sectionName.Text());
+    const SectionName names(module_, {sectionId});
+    if (names)
+        RemoveSection(names[0]);
 }

@@ -44,3 +44,12 @@ bool RemoveFile(const char* path);
 bool LoadText(ModuleInstance module, unsigned id, char* buffer, unsigned capacity);
 
 } // namespace ini_platform
+
+namespace ini_program {
+
+// The text of string id in the program's own table, or nullptr when it has none. Used where
+// programs carry no string table that the system could load (POSIX systems): whoever links
+// the document there provides it.
+const char* Text(unsigned id);
+
+} // namespace ini_program

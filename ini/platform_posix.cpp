@@ -1,7 +1,5 @@
 #include "platform.h"
 
-#include "string_table.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -104,7 +102,7 @@ bool RemoveFile(const char* path) {
 }
 
 bool LoadText(ModuleInstance, unsigned id, char* buffer, unsigned capacity) {
-    const char* text = StringTableText(id);
+    const char* text = ini_program::Text(id);
     if (text == nullptr || capacity == 0)
         return false;
     std::size_t length = std::strlen(text);

@@ -8,6 +8,8 @@
 
 #include "heap_buffer.h"
 #include "launch.h"
+#include "launch_failure.h"
+#include "path_limits.h"
 #include "starter_rules.h"
 #include "string_ids.h"
 
@@ -15,6 +17,8 @@
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
+
+constexpr unsigned kPathSize = filehelp::kPathBufferSize;
 
 HINSTANCE Instance() {
     return reinterpret_cast<HINSTANCE>(&__ImageBase);
@@ -25,20 +29,20 @@ void LoadText(unsigned id, const Buffer& buffer) {
 }
 
 void RunStarter() {
-    Buffer infPath(kPathCapacity);
+    Buffer infPath(kPathSize);
     Buffer section(kTextCapacity);
     Buffer key(kTextCapacity);
     Buffer headline(kTextCapacity);
     Buffer text(kTextCapacity);
-    Buffer command(kPathCapacity);
+    Buffer command(kPathSize);
     if (!infPath.ok() || !section.ok() || !key.ok() || !headline.ok() || !text.ok() ||
         !command.ok())
         return;
 
-    GetModuleFileNameA(nullptr, infPath.get(), kPathCapacity);
-    const unsigned rootLength = CdRootOf(infPath.get(), infPath.get(), kPathCapacity);
+    GetModuleFileNameA(nullptr, infPath.get(), kPathSize);
+    const unsigned rootLength = CdRootOf(infPath.get(), infPath.get(), kPathSize);
     LoadStringA(Instance(), IDS_AUTORUN_INF, infPath.get() + rootLength,
-                static_cast<int>(kPathCapacity - rootLength));
+                static_cast<int>(kPathSize - rootLength));
 
     LoadText(IDS_ORBILAN, section);
     const struct {

@@ -1,6 +1,6 @@
 #include "starter_rules.h"
 
-#include "string_ids.h"
+#include "command_line.h"
 
 namespace {
 
@@ -27,18 +27,6 @@ unsigned ShareRootLength(const char* path) {
 
 } // namespace
 
-unsigned CopyText(char* target, const char* source, unsigned capacity) {
-    if (capacity == 0)
-        return 0;
-    unsigned length = 0;
-    while (length + 1 < capacity && source[length] != '\0') {
-        target[length] = source[length];
-        ++length;
-    }
-    target[length] = '\0';
-    return length;
-}
-
 unsigned CdRootOf(const char* modulePath, char* root, unsigned capacity) {
     if (capacity == 0)
         return 0;
@@ -60,37 +48,4 @@ unsigned CdRootOf(const char* modulePath, char* root, unsigned capacity) {
 
     const char drive[] = {modulePath[0], ':', '\\', '\0'};
     return CopyText(root, drive, capacity);
-}
-
-char* SplitCommandLine(char* commandLine, char*& program) {
-    char* p = commandLine;
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    const bool quoted = *p == '"';
-    if (quoted)
-        ++p;
-    program = p;
-    while (*p != '\0' && (quoted ? *p != '"' : *p != ' ' && *p != '\t'))
-        ++p;
-    if (*p == '\0')
-        return p;
-    *p++ = '\0';
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    return p;
-}
-
-unsigned LaunchFailureReason(unsigned launchResult) {
-    switch (launchResult) {
-    case 0:
-        return IDS_LAUNCH_NO_MEMORY;
-    case 2:
-        return IDS_LAUNCH_FILE_NOT_FOUND;
-    case 3:
-        return IDS_LAUNCH_PATH_NOT_FOUND;
-    case 11:
-        return IDS_LAUNCH_BAD_FORMAT;
-    default:
-        return 0;
-    }
 }

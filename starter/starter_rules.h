@@ -1,17 +1,9 @@
 // The decisions of the starter that need no Windows: which directory is the CD's root (where
-// its AutoRun.INF lies) and which launch results are reported. Free of the C runtime,
-// like the starter itself.
+// its AutoRun.INF lies). Free of the C runtime, like the starter itself.
 #pragma once
 
-#include "launch_failure.h"
-
-// Capacity of a path buffer, terminator included.
-constexpr unsigned kPathCapacity = 260;
 // Capacity of a text read from the INF, terminator included.
 constexpr unsigned kTextCapacity = 512;
-
-// Copies at most capacity - 1 characters of source and terminates; returns the length copied.
-unsigned CopyText(char* target, const char* source, unsigned capacity);
 
 // Writes the root directory of the medium the starter runs from, with its trailing backslash:
 // "E:\" for a drive path (the letter as the module path spells it), "\\server\share\" for a
@@ -19,7 +11,3 @@ unsigned CopyText(char* target, const char* source, unsigned capacity);
 // taken for the drive letter. Returns the root's length (0 for an empty path). root may be
 // modulePath itself.
 unsigned CdRootOf(const char* modulePath, char* root, unsigned capacity);
-
-// Splits a command line in place into the program (quoted, or up to the first blank) and its
-// arguments: program points at the program, the result at the arguments ("" when none).
-char* SplitCommandLine(char* commandLine, char*& program);

@@ -3,6 +3,7 @@
 #include "driver/editor_session.h"
 #include "driver/message_box.h"
 #include "driver/windows_of.h"
+#include "resource_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ TEST_F(EditorStart, ANewNameIsCreatedOnlyAfterTheQuestionAndCancelWritesNothing)
     HWND main = session_->WaitForMainWindow();
     ASSERT_NE(main, nullptr) << DescribeWindowsOf(session_->Process().id());
     EXPECT_EQ(WindowText(main), "Marlisk V1.0");
-    EXPECT_EQ(WindowText(session_->Item(102)), "Programm Orbilan benutzen");
+    EXPECT_EQ(WindowText(session_->Item(IDC_USE_STARTER)), "Programm Orbilan benutzen");
     // The frame's client area holds the dialog exactly.
     RECT client;
     RECT dialogRect;
@@ -95,7 +96,7 @@ TEST_F(EditorStart, CancelLeavesAnExistingInfByteForByte) {
     ASSERT_NE(session_->WaitForMainWindow(), nullptr)
         << DescribeWindowsOf(session_->Process().id());
 
-    session_->SetField(105, "Ge\xe4ndert");
+    session_->SetField(IDC_HEADLINE, "Ge\xe4ndert");
     session_->Click(IDCANCEL);
     ExpectEnd();
     std::string content;

@@ -3,6 +3,7 @@
 // starter the editor wrote.
 #include "driver/test_process.h"
 #include "editor_on_cd.h"
+#include "resource_ids.h"
 
 #include <fstream>
 #include <sstream>
@@ -27,19 +28,19 @@ TEST_F(Journey, ANewCdWithTheStarterRunsItsProgram) {
     ASSERT_TRUE(CopyToCd(kMarker, "marker.exe"));
     OpenCdInf();
 
-    session_->Click(102);
-    ASSERT_TRUE(session_->WaitForFieldText(101, "Orbilan.EXE"));
-    EXPECT_EQ(session_->FieldText(105), "\xdc"
-                                        "berschrift");
-    EXPECT_EQ(session_->FieldText(107), "Soll Programm xy gestartet werden?");
-    EXPECT_EQ(session_->FieldText(110), "Orbilan.EXE");
-    EXPECT_EQ(session_->FieldText(111), "0");
-    session_->SetField(105, "Beispiel-CD");
-    session_->SetField(107, "Soll das Programm gestartet werden?");
-    session_->SetField(109, "marker.exe proof.txt");
+    session_->Click(IDC_USE_STARTER);
+    ASSERT_TRUE(session_->WaitForFieldText(IDC_AUTOPLAY_FILE, "Orbilan.EXE"));
+    EXPECT_EQ(session_->FieldText(IDC_HEADLINE), "\xdc"
+                                                 "berschrift");
+    EXPECT_EQ(session_->FieldText(IDC_QUESTION_TEXT), "Soll Programm xy gestartet werden?");
+    EXPECT_EQ(session_->FieldText(IDC_ICON_FILE), "Orbilan.EXE");
+    EXPECT_EQ(session_->FieldText(IDC_ICON_NUMBER), "0");
+    session_->SetField(IDC_HEADLINE, "Beispiel-CD");
+    session_->SetField(IDC_QUESTION_TEXT, "Soll das Programm gestartet werden?");
+    session_->SetField(IDC_STARTER_PROGRAM, "marker.exe proof.txt");
     // Leaving the program field checks it: the program lies in the CD's root.
-    ASSERT_TRUE(session_->Focus(109));
-    ASSERT_TRUE(session_->Focus(105)) << DescribeWindowsOf(session_->Process().id());
+    ASSERT_TRUE(session_->Focus(IDC_STARTER_PROGRAM));
+    ASSERT_TRUE(session_->Focus(IDC_HEADLINE)) << DescribeWindowsOf(session_->Process().id());
     PressOkAndExpectEnd();
 
     EXPECT_EQ(CdInf(), "[AutoRun]\r\nIcon=Orbilan.EXE,0\r\nOpen=Orbilan.EXE\r\n\r\n"
@@ -67,12 +68,12 @@ TEST_F(Journey, ARealWorldInfIsEditedAndKeepsWhatTheEditorDoesNotKnow) {
     ASSERT_TRUE(WriteCdFile("medics\\start.bat", "@echo off\r\n"));
     ASSERT_TRUE(CopyToCd(kStarter, "medics\\image\\MI2.ico"));
     OpenCdInf();
-    EXPECT_EQ(session_->FieldText(101), "medics\\medics.bat");
+    EXPECT_EQ(session_->FieldText(IDC_AUTOPLAY_FILE), "medics\\medics.bat");
 
-    session_->SetField(101, "medics\\start.bat");
+    session_->SetField(IDC_AUTOPLAY_FILE, "medics\\start.bat");
     // Leaving the field checks the file: it lies on the CD.
-    ASSERT_TRUE(session_->Focus(101));
-    ASSERT_TRUE(session_->Focus(114)) << DescribeWindowsOf(session_->Process().id());
+    ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST)) << DescribeWindowsOf(session_->Process().id());
     PressOkAndExpectEnd();
 
     EXPECT_EQ(CdInf(), "[Autorun]\r\nAction=Start Medics\r\nIcon=medics\\image\\MI2.ico,0\r\n"
@@ -92,25 +93,25 @@ TEST_F(Journey, ContextMenuEntriesAreAddedRenamedAndDeleted) {
 
     // Delete "Web", the last entry.
     session_->SelectListItem(2);
-    ASSERT_TRUE(session_->WaitForFieldText(10, "Web"));
-    session_->Click(116);
+    ASSERT_TRUE(session_->WaitForFieldText(IDC_ENTRY_NAME, "Web"));
+    session_->Click(IDC_DELETE_ENTRY);
     HWND question = WaitForBox();
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(ReadMessageBox(question).caption, "Eintrag L\xf6schen");
     AnswerMessageBox(question, IDYES);
-    ASSERT_TRUE(session_->WaitForFieldText(10, "Lies"));
+    ASSERT_TRUE(session_->WaitForFieldText(IDC_ENTRY_NAME, "Lies"));
 
     // Rename "Lies" to "Readme" by leaving the name field.
-    session_->SetField(10, "Readme");
-    ASSERT_TRUE(session_->Focus(10));
-    ASSERT_TRUE(session_->Focus(119));
-    ASSERT_TRUE(session_->WaitForFieldText(10, "Readme"));
+    session_->SetField(IDC_ENTRY_NAME, "Readme");
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_NAME));
+    ASSERT_TRUE(session_->Focus(IDC_MENU_TEXT));
+    ASSERT_TRUE(session_->WaitForFieldText(IDC_ENTRY_NAME, "Readme"));
 
     // A new entry, filled in.
-    session_->Click(115);
-    ASSERT_TRUE(session_->WaitForFieldText(10, "PopupMnu"));
-    session_->SetField(119, "Deinstallieren");
-    session_->SetField(118, "setup.exe /u");
+    session_->Click(IDC_NEW_ENTRY);
+    ASSERT_TRUE(session_->WaitForFieldText(IDC_ENTRY_NAME, "PopupMnu"));
+    session_->SetField(IDC_MENU_TEXT, "Deinstallieren");
+    session_->SetField(IDC_ENTRY_COMMAND, "setup.exe /u");
     PressOkAndExpectEnd();
 
     EXPECT_EQ(CdInf(), "[AutoRun]\r\nIcon=,0\r\n"

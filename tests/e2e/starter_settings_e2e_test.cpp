@@ -1,5 +1,6 @@
 // The starter's "Test" and the help of the real editor under Wine.
 #include "editor_on_cd.h"
+#include "resource_ids.h"
 
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ protected:
 
     // Clicks "Test" and returns its question, checked.
     HWND AskTest() {
-        session_->Click(127);
+        session_->Click(IDC_TEST_STARTER);
         HWND question = WaitForBox();
         EXPECT_NE(question, nullptr) << DescribeWindowsOf(session_->Process().id());
         if (question == nullptr)
@@ -99,7 +100,7 @@ HWND WaitForForeignWindowMentioning(const std::string& text) {
 
 TEST_F(StarterTest, HelpAsksForTheHelpFileBesideTheEditor) {
     OpenCdInf();
-    session_->Click(100);
+    session_->Click(IDC_HELP_BUTTON);
     HWND question = WaitForForeignWindowMentioning("Hovenac.HLP");
     ASSERT_NE(question, nullptr) << "the help viewer asked nothing";
     const MessageBoxView view = ReadMessageBox(question);
@@ -107,8 +108,8 @@ TEST_F(StarterTest, HelpAsksForTheHelpFileBesideTheEditor) {
     AnswerMessageBox(question, view.no ? IDNO : IDOK);
 
     // The editor goes on working.
-    session_->SetField(105, "weiter");
-    EXPECT_EQ(session_->FieldText(105), "weiter");
+    session_->SetField(IDC_HEADLINE, "weiter");
+    EXPECT_EQ(session_->FieldText(IDC_HEADLINE), "weiter");
     CancelAndExpectEnd();
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -42,6 +43,15 @@ inline constexpr WritePosition kWritePositions[] = {{"FirstByte", At::kFirstByte
                                                     {"Middle", At::kMiddle},
                                                     {"LastByte", At::kLastByte},
                                                     {"BehindTheLast", At::kBehindTheLast}};
+
+inline void PrintTo(At at, std::ostream* out) {
+    const char* name = "Nowhere";
+    for (const WritePosition& position : kWritePositions) {
+        if (position.at == at)
+            name = position.name;
+    }
+    *out << name;
+}
 
 // How many of size bytes reach the file before the write fails at.
 inline std::size_t BytesBefore(At at, std::size_t size) {

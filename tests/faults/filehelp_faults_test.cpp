@@ -5,6 +5,7 @@
 #include "fault_test_files.h"
 #include "file_faults.h"
 #include "file_help.h"
+#include "resource_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +21,6 @@ namespace {
 
 using file_faults::Step;
 
-const unsigned kRcData = 10;
-const unsigned kStarterResource = 850;
-
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -32,8 +30,7 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 // The starter as the module carries it.
 std::string StarterResource() {
     const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found =
-        FindResourceA(module, MAKEINTRESOURCEA(kStarterResource), MAKEINTRESOURCEA(kRcData));
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDR_STARTER), RT_RCDATA);
     if (found == nullptr)
         return "";
     const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
@@ -144,12 +141,12 @@ TEST_P(StarterWriteFailing, LeavesNoFile) {
     {
         file_faults::ArmedFault fault(GetParam().step, target,
                                       BytesBefore(GetParam().at, starter.size()));
-        EXPECT_EQ(0, files_.WriteResourceToFile(kRcData, kStarterResource, target.c_str()));
+        EXPECT_EQ(0, files_.WriteResourceToFile(RT_RCDATA, IDR_STARTER, target.c_str()));
         EXPECT_TRUE(fault.Fired()) << "the write never reached the fault";
     }
     EXPECT_EQ(Names(), std::vector<std::string>{});
 
-    EXPECT_EQ(1, files_.WriteResourceToFile(kRcData, kStarterResource, target.c_str()));
+    EXPECT_EQ(1, files_.WriteResourceToFile(RT_RCDATA, IDR_STARTER, target.c_str()));
     EXPECT_EQ(ReadFileBytes(target), starter);
 }
 

@@ -138,10 +138,11 @@ void CheckReferences(std::string_view directory, std::string_view text) {
     const std::string name = workspace.FileNameOf(scratch);
     const std::optional<std::string> target = PathInRoot(root, name);
     if (target) {
-        Require(target->size() <= kMaxPathLength, "a target longer than a path");
+        Require(target->size() <= filehelp::kMaxPathLength, "a target longer than a path");
         Require(*target == root + name, "a target is not the root and the name");
     } else {
-        Require(root.size() + name.size() > kMaxPathLength, "a target that fits is refused");
+        Require(root.size() + name.size() > filehelp::kMaxPathLength,
+                "a target that fits is refused");
     }
 }
 

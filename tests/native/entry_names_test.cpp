@@ -28,6 +28,10 @@ struct KeyCase {
     std::optional<std::string> name;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << '"' << c.key << "\" gives " << (c.name ? '"' + *c.name + '"' : "none");
+}
+
 class EntryKey : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(EntryKey, NamesItsEntryOrNone) {
@@ -57,6 +61,28 @@ struct NameCase {
     std::set<std::string> taken;
     std::string expected;
 };
+
+// Bytes above 127 as \xNN, so that the test's name is plain ASCII.
+std::string Escaped(const std::string& text) {
+    std::string escaped;
+    for (const unsigned char c : text) {
+        if (c < 0x80) {
+            escaped += static_cast<char>(c);
+            continue;
+        }
+        const char digits[] = "0123456789ABCDEF";
+        escaped += {'\\', 'x', digits[c >> 4], digits[c & 0xF]};
+    }
+    return escaped;
+}
+
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << '"' << Escaped(c.typed) << "\" among";
+    for (const std::string& name : c.taken)
+        *out << " \"" << name << '"';
+    if (c.taken.empty())
+        *out << " none";
+}
 
 class UniqueName : public testing::TestWithParam<NameCase> {};
 

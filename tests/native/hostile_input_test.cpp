@@ -24,7 +24,6 @@ using hostile_inputs::Input;
 constexpr char kRoot[] = "C:\\Dokumente\\Brennen\\CD\\";
 // What the dialog reads of a field for the INF, and of the command and menu text of an entry.
 constexpr std::size_t kTextCapacity = 512;
-constexpr std::size_t kPathCapacity = 260;
 constexpr std::size_t kIconFileCapacity = 493;
 
 class HostileText : public testing::TestWithParam<Input> {
@@ -37,12 +36,12 @@ TEST_P(HostileText, FileReferenceIsRefusedOrKeptWhole) {
     const std::string text = Text();
     const std::string full = root_references::AbsoluteReference(kRoot, text);
     EXPECT_EQ(full, kRoot + text);
-    EXPECT_EQ(full.size() <= root_references::kMaxPathLength, input.fitsPath);
+    EXPECT_EQ(full.size() <= filehelp::kMaxPathLength, input.fitsPath);
 
     // The path scratch: the documented cut to a path buffer.
-    char scratch[kPathCapacity];
+    char scratch[filehelp::kPathBufferSize];
     filehelp::BoundedText(scratch, sizeof scratch).Append(full);
-    EXPECT_EQ(std::string(scratch), full.substr(0, kPathCapacity - 1));
+    EXPECT_EQ(std::string(scratch), full.substr(0, filehelp::kPathBufferSize - 1));
 
     const std::optional<std::string> target = root_references::PathInRoot(kRoot, text);
     EXPECT_EQ(target.has_value(), input.fitsPath);
@@ -58,21 +57,21 @@ TEST_P(HostileText, FileReferenceIsRefusedOrKeptWhole) {
 }
 
 TEST_P(HostileText, BrowseStartsFromPathsThatFit) {
-    char scratch[kPathCapacity];
+    char scratch[filehelp::kPathBufferSize];
     filehelp::BoundedText(scratch, sizeof scratch)
         .Append(root_references::AbsoluteReference(kRoot, Text()));
     filehelp::PathWorkspace workspace;
     const std::string directory = workspace.DirectoryOf(scratch);
     const std::string name = workspace.FileNameOf(scratch);
-    EXPECT_LE(directory.size(), root_references::kMaxPathLength);
-    EXPECT_LE(name.size(), root_references::kMaxPathLength);
+    EXPECT_LE(directory.size(), filehelp::kMaxPathLength);
+    EXPECT_LE(name.size(), filehelp::kMaxPathLength);
     EXPECT_EQ(std::string(scratch).substr(0, directory.size()), directory);
 }
 
 TEST_P(HostileText, EntryNameIsCleanAndUnique) {
     const Input& input = GetParam();
     // The name field is read into a path buffer.
-    const std::string typed = Text().substr(0, kPathCapacity - 1);
+    const std::string typed = Text().substr(0, filehelp::kPathBufferSize - 1);
     EXPECT_EQ(entry_names::CleanName(typed), input.entryName);
 
     const std::set<std::string> taken = {input.entryName};

@@ -99,6 +99,14 @@ struct LookupCase {
     const char* found; // nullptr: nothing
 };
 
+void PrintTo(const LookupCase& c, std::ostream* out) {
+    *out << c.wanted << " in";
+    for (const char* held : c.held)
+        *out << ' ' << held;
+    if (c.held.empty())
+        *out << " nothing";
+}
+
 class SortedLookup : public ::testing::TestWithParam<LookupCase> {};
 
 TEST_P(SortedLookup, FindsAMatchWhereverTheOrderPutsIt) {

@@ -1,3 +1,6 @@
+#include "command_line.h"
+#include "launch_failure.h"
+#include "path_limits.h"
 #include "starter_rules.h"
 #include "string_ids.h"
 
@@ -7,7 +10,7 @@
 
 namespace {
 
-std::string RootOf(const std::string& modulePath, unsigned capacity = kPathCapacity) {
+std::string RootOf(const std::string& modulePath, unsigned capacity = filehelp::kPathBufferSize) {
     std::string root(capacity + 8, '#');
     const unsigned length = CdRootOf(modulePath.c_str(), root.data(), capacity);
     EXPECT_EQ(root[capacity + 1], '#') << "wrote past the capacity";
@@ -20,6 +23,10 @@ struct RootCase {
     const char* modulePath;
     const char* root;
 };
+
+void PrintTo(const RootCase& c, std::ostream* out) {
+    *out << (*c.modulePath != '\0' ? c.modulePath : "no path");
+}
 
 class CdRoot : public testing::TestWithParam<RootCase> {};
 
@@ -49,21 +56,21 @@ TEST(CdRootLimits, NeverWritesPastTheCapacity) {
 }
 
 TEST(CdRootLimits, WorksInPlace) {
-    char path[kPathCapacity] = "\\\\server\\cd\\tools\\Orbilan.EXE";
-    EXPECT_EQ(CdRootOf(path, path, kPathCapacity), 12u);
+    char path[filehelp::kPathBufferSize] = "\\\\server\\cd\\tools\\Orbilan.EXE";
+    EXPECT_EQ(CdRootOf(path, path, filehelp::kPathBufferSize), 12u);
     EXPECT_STREQ(path, "\\\\server\\cd\\");
 }
 
 TEST(CopyText, CutsToOneLessThanTheCapacity) {
     const std::string exec(300, 'x');
-    char buffer[kPathCapacity + 1];
-    buffer[kPathCapacity] = '#';
-    EXPECT_EQ(CopyText(buffer, exec.c_str(), kPathCapacity), 259u);
+    char buffer[filehelp::kPathBufferSize + 1];
+    buffer[filehelp::kPathBufferSize] = '#';
+    EXPECT_EQ(CopyText(buffer, exec.c_str(), filehelp::kPathBufferSize), 259u);
     EXPECT_EQ(std::string(buffer), exec.substr(0, 259));
-    EXPECT_EQ(buffer[kPathCapacity], '#');
+    EXPECT_EQ(buffer[filehelp::kPathBufferSize], '#');
 
-    EXPECT_EQ(CopyText(buffer, exec.substr(0, 259).c_str(), kPathCapacity), 259u);
-    EXPECT_EQ(CopyText(buffer, "", kPathCapacity), 0u);
+    EXPECT_EQ(CopyText(buffer, exec.substr(0, 259).c_str(), filehelp::kPathBufferSize), 259u);
+    EXPECT_EQ(CopyText(buffer, "", filehelp::kPathBufferSize), 0u);
     EXPECT_STREQ(buffer, "");
     EXPECT_EQ(CopyText(buffer, "abc", 0), 0u);
 }

@@ -1,6 +1,7 @@
 // The editor's dialog as Windows builds it from the template: every control's id, class,
 // style, text bytes and place, and the tab order, against the layout the editor is drawn to.
 #include "dialog.h"
+#include "resource_ids.h"
 
 #include <windows.h>
 
@@ -22,57 +23,57 @@ struct ControlRow {
 
 // In tab and creation order.
 const ControlRow kLayout[] = {
-    {-1,
+    {IDC_STATIC,
      Label,
      "In diesem Dialog wird das Verzeichnis, in dem sich die Datei AutoRun.INF befindet als "
      "virtuelles Root-Verzeichnis der CD behandelt.",
      {5, 5, 320, 20}},
-    {113,
+    {IDC_AUTOPLAY_LABEL,
      Label,
      "Diese Datei wird automatisch beim Einlegen der CD gestartet (AutoPlay):",
      {5, 25, 240, 8}},
-    {101, Edit, "", {5, 37, 190, 12}},
-    {120, Button, "Suchen", {200, 35, 45, 15}},
-    {102, CheckBox, "Programm Orbilan benutzen", {10, 55, 115, 12}},
-    {103, Group, "Orbilan-Einstellungen", {5, 72, 240, 95}},
-    {104,
+    {IDC_AUTOPLAY_FILE, Edit, "", {5, 37, 190, 12}},
+    {IDC_BROWSE_AUTOPLAY_FILE, Button, "Suchen", {200, 35, 45, 15}},
+    {IDC_USE_STARTER, CheckBox, "Programm Orbilan benutzen", {10, 55, 115, 12}},
+    {IDC_STARTER_GROUP, Group, "Orbilan-Einstellungen", {5, 72, 240, 95}},
+    {IDC_HEADLINE_LABEL,
      Label,
      "\xdc"
      "berschrift:",
      {10, 87, 60, 8}},
-    {105, Edit, "", {10, 97, 230, 12}},
-    {106, Label, "Text:", {10, 112, 60, 8}},
-    {107, Edit, "", {10, 122, 230, 12}},
-    {108, Label, "Auszuf\xfchrende Datei:", {10, 137, 100, 8}},
-    {109, Edit, "", {10, 148, 180, 12}},
-    {-1, Group, "Icon der CD im Exporer:", {5, 170, 240, 60}},
-    {-1, Label, "Dateiname:", {10, 180, 60, 8}},
-    {110, Edit, "", {10, 191, 155, 12}},
-    {121, Button, "Suchen", {170, 190, 45, 15}},
-    {112, HiddenFrame, "#1", {220, 190, 18, 20}},
-    {-1, Label, "Nummer der Icons (bei mehreren Icons in einer Datei):", {12, 212, 180, 8}},
-    {111, Edit, "", {190, 210, 25, 12}},
-    {-1, Group, "Eintr\xe4ge im Popupmen\xfc der CD:", {250, 25, 115, 205}},
-    {114, List, "", {255, 40, 105, 85}},
-    {115, Button, "Neu", {255, 130, 45, 15}},
-    {116, Button, "L\xf6schen", {315, 130, 45, 15}},
-    {124, Label, "Name:", {255, 150, 25, 8}},
-    {10, Edit, "", {255, 160, 41, 12}},
-    {125, Label, "&Startzeile:", {255, 175, 45, 8}},
-    {118, Edit, "", {255, 185, 105, 12}},
-    {122, Button, "Suchen", {315, 165, 45, 15}},
-    {126,
+    {IDC_HEADLINE, Edit, "", {10, 97, 230, 12}},
+    {IDC_QUESTION_TEXT_LABEL, Label, "Text:", {10, 112, 60, 8}},
+    {IDC_QUESTION_TEXT, Edit, "", {10, 122, 230, 12}},
+    {IDC_STARTER_PROGRAM_LABEL, Label, "Auszuf\xfchrende Datei:", {10, 137, 100, 8}},
+    {IDC_STARTER_PROGRAM, Edit, "", {10, 148, 180, 12}},
+    {IDC_STATIC, Group, "Icon der CD im Exporer:", {5, 170, 240, 60}},
+    {IDC_STATIC, Label, "Dateiname:", {10, 180, 60, 8}},
+    {IDC_ICON_FILE, Edit, "", {10, 191, 155, 12}},
+    {IDC_BROWSE_ICON_FILE, Button, "Suchen", {170, 190, 45, 15}},
+    {IDC_ICON_MARKER, HiddenFrame, "#1", {220, 190, 18, 20}},
+    {IDC_STATIC, Label, "Nummer der Icons (bei mehreren Icons in einer Datei):", {12, 212, 180, 8}},
+    {IDC_ICON_NUMBER, Edit, "", {190, 210, 25, 12}},
+    {IDC_STATIC, Group, "Eintr\xe4ge im Popupmen\xfc der CD:", {250, 25, 115, 205}},
+    {IDC_ENTRY_LIST, List, "", {255, 40, 105, 85}},
+    {IDC_NEW_ENTRY, Button, "Neu", {255, 130, 45, 15}},
+    {IDC_DELETE_ENTRY, Button, "L\xf6schen", {315, 130, 45, 15}},
+    {IDC_ENTRY_NAME_LABEL, Label, "Name:", {255, 150, 25, 8}},
+    {IDC_ENTRY_NAME, Edit, "", {255, 160, 41, 12}},
+    {IDC_ENTRY_COMMAND_LABEL, Label, "&Startzeile:", {255, 175, 45, 8}},
+    {IDC_ENTRY_COMMAND, Edit, "", {255, 185, 105, 12}},
+    {IDC_BROWSE_ENTRY_COMMAND, Button, "Suchen", {315, 165, 45, 15}},
+    {IDC_MENU_TEXT_LABEL,
      Label,
      "Men\xfc"
      "eintrag:",
      {255, 200, 60, 8}},
-    {119, Edit, "", {255, 210, 105, 12}},
-    {1, DefaultButton, "OK", {19, 235, 50, 14}},
-    {2, Button, "Abbruch", {158, 235, 50, 14}},
-    {100, Button, "Hilfe", {299, 235, 50, 14}},
-    {123, Button, "Suchen", {195, 147, 45, 15}},
-    {-1, Frame, "", {218, 188, 22, 24}},
-    {127, Button, "Test", {195, 80, 45, 14}},
+    {IDC_MENU_TEXT, Edit, "", {255, 210, 105, 12}},
+    {IDOK, DefaultButton, "OK", {19, 235, 50, 14}},
+    {IDCANCEL, Button, "Abbruch", {158, 235, 50, 14}},
+    {IDC_HELP_BUTTON, Button, "Hilfe", {299, 235, 50, 14}},
+    {IDC_BROWSE_STARTER_PROGRAM, Button, "Suchen", {195, 147, 45, 15}},
+    {IDC_STATIC, Frame, "", {218, 188, 22, 24}},
+    {IDC_TEST_STARTER, Button, "Test", {195, 80, 45, 14}},
 };
 
 struct KindTraits {
@@ -118,7 +119,7 @@ std::string ClassOf(HWND window) {
 
 class DialogLayout : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dialog_.Create()) << "no dialog template 3"; }
+    void SetUp() override { ASSERT_TRUE(dialog_.Create()) << "no dialog template IDD_MARLISK"; }
 
     // Windows converts a control's position and size separately, so its right edge may differ
     // by a pixel from a converted right edge: convert the same way.
@@ -136,7 +137,7 @@ protected:
         return children;
     }
 
-    TDialog dialog_{nullptr, 3};
+    TDialog dialog_{nullptr, IDD_MARLISK};
 };
 
 TEST_F(DialogLayout, HasEveryControlInTabOrder) {
@@ -200,7 +201,7 @@ TEST_F(DialogLayout, IsACaptionedPopupOfTheGivenSize) {
 }
 
 TEST_F(DialogLayout, EntryListScrollsWhenItIsFull) {
-    HWND list = GetDlgItem(dialog_.Handle(), 114);
+    HWND list = GetDlgItem(dialog_.Handle(), IDC_ENTRY_LIST);
     for (int i = 0; i < 30; ++i)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("PopupMnu"));
     EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
@@ -208,14 +209,15 @@ TEST_F(DialogLayout, EntryListScrollsWhenItIsFull) {
 
 TEST_F(DialogLayout, TabMovesThroughTheFieldsInOrder) {
     // From the AutoPlay field the next tab stops are its browse button and the check box.
-    HWND autoplay = GetDlgItem(dialog_.Handle(), 101);
+    HWND autoplay = GetDlgItem(dialog_.Handle(), IDC_AUTOPLAY_FILE);
     HWND next = GetNextDlgTabItem(dialog_.Handle(), autoplay, FALSE);
-    EXPECT_EQ(GetDlgCtrlID(next), 120);
+    EXPECT_EQ(GetDlgCtrlID(next), IDC_BROWSE_AUTOPLAY_FILE);
     next = GetNextDlgTabItem(dialog_.Handle(), next, FALSE);
-    EXPECT_EQ(GetDlgCtrlID(next), 102);
+    EXPECT_EQ(GetDlgCtrlID(next), IDC_USE_STARTER);
     // The last control, "Test", leads back to the AutoPlay field.
-    next = GetNextDlgTabItem(dialog_.Handle(), GetDlgItem(dialog_.Handle(), 127), FALSE);
-    EXPECT_EQ(GetDlgCtrlID(next), 101);
+    next =
+        GetNextDlgTabItem(dialog_.Handle(), GetDlgItem(dialog_.Handle(), IDC_TEST_STARTER), FALSE);
+    EXPECT_EQ(GetDlgCtrlID(next), IDC_AUTOPLAY_FILE);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "marlisk_fixture.h"
 #include "string_ids.h"
 #include "string_resource.h"
+#include "resource_ids.h"
 
 #include <algorithm>
 #include <ostream>
@@ -66,7 +67,7 @@ class OkWithAFailingSave : public EditorFaults, public testing::WithParamInterfa
 TEST_P(OkWithAFailingSave, SaysSoAndKeepsTheDialogAndTheFile) {
     WriteFile("neu.exe", "MZ");
     OpenDialog("AutoRun.INF", kOriginal);
-    SetField(101, "neu.exe");
+    SetField(IDC_AUTOPLAY_FILE, "neu.exe");
     {
         ini_faults::ArmedFault fault(GetParam().step,
                                      BytesBefore(GetParam().at, sizeof kSaved - 1));
@@ -116,7 +117,7 @@ class LeavingAfterAFailedSave : public EditorFaults,
 TEST_P(LeavingAfterAFailedSave, LeavesTheFileAsItWas) {
     WriteFile("neu.exe", "MZ");
     OpenDialog("AutoRun.INF", kOriginal);
-    SetField(101, "neu.exe");
+    SetField(IDC_AUTOPLAY_FILE, "neu.exe");
     {
         ini_faults::ArmedFault fault(Step::kReplace);
         ExpectBox(IDOK);
@@ -151,15 +152,15 @@ TEST_P(CopyIntoTheRootFailing, SaysSoAndLeavesNoPartialFile) {
         source[i] = static_cast<char>(i * 13);
     WriteFile("src\\tool.exe", source);
     OpenDialog("CD\\AutoRun.INF", "[AutoRun]\r\n");
-    SetFocus(Item(114));
+    SetFocus(Item(IDC_ENTRY_LIST));
     const std::string outside = CdDir() + "src\\tool.exe";
-    SetField(101, outside);
+    SetField(IDC_AUTOPLAY_FILE, outside);
     {
         file_faults::ArmedFault fault(GetParam().step, "",
                                       BytesBefore(GetParam().at, source.size()));
         ExpectBox(IDYES);
         ExpectBox(IDOK);
-        LeaveField(101);
+        LeaveField(IDC_AUTOPLAY_FILE);
         EXPECT_TRUE(fault.Fired()) << "the copy never reached the fault";
     }
     ASSERT_EQ(Boxes().size(), 2u);
@@ -167,15 +168,15 @@ TEST_P(CopyIntoTheRootFailing, SaysSoAndLeavesNoPartialFile) {
     ExpectErrorBox(1, IDS_COPY_FAILED);
     EXPECT_EQ(Names("CD\\"), std::vector<std::string>{"AutoRun.INF"});
     EXPECT_EQ(ReadFile("src\\tool.exe"), source);
-    EXPECT_EQ(FieldText(101), outside);
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), outside);
 
     // The fault gone, the same answer copies the file.
-    SetField(101, outside);
+    SetField(IDC_AUTOPLAY_FILE, outside);
     ExpectBox(IDYES);
-    LeaveField(101);
+    LeaveField(IDC_AUTOPLAY_FILE);
     EXPECT_EQ(Boxes().size(), 3u);
     EXPECT_EQ(ReadFile("CD\\tool.exe"), source);
-    EXPECT_EQ(FieldText(101), "tool.exe");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "tool.exe");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,13 +189,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The starter file that cannot be written
 
-constexpr int kStarterGroup[] = {103, 104, 106, 108, 105, 107, 109, 123, 127};
-constexpr int kAutoPlayRow[] = {113, 101, 120};
+constexpr int kStarterGroup[] = {
+    IDC_STARTER_GROUP, IDC_HEADLINE_LABEL, IDC_QUESTION_TEXT_LABEL, IDC_STARTER_PROGRAM_LABEL,
+    IDC_HEADLINE,      IDC_QUESTION_TEXT,  IDC_STARTER_PROGRAM,     IDC_BROWSE_STARTER_PROGRAM,
+    IDC_TEST_STARTER};
+constexpr int kAutoPlayRow[] = {IDC_AUTOPLAY_LABEL, IDC_AUTOPLAY_FILE, IDC_BROWSE_AUTOPLAY_FILE};
 
 // The starter as the editor carries it.
 std::string StarterResource() {
     const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(850), MAKEINTRESOURCEA(10));
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDR_STARTER), RT_RCDATA);
     if (found == nullptr)
         return "";
     const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
@@ -219,24 +223,24 @@ TEST_P(StarterFileFailing, SaysSoLocksTheGroupAndLeavesNoFile) {
         file_faults::ArmedFault fault(GetParam().step, CdDir() + "Orbilan.EXE",
                                       BytesBefore(GetParam().at, starter.size()));
         ExpectBox(IDOK);
-        Click(102);
+        Click(IDC_USE_STARTER);
         EXPECT_TRUE(fault.Fired()) << "the starter was never written";
     }
     ASSERT_EQ(Boxes().size(), 1u);
     ExpectErrorBox(0, IDS_COPY_FAILED);
-    EXPECT_TRUE(Checked(102));
+    EXPECT_TRUE(Checked(IDC_USE_STARTER));
     ExpectStarterGroupEnabled(false);
-    EXPECT_EQ(FieldText(101), "");
-    EXPECT_EQ(FieldText(105), "");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "");
+    EXPECT_EQ(FieldText(IDC_HEADLINE), "");
     EXPECT_EQ(Names(), std::vector<std::string>{"AutoRun.INF"});
 
     // The fault gone, switching the starter off and on again writes it.
-    Click(102);
-    Click(102);
+    Click(IDC_USE_STARTER);
+    Click(IDC_USE_STARTER);
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(ReadFile("Orbilan.EXE"), starter);
     ExpectStarterGroupEnabled(true);
-    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "Orbilan.EXE");
 }
 
 INSTANTIATE_TEST_SUITE_P(

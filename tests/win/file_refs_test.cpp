@@ -2,6 +2,7 @@
 // 109) on a CD directory of their own: each is checked when it is left after a change, and
 // its "Suchen" button chooses a file, with the questions and messages answered by the script.
 #include "marlisk_fixture.h"
+#include "resource_ids.h"
 
 #include "string_ids.h"
 #include "string_resource.h"
@@ -29,7 +30,7 @@ protected:
         WriteFile("src\\setup.exe", "source setup");
         OpenDialog("CD\\AutoRun.INF");
         // Away from the first field, which a click would otherwise leave.
-        SetFocus(Item(114));
+        SetFocus(Item(IDC_ENTRY_LIST));
     }
 
     std::string Root() const { return CdDir() + "CD\\"; }
@@ -44,10 +45,10 @@ protected:
     // The entry command field belongs to an entry and the starter program field to the
     // starter: make one, switch it on, so that the field is enabled.
     void PrepareField(int id) {
-        if (id == 118)
-            Click(115);
-        if (id == 109)
-            Click(102);
+        if (id == IDC_ENTRY_COMMAND)
+            Click(IDC_NEW_ENTRY);
+        if (id == IDC_STARTER_PROGRAM)
+            Click(IDC_USE_STARTER);
     }
 
     // Every box so far was one of the file messages, in this order, owned by the dialog.
@@ -171,7 +172,9 @@ void PrintTo(const FieldOf& f, std::ostream* out) {
     *out << f.name;
 }
 
-const FieldOf kFields[] = {{101, "AutoPlay"}, {118, "EntryCommand"}, {109, "StarterProgram"}};
+const FieldOf kFields[] = {{IDC_AUTOPLAY_FILE, "AutoPlay"},
+                           {IDC_ENTRY_COMMAND, "EntryCommand"},
+                           {IDC_STARTER_PROGRAM, "StarterProgram"}};
 
 class LeavingAField : public FileRefs,
                       public testing::WithParamInterface<std::tuple<FieldOf, LeaveCase>> {};
@@ -208,13 +211,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, LeavingAField,
                          });
 
 TEST_F(FileRefs, ASilentCheckAsksAndTellsNothing) {
-    char outside[kPathCapacity];
+    char outside[filehelp::kPathBufferSize];
     std::snprintf(outside, sizeof outside, "%s", (CdDir() + "src\\deep\\tool.exe").c_str());
     EXPECT_FALSE(Dialog().CheckFileReference(outside, false));
-    char missing[kPathCapacity];
+    char missing[filehelp::kPathBufferSize];
     std::snprintf(missing, sizeof missing, "%smissing.exe", Root().c_str());
     EXPECT_FALSE(Dialog().CheckFileReference(missing, false));
-    char inside[kPathCapacity];
+    char inside[filehelp::kPathBufferSize];
     std::snprintf(inside, sizeof inside, "%sbin\\tool.exe /x", Root().c_str());
     EXPECT_TRUE(Dialog().CheckFileReference(inside, false));
     EXPECT_TRUE(Boxes().empty());
@@ -301,8 +304,9 @@ void PrintTo(const ButtonOf& b, std::ostream* out) {
     *out << b.name;
 }
 
-const ButtonOf kButtons[] = {
-    {120, 101, "AutoPlay"}, {122, 118, "EntryCommand"}, {123, 109, "StarterProgram"}};
+const ButtonOf kButtons[] = {{IDC_BROWSE_AUTOPLAY_FILE, IDC_AUTOPLAY_FILE, "AutoPlay"},
+                             {IDC_BROWSE_ENTRY_COMMAND, IDC_ENTRY_COMMAND, "EntryCommand"},
+                             {IDC_BROWSE_STARTER_PROGRAM, IDC_STARTER_PROGRAM, "StarterProgram"}};
 
 class Browsing : public FileRefs,
                  public testing::WithParamInterface<std::tuple<ButtonOf, BrowseCase>> {

@@ -4,19 +4,20 @@
 # programs (CMAKE_CROSSCOMPILING_EMULATOR); mscompress must be installed.
 find_program(QUILLOT_MSCOMPRESS mscompress REQUIRED)
 
-# The starter's executable, embedded as the editor embeds it: RCDATA 850. A copy at a fixed
-# place, so that the resource is rebuilt whenever the starter changes.
+# The starter's executable, embedded as the editor embeds it: RCDATA IDR_STARTER. A copy at a
+# fixed place, so that the resource is rebuilt whenever the starter changes.
 set(filehelp_starter ${CMAKE_CURRENT_BINARY_DIR}/filehelp_starter.exe)
 add_custom_command(OUTPUT ${filehelp_starter}
                    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:orbilan> ${filehelp_starter}
                    DEPENDS orbilan VERBATIM)
 set(filehelp_test_rc ${CMAKE_CURRENT_BINARY_DIR}/filehelp_win_test.rc)
-file(WRITE ${filehelp_test_rc} "850 RCDATA \"${filehelp_starter}\"\n")
+file(WRITE ${filehelp_test_rc}
+     "#include \"resource_ids.h\"\nIDR_STARTER RCDATA \"${filehelp_starter}\"\n")
 set_source_files_properties(${filehelp_test_rc} PROPERTIES OBJECT_DEPENDS ${filehelp_starter})
 
 add_executable(filehelp_win_test ${CMAKE_CURRENT_LIST_DIR}/filehelp_win_test.cpp
                ${filehelp_test_rc})
-target_link_libraries(filehelp_win_test PRIVATE filehelp GTest::gtest_main quillot_warnings)
+target_link_libraries(filehelp_win_test PRIVATE filehelp GTest::gtest_main quillot_ids quillot_warnings)
 target_compile_definitions(filehelp_win_test PRIVATE
                            QUILLOT_ORBILAN_EXE="$<TARGET_FILE:orbilan>")
 quillot_check_imports(filehelp_win_test kernel32.dll user32.dll lz32.dll msvcrt.dll)

@@ -1,6 +1,7 @@
 // FileHelp with real files, run under Wine: existence, the copy with LZ expansion, the starter
 // written from the module's resources, and the program's own directory.
 #include "file_help.h"
+#include "resource_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,6 @@
 #include <vector>
 
 namespace {
-
-const unsigned kRcData = 10;
-const unsigned kStarterResource = 850;
 
 // "Hello, Hello, Hello, AutoRun!\r\n" in the SZDD format, with a back reference.
 const unsigned char kSzddHello[] = {0x53, 0x5a, 0x44, 0x44, 0x88, 0xf0, 0x27, 0x33, 0x41,
@@ -265,7 +263,7 @@ TEST_F(CopyFileToTest, ACopyOntoItselfByARelativeNameKeepsTheFile) {
 }
 
 TEST_F(CopyFileToTest, PutsBackThePreviousCursor) {
-    const HCURSOR arrow = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
     SetCursor(arrow);
     WriteFileBytes(In("source.txt"), "x");
     files_.CopyFileTo(In("source.txt").c_str(), In("target.txt").c_str());
@@ -281,7 +279,7 @@ using WriteResourceToFileTest = FileHelpTest;
 TEST_F(WriteResourceToFileTest, WritesTheEmbeddedStarter) {
     const std::string starter = ReadFileBytes(WindowsPathOf(QUILLOT_ORBILAN_EXE));
     ASSERT_GT(starter.size(), 1000u);
-    EXPECT_EQ(1, files_.WriteResourceToFile(kRcData, kStarterResource, In("Orbilan.EXE").c_str()));
+    EXPECT_EQ(1, files_.WriteResourceToFile(RT_RCDATA, IDR_STARTER, In("Orbilan.EXE").c_str()));
     EXPECT_EQ(starter, ReadFileBytes(In("Orbilan.EXE")));
 }
 
@@ -293,25 +291,25 @@ TEST_F(WriteResourceToFileTest, FailedWriteIsReported) {
     const std::string directory = data + "\\DiskFull";
     ASSERT_EQ(std::vector<std::string>{"Orbilan.EXE"}, NamesIn(directory))
         << "the link to /dev/full is missing";
-    EXPECT_EQ(0, files_.WriteResourceToFile(kRcData, kStarterResource,
+    EXPECT_EQ(0, files_.WriteResourceToFile(RT_RCDATA, IDR_STARTER,
                                             (directory + "\\Orbilan.EXE").c_str()));
 }
 
 TEST_F(WriteResourceToFileTest, MissingResourceCreatesNoFile) {
-    EXPECT_EQ(0, files_.WriteResourceToFile(kRcData, 851, In("Orbilan.EXE").c_str()));
+    EXPECT_EQ(0, files_.WriteResourceToFile(RT_RCDATA, IDR_STARTER + 1, In("Orbilan.EXE").c_str()));
     EXPECT_FALSE(PathExists(In("Orbilan.EXE")));
 }
 
 TEST_F(WriteResourceToFileTest, MissingDirectoryLeavesNothingBehind) {
-    EXPECT_EQ(
-        0, files_.WriteResourceToFile(kRcData, kStarterResource, In("Gone\\Orbilan.EXE").c_str()));
+    EXPECT_EQ(0,
+              files_.WriteResourceToFile(RT_RCDATA, IDR_STARTER, In("Gone\\Orbilan.EXE").c_str()));
     EXPECT_FALSE(PathExists(In("Gone")));
 }
 
 TEST_F(WriteResourceToFileTest, ModuleWithoutTheResourceCreatesNoFile) {
     FileHelp withoutResources(GetModuleHandleA("kernel32.dll"));
-    EXPECT_EQ(0, withoutResources.WriteResourceToFile(kRcData, kStarterResource,
-                                                      In("Orbilan.EXE").c_str()));
+    EXPECT_EQ(
+        0, withoutResources.WriteResourceToFile(RT_RCDATA, IDR_STARTER, In("Orbilan.EXE").c_str()));
     EXPECT_FALSE(PathExists(In("Orbilan.EXE")));
 }
 

@@ -1,5 +1,6 @@
 // The frame that holds a dialog as its client: its size, and how it goes with the dialog.
 #include "frame_window.h"
+#include "resource_ids.h"
 
 #include <windows.h>
 
@@ -21,7 +22,7 @@ void PumpMessages() {
 class FrameWithDialog : public testing::Test {
 protected:
     void SetUp() override {
-        auto dialog = std::make_unique<TDialog>(nullptr, 3);
+        auto dialog = std::make_unique<TDialog>(nullptr, IDD_MARLISK);
         dialog_ = dialog.get();
         frame_ = std::make_unique<TFrameWindow>(nullptr, "Rahmen", std::move(dialog));
         ASSERT_TRUE(frame_->Create(SW_SHOWNORMAL))

@@ -3,6 +3,7 @@
 // with its documented message or cut, OK writes what the field holds (cut where documented),
 // and nothing is written outside the virtual root but the INF and the starter it asked for.
 #include "marlisk_fixture.h"
+#include "resource_ids.h"
 
 #include "hostile_inputs.h"
 #include "ini_file.h"
@@ -53,16 +54,20 @@ constexpr size_t kText = 511;
 constexpr size_t kEntryText = 259;
 
 const Field kFields[] = {
-    {101, "AutoPlayFile", Kind::FileReference, 120, false, false, "AutoRun", "Open", kText},
-    {105, "Headline", Kind::Text, 0, true, false, "Orbilan", "Headline", kText},
-    {107, "QuestionText", Kind::Text, 0, true, false, "Orbilan", "Text", kText},
-    {109, "StarterProgram", Kind::FileReference, 123, true, false, "Orbilan", "Exec", kText},
-    {110, "IconFile", Kind::IconFile, 121, false, false, "AutoRun", "Icon", 0},
-    {111, "IconNumber", Kind::IconNumber, 0, false, false, "AutoRun", "Icon", 0},
-    {10, "EntryName", Kind::EntryName, 0, false, true, "AutoRun", nullptr, 0},
-    {118, "EntryCommand", Kind::FileReference, 122, false, true, "AutoRun",
-     "Shell\\PopupMnu\\Command", kEntryText},
-    {119, "MenuText", Kind::Text, 0, false, true, "AutoRun", "Shell\\PopupMnu", kEntryText},
+    {IDC_AUTOPLAY_FILE, "AutoPlayFile", Kind::FileReference, IDC_BROWSE_AUTOPLAY_FILE, false, false,
+     "AutoRun", "Open", kText},
+    {IDC_HEADLINE, "Headline", Kind::Text, 0, true, false, "Orbilan", "Headline", kText},
+    {IDC_QUESTION_TEXT, "QuestionText", Kind::Text, 0, true, false, "Orbilan", "Text", kText},
+    {IDC_STARTER_PROGRAM, "StarterProgram", Kind::FileReference, IDC_BROWSE_STARTER_PROGRAM, true,
+     false, "Orbilan", "Exec", kText},
+    {IDC_ICON_FILE, "IconFile", Kind::IconFile, IDC_BROWSE_ICON_FILE, false, false, "AutoRun",
+     "Icon", 0},
+    {IDC_ICON_NUMBER, "IconNumber", Kind::IconNumber, 0, false, false, "AutoRun", "Icon", 0},
+    {IDC_ENTRY_NAME, "EntryName", Kind::EntryName, 0, false, true, "AutoRun", nullptr, 0},
+    {IDC_ENTRY_COMMAND, "EntryCommand", Kind::FileReference, IDC_BROWSE_ENTRY_COMMAND, false, true,
+     "AutoRun", "Shell\\PopupMnu\\Command", kEntryText},
+    {IDC_MENU_TEXT, "MenuText", Kind::Text, 0, false, true, "AutoRun", "Shell\\PopupMnu",
+     kEntryText},
 };
 
 // The program whose icon the icon fields show: this test program, which carries the editor's.
@@ -120,7 +125,7 @@ protected:
         }
         Snapshot(CdDir(), before_);
         OpenDialog("CD\\AutoRun.INF");
-        SetFocus(Item(114));
+        SetFocus(Item(IDC_ENTRY_LIST));
     }
 
     const Field& TheField() const { return std::get<0>(GetParam()); }
@@ -136,15 +141,15 @@ protected:
 
     void Prepare() {
         if (TheField().needsStarter)
-            Click(102);
+            Click(IDC_USE_STARTER);
         if (TheField().needsEntry) {
-            Click(115);
-            SetField(119, kMenuText);
+            Click(IDC_NEW_ENTRY);
+            SetField(IDC_MENU_TEXT, kMenuText);
         }
         if (TheField().kind == Kind::IconNumber) {
-            SetField(110, kIconProgram);
-            SetField(111, "0");
-            LeaveField(110);
+            SetField(IDC_ICON_FILE, kIconProgram);
+            SetField(IDC_ICON_NUMBER, "0");
+            LeaveField(IDC_ICON_FILE);
             ASSERT_TRUE(Boxes().empty()) << "the icon program shows no icon";
         }
     }
@@ -298,13 +303,13 @@ class HostileStarterTest : public MarliskFixture, public testing::WithParamInter
 
 TEST_P(HostileStarterTest, AsksWithTheWholeTexts) {
     OpenDialog("AutoRun.INF", "[AutoRun]\r\n");
-    Click(102);
+    Click(IDC_USE_STARTER);
     const std::string text = GetParam().text(CdDir().size());
-    SetField(105, text);
-    SetField(107, text + "?");
-    SetField(109, text);
+    SetField(IDC_HEADLINE, text);
+    SetField(IDC_QUESTION_TEXT, text + "?");
+    SetField(IDC_STARTER_PROGRAM, text);
     ExpectBox(IDNO);
-    Click(127);
+    Click(IDC_TEST_STARTER);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].caption, text);
     EXPECT_EQ(Boxes()[0].text, text + "?");

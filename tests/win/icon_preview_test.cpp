@@ -4,6 +4,7 @@
 #include "preview_pixels.h"
 #include "string_ids.h"
 #include "string_resource.h"
+#include "resource_ids.h"
 
 #include <string>
 
@@ -33,9 +34,9 @@ protected:
     std::string Root() const { return CdDir() + "cd\\"; }
 
     void EnterIcon(const std::string& file, const std::string& number) {
-        SetField(110, file);
-        SetField(111, number);
-        LeaveField(111);
+        SetField(IDC_ICON_FILE, file);
+        SetField(IDC_ICON_NUMBER, number);
+        LeaveField(IDC_ICON_NUMBER);
     }
 
     // Whether the whole standard-size square at the marker shows colour.
@@ -63,15 +64,19 @@ struct ShownCase {
     COLORREF colour;
 };
 
+void PrintTo(const ShownCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class IconShown : public IconPreview, public testing::WithParamInterface<ShownCase> {};
 
 TEST_P(IconShown, TakesTheFieldsOverAndDrawsTheIcon) {
     const ShownCase& c = GetParam();
     EnterIcon(c.file, c.number);
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(FieldText(110), c.shownFile);
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), c.shownFile);
     // The number field keeps its text as typed, blanks and all.
-    EXPECT_EQ(FieldText(111), c.number);
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), c.number);
     EXPECT_TRUE(PreviewShows(c.colour));
 }
 
@@ -90,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(IconPreview, AFullPathInsideTheRootIsShortenedToTheRelativeName) {
     EnterIcon(Root() + "icons.exe", "1");
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(FieldText(110), "icons.exe");
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "icons.exe");
     EXPECT_TRUE(PreviewShows(kGreen));
 }
 
@@ -99,6 +104,10 @@ struct MissingCase {
     const char* file;
     const char* number;
 };
+
+void PrintTo(const MissingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class IconMissing : public IconPreview, public testing::WithParamInterface<MissingCase> {};
 
@@ -110,12 +119,12 @@ TEST_P(IconMissing, SaysSoAndPutsTheShownIconBack) {
     ExpectBox(IDOK);
     EnterIcon(c.file, c.number);
     ExpectIconMissingBox(0);
-    EXPECT_EQ(FieldText(110), "icons.exe");
-    EXPECT_EQ(FieldText(111), "1");
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "icons.exe");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "1");
     EXPECT_TRUE(PreviewShows(kGreen));
 
     // Leaving the reverted field again shows no second message.
-    LeaveField(111);
+    LeaveField(IDC_ICON_NUMBER);
     EXPECT_EQ(Boxes().size(), 1u);
 }
 
@@ -150,39 +159,39 @@ TEST_F(IconPreview, DrawsAtTheMarkersCornerInsideTheFrame) {
 
 TEST_F(IconPreview, AClearedFileFieldRemovesThePreviewButKeepsTheShownValues) {
     EnterIcon("icons.exe", "1");
-    SetField(110, "");
-    LeaveField(110);
+    SetField(IDC_ICON_FILE, "");
+    LeaveField(IDC_ICON_FILE);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_NE(PixelAtMarker(Dialog().Handle(), 16, 16), kGreen);
-    EXPECT_EQ(FieldText(111), "1");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "1");
 
     // A later failure puts the last shown values back, not the empty field.
     ExpectBox(IDOK);
     EnterIcon("icons.exe", "7");
-    EXPECT_EQ(FieldText(110), "icons.exe");
-    EXPECT_EQ(FieldText(111), "1");
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "icons.exe");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "1");
 }
 
 TEST_F(IconPreview, LeavingAnUnchangedFieldDoesNothing) {
     EnterIcon("icons.exe", "1");
     // Checked again, the reference would now be reported missing.
     DeleteFileA((Root() + "icons.exe").c_str());
-    LeaveField(110);
-    LeaveField(111);
+    LeaveField(IDC_ICON_FILE);
+    LeaveField(IDC_ICON_NUMBER);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_TRUE(PreviewShows(kGreen));
 }
 
 TEST_F(IconPreview, WithoutMessagesAFailureOnlyPutsTheFieldsBack) {
     EnterIcon("icons.exe", "1");
-    SetField(111, "5");
+    SetField(IDC_ICON_NUMBER, "5");
     Dialog().UpdateIcon(false);
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(FieldText(111), "1");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "1");
     // The update cleared the change flag: leaving the field checks nothing, or the file gone
     // in the meantime would be reported.
     DeleteFileA((Root() + "icons.exe").c_str());
-    LeaveField(111);
+    LeaveField(IDC_ICON_NUMBER);
     EXPECT_TRUE(Boxes().empty());
 }
 
@@ -192,11 +201,11 @@ TEST_F(IconPreview, AFileOutsideTheRootIsRefusedWhenItsCopyIsDeclined) {
 
     ExpectFileChoice(CdDir() + "outside.exe");
     ExpectBox(IDNO);
-    Click(121);
+    Click(IDC_BROWSE_ICON_FILE);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].text, LoadResourceString(IDS_OUTSIDE_ROOT_QUESTION));
-    EXPECT_EQ(FieldText(110), "icons.exe");
-    EXPECT_EQ(FieldText(111), "1");
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "icons.exe");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "1");
     EXPECT_TRUE(PreviewShows(kGreen));
     EXPECT_FALSE(FileExists("cd\\outside.exe"));
 }
@@ -207,9 +216,9 @@ TEST_F(IconPreview, AFileOutsideTheRootIsShownFromItsCopy) {
 
     ExpectFileChoice(CdDir() + "outside.exe");
     ExpectBox(IDYES);
-    Click(121);
-    EXPECT_EQ(FieldText(110), "outside.exe");
-    EXPECT_EQ(FieldText(111), "0");
+    Click(IDC_BROWSE_ICON_FILE);
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "outside.exe");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "0");
     EXPECT_TRUE(PreviewShows(kRed));
     EXPECT_TRUE(FileExists("cd\\outside.exe"));
 }
@@ -232,7 +241,7 @@ TEST_F(IconPreview, BrowseStartsAtTheFieldsFileAndOffersIconFiles) {
         owner = description.hwndOwner;
         return false;
     });
-    Click(121);
+    Click(IDC_BROWSE_ICON_FILE);
     EXPECT_EQ(directory, Root() + "art\\");
     EXPECT_EQ(file, "several.ico");
     EXPECT_EQ(flags, 0x1804u);
@@ -240,9 +249,9 @@ TEST_F(IconPreview, BrowseStartsAtTheFieldsFileAndOffersIconFiles) {
     EXPECT_EQ(filter,
               std::string("Alle Icon-Dateien\0*.ico;*.dll;*.exe\0Icondateien(*.ico)\0*.ico\0"
                           "Bibliotheken (*.dll)\0*.dll\0Ausf\xFChrbare Dateien\0*.exe\0",
-                          114));
+                          IDC_ENTRY_LIST));
     // Cancelled: nothing changed.
-    EXPECT_EQ(FieldText(110), "art\\several.ico");
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "art\\several.ico");
     EXPECT_TRUE(PreviewShows(kYellow));
 }
 

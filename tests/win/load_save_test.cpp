@@ -1,6 +1,7 @@
 // The dialog filled from an AutoRun.INF and written back on OK: what the user sees after
 // opening a file, and the bytes on disk after OK or "Abbruch".
 #include "marlisk_fixture.h"
+#include "resource_ids.h"
 
 #include <string>
 
@@ -35,16 +36,16 @@ TEST_F(LoadAndSave, SplitsTheIconAtTheFirstComma) {
         // No icon can be shown from these files: the fields fall back to what was shown,
         // nothing at first.
         OpenDialog("AutoRun.INF", (std::string("[AutoRun]\r\n") + c.value + "\r\n").c_str());
-        EXPECT_EQ(FieldText(110), "");
-        EXPECT_EQ(FieldText(111), "0");
+        EXPECT_EQ(FieldText(IDC_ICON_FILE), "");
+        EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "0");
     }
 }
 
 TEST_F(LoadAndSave, ReadsSmallLettersAndWritesThemBackWithoutASecondSectionOrKey) {
     WriteFile("neu.exe", "MZ");
     OpenDialog("AutoRun.INF", "[autorun]\r\nopen=start.exe\r\nicon=start.exe,0\r\n");
-    EXPECT_EQ(FieldText(101), "start.exe");
-    SetField(101, "neu.exe");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "start.exe");
+    SetField(IDC_AUTOPLAY_FILE, "neu.exe");
     PressOk();
     EXPECT_FALSE(DialogOpen());
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[autorun]\r\nicon=,0\r\nopen=neu.exe\r\n\r\n\r\n");
@@ -72,8 +73,8 @@ TEST_F(LoadAndSave, CancelAfterEditsLeavesTheFileByteForByte) {
     const std::string original = "; Kopf\r\n[AutoRun]\r\nopen=a.exe ; Start\r\n\r\n[Orbilan]\r\n"
                                  "Headline=H\r\nText=T\r\nExec=a.exe\r\n";
     OpenDialog("AutoRun.INF", original.c_str());
-    SetField(105, "Anders");
-    SetField(110, "x.ico");
+    SetField(IDC_HEADLINE, "Anders");
+    SetField(IDC_ICON_FILE, "x.ico");
     Click(IDCANCEL);
     EXPECT_FALSE(DialogOpen());
     EXPECT_EQ(ReadFile("AutoRun.INF"), original);
@@ -92,9 +93,9 @@ TEST_F(LoadAndSave, UncheckingTheStarterRemovesItsSectionWithCommentsAndText) {
     WriteFile("Orbilan.EXE", "schon da");
     OpenDialog("AutoRun.INF", "[AutoRun]\r\nOpen=Orbilan.EXE\r\n\r\n[Orbilan] ; Starter\r\n"
                               "Headline=H ; Kopf\r\nExec=a.exe\r\nText ohne Schluessel\r\n");
-    ASSERT_TRUE(Checked(102));
-    Click(102);
-    ASSERT_FALSE(Checked(102));
+    ASSERT_TRUE(Checked(IDC_USE_STARTER));
+    Click(IDC_USE_STARTER);
+    ASSERT_FALSE(Checked(IDC_USE_STARTER));
     PressOk();
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=Orbilan.EXE\r\n\r\n\r\n");
     EXPECT_EQ(ReadFile("Orbilan.EXE"), "schon da") << "the starter file stays";
@@ -103,20 +104,20 @@ TEST_F(LoadAndSave, UncheckingTheStarterRemovesItsSectionWithCommentsAndText) {
 TEST_F(LoadAndSave, AStarterWithOnlyExecIsInUse) {
     WriteFile("Orbilan.EXE", "schon da");
     OpenDialog("AutoRun.INF", "[Orbilan]\r\nExec=setup.exe\r\n");
-    EXPECT_TRUE(Checked(102));
-    EXPECT_EQ(FieldText(109), "setup.exe");
-    EXPECT_EQ(FieldText(105), "");
-    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
-    EXPECT_TRUE(Enabled(105));
-    EXPECT_FALSE(Enabled(101));
+    EXPECT_TRUE(Checked(IDC_USE_STARTER));
+    EXPECT_EQ(FieldText(IDC_STARTER_PROGRAM), "setup.exe");
+    EXPECT_EQ(FieldText(IDC_HEADLINE), "");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "Orbilan.EXE");
+    EXPECT_TRUE(Enabled(IDC_HEADLINE));
+    EXPECT_FALSE(Enabled(IDC_AUTOPLAY_FILE));
 }
 
 TEST_F(LoadAndSave, OpenNamingTheStarterWithoutItsSectionLeavesTheStarterOff) {
     OpenDialog("AutoRun.INF", "[AutoRun]\r\nOpen=Orbilan.EXE\r\n");
-    EXPECT_FALSE(Checked(102));
-    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
-    EXPECT_FALSE(Enabled(105));
-    EXPECT_TRUE(Enabled(101));
+    EXPECT_FALSE(Checked(IDC_USE_STARTER));
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "Orbilan.EXE");
+    EXPECT_FALSE(Enabled(IDC_HEADLINE));
+    EXPECT_TRUE(Enabled(IDC_AUTOPLAY_FILE));
     EXPECT_FALSE(FileExists("Orbilan.EXE"));
 }
 
@@ -124,7 +125,7 @@ TEST_F(LoadAndSave, AFailedSaveIsReportedAndTheDialogStaysOpen) {
     const std::string original = "[AutoRun]\r\nOpen=alt.exe\r\n";
     WriteFile("neu.exe", "MZ");
     OpenDialog("AutoRun.INF", original.c_str());
-    SetField(101, "neu.exe");
+    SetField(IDC_AUTOPLAY_FILE, "neu.exe");
     // Another program holds the file and lets nobody replace it.
     HANDLE holder =
         CreateFileA((CdDir() + "AutoRun.INF").c_str(), GENERIC_READ,

@@ -1,4 +1,5 @@
 #include "marlisk_fixture.h"
+#include "resource_ids.h"
 
 #include "file_help.h"
 #include "the_file_help.h"
@@ -127,7 +128,7 @@ void MarliskFixture::Type(int id, const std::string& text) {
 void MarliskFixture::LeaveField(int id) {
     SetFocus(Item(id));
     // The entry list takes the focus: it has no lost-focus handler of its own.
-    SetFocus(Item(114));
+    SetFocus(Item(IDC_ENTRY_LIST));
 }
 
 void MarliskFixture::Click(int id) {
@@ -142,15 +143,15 @@ std::string MarliskFixture::FieldText(int id) const {
 
 std::vector<std::string> MarliskFixture::ListItems() const {
     std::vector<std::string> items;
-    const LRESULT count = SendMessageA(Item(114), LB_GETCOUNT, 0, 0);
+    const LRESULT count = SendMessageA(Item(IDC_ENTRY_LIST), LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         char text[1024] = "";
-        SendMessageA(Item(114), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        SendMessageA(Item(IDC_ENTRY_LIST), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
         items.push_back(text);
     }
     return items;
 }
 
 int MarliskFixture::ListSelection() const {
-    return static_cast<int>(SendMessageA(Item(114), LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(Item(IDC_ENTRY_LIST), LB_GETCURSEL, 0, 0));
 }

@@ -2,6 +2,7 @@
 // order, followed by the name, command and menu text fields, added, renamed and deleted, and
 // written back into the document.
 #include "marlisk_fixture.h"
+#include "resource_ids.h"
 
 #include <optional>
 #include <string>
@@ -22,7 +23,9 @@ const char kEntriesInf[] = "[AutoRun]\r\n"
                            "shell\\lower=klein\r\n";
 
 // The controls that follow the current entry.
-const int kFollowers[] = {116, 122, 10, 118, 119, 124, 125, 126};
+const int kFollowers[] = {
+    IDC_DELETE_ENTRY, IDC_BROWSE_ENTRY_COMMAND, IDC_ENTRY_NAME,          IDC_ENTRY_COMMAND,
+    IDC_MENU_TEXT,    IDC_ENTRY_NAME_LABEL,     IDC_ENTRY_COMMAND_LABEL, IDC_MENU_TEXT_LABEL};
 
 class PopupEntries : public MarliskFixture {
 protected:
@@ -30,14 +33,14 @@ protected:
         OpenDialog("AutoRun.INF", inf);
         Dialog().LoadPopupEntries();
         // Away from the first field, which leaving the name field would otherwise leave.
-        SetFocus(Item(114));
+        SetFocus(Item(IDC_ENTRY_LIST));
     }
 
     // A click on an item of the entry list, as the list reports it.
     void SelectItem(int index) {
-        SendMessageA(Item(114), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageA(Dialog().Handle(), WM_COMMAND, MAKEWPARAM(114, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Item(114)));
+        SendMessageA(Item(IDC_ENTRY_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(Dialog().Handle(), WM_COMMAND, MAKEWPARAM(IDC_ENTRY_LIST, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(Item(IDC_ENTRY_LIST)));
     }
     void SelectName(const std::string& name) {
         const std::vector<std::string> items = ListItems();
@@ -61,20 +64,24 @@ protected:
             allOn = allOn && Enabled(id);
             allOff = allOff && !Enabled(id);
         }
-        EXPECT_TRUE(Enabled(114) && Enabled(115)) << "list and \"Neu\" stay enabled";
+        EXPECT_TRUE(Enabled(IDC_ENTRY_LIST) && Enabled(IDC_NEW_ENTRY))
+            << "list and \"Neu\" stay enabled";
         EXPECT_TRUE(allOn || allOff) << "the eight controls follow the entry together";
         if (allOff) {
-            EXPECT_EQ(FieldText(10) + FieldText(118) + FieldText(119), "");
+            EXPECT_EQ(FieldText(IDC_ENTRY_NAME) + FieldText(IDC_ENTRY_COMMAND) +
+                          FieldText(IDC_MENU_TEXT),
+                      "");
             EXPECT_EQ(ListSelection(), -1);
             return std::nullopt;
         }
         const int selection = ListSelection();
         EXPECT_GE(selection, 0);
         if (selection >= 0) {
-            EXPECT_EQ(ListItems()[static_cast<size_t>(selection)], FieldText(10))
+            EXPECT_EQ(ListItems()[static_cast<size_t>(selection)], FieldText(IDC_ENTRY_NAME))
                 << "the selected item is the entry shown";
         }
-        return Shown{FieldText(10), FieldText(118), FieldText(119)};
+        return Shown{FieldText(IDC_ENTRY_NAME), FieldText(IDC_ENTRY_COMMAND),
+                     FieldText(IDC_MENU_TEXT)};
     }
 
     void ExpectDeleteQuestions(size_t count) {
@@ -116,10 +123,10 @@ TEST_F(PopupEntries, WithoutEntriesTheFieldsAreEmptyAndOff) {
 
 TEST_F(PopupEntries, NewEntriesAreNumberedAndShown) {
     Open("");
-    Click(115);
+    Click(IDC_NEW_ENTRY);
     EXPECT_EQ(ListItems(), (Items{"PopupMnu"}));
     EXPECT_EQ(ShownEntry(), (Shown{"PopupMnu", "", ""}));
-    Click(115);
+    Click(IDC_NEW_ENTRY);
     EXPECT_EQ(ListItems(), (Items{"PopupMn1", "PopupMnu"}));
     EXPECT_EQ(ShownEntry(), (Shown{"PopupMn1", "", ""}));
 }
@@ -127,9 +134,9 @@ TEST_F(PopupEntries, NewEntriesAreNumberedAndShown) {
 TEST_F(PopupEntries, NewKeepsTheTextsTypedForTheEntryBefore) {
     Open(kEntriesInf);
     SelectName("Zeta");
-    SetField(118, "neu.exe /q");
-    SetField(119, "Neu");
-    Click(115);
+    SetField(IDC_ENTRY_COMMAND, "neu.exe /q");
+    SetField(IDC_MENU_TEXT, "Neu");
+    Click(IDC_NEW_ENTRY);
     EXPECT_EQ(ShownEntry(), (Shown{"PopupMnu", "", ""}));
     SelectName("Zeta");
     EXPECT_EQ(ShownEntry(), (Shown{"Zeta", "neu.exe /q", "Neu"}));
@@ -138,8 +145,8 @@ TEST_F(PopupEntries, NewKeepsTheTextsTypedForTheEntryBefore) {
 TEST_F(PopupEntries, MovingTheSelectionKeepsTheTypedTexts) {
     Open(kEntriesInf);
     SelectName("Setup");
-    SetField(118, "install.exe");
-    SetField(119, "Installieren");
+    SetField(IDC_ENTRY_COMMAND, "install.exe");
+    SetField(IDC_MENU_TEXT, "Installieren");
     SelectName("alpha");
     EXPECT_EQ(ShownEntry(), (Shown{"alpha", "", "Alpha"}));
     SelectName("Setup");
@@ -154,6 +161,10 @@ struct DeleteCase {
     Items after;
     std::optional<std::string> shown; // name of the entry shown afterwards
 };
+
+void PrintTo(const DeleteCase& c, std::ostream* out) {
+    *out << c.label;
+}
 
 const DeleteCase kDeleteCases[] = {
     {"NoKeepsEverything", {"a", "b", "c"}, "b", IDNO, {"a", "b", "c"}, "b"},
@@ -171,9 +182,9 @@ TEST_P(DeletingAnEntry, AsksAndShowsTheEntryThatTakesItsPlace) {
         inf += "Shell\\" + name + "=Text " + name + "\r\n";
     Open(inf.c_str());
     SelectName(GetParam().deleted);
-    SetField(119, "typed");
+    SetField(IDC_MENU_TEXT, "typed");
     ExpectBox(GetParam().answer);
-    Click(116);
+    Click(IDC_DELETE_ENTRY);
 
     ExpectDeleteQuestions(1);
     EXPECT_EQ(ListItems(), GetParam().after);
@@ -195,9 +206,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, DeletingAnEntry, testing::ValuesIn(kDeleteCases)
 TEST_F(PopupEntries, AfterTheLastIsDeletedNewStillWorks) {
     Open("[AutoRun]\r\nShell\\Setup=S\r\n");
     ExpectBox(IDYES);
-    Click(116);
+    Click(IDC_DELETE_ENTRY);
     EXPECT_EQ(ShownEntry(), std::nullopt);
-    Click(115);
+    Click(IDC_NEW_ENTRY);
     EXPECT_EQ(ShownEntry(), (Shown{"PopupMnu", "", ""}));
 }
 
@@ -210,6 +221,10 @@ struct RenameCase {
     std::string newName;
     Items after;
 };
+
+void PrintTo(const RenameCase& c, std::ostream* out) {
+    *out << c.label;
+}
 
 const RenameCase kRenameCases[] = {
     {"NewName",
@@ -278,18 +293,18 @@ TEST_P(RenamingAnEntry, TakesTheCleanUniqueNameWhenTheNameFieldIsLeft) {
     SelectName(c.selected);
     const Shown before = *ShownEntry();
     if (c.typedName)
-        SetField(10, *c.typedName);
+        SetField(IDC_ENTRY_NAME, *c.typedName);
     if (c.menuField)
-        SetField(119, *c.menuField);
+        SetField(IDC_MENU_TEXT, *c.menuField);
     if (c.commandField)
-        SetField(118, *c.commandField);
-    LeaveField(10);
+        SetField(IDC_ENTRY_COMMAND, *c.commandField);
+    LeaveField(IDC_ENTRY_NAME);
 
     EXPECT_EQ(ListItems(), c.after);
     EXPECT_EQ(ShownEntry(), (Shown{c.newName, c.commandField.value_or(before.command),
                                    c.menuField.value_or(before.menuText)}));
     // Left again without a change: the name stays.
-    LeaveField(10);
+    LeaveField(IDC_ENTRY_NAME);
     EXPECT_EQ(ListItems(), c.after);
     EXPECT_TRUE(Boxes().empty());
 }
@@ -302,8 +317,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, RenamingAnEntry, testing::ValuesIn(kRenameCases)
 TEST_F(PopupEntries, TypingANameRenamesTheEntry) {
     Open(kEntriesInf);
     SelectName("Zeta");
-    Type(10, "Omega");
-    LeaveField(10);
+    Type(IDC_ENTRY_NAME, "Omega");
+    LeaveField(IDC_ENTRY_NAME);
     EXPECT_EQ(ShownEntry(), (Shown{"Omega", "z.exe", ""}));
 }
 
@@ -326,16 +341,16 @@ TEST_F(PopupEntries, WritesTheEntriesIntoTheDocument) {
          "[Other]\r\n"
          "Key=Value\r\n");
     SelectName("alpha");
-    SetField(119, ""); // an emptied text takes its line out of the file
+    SetField(IDC_MENU_TEXT, ""); // an emptied text takes its line out of the file
     SelectName("Beta");
     ExpectBox(IDYES);
-    Click(116);
+    Click(IDC_DELETE_ENTRY);
     SelectName("Setup");
-    SetField(10, "Install");
-    LeaveField(10);
-    Click(115); // an entry with neither text leaves no line
+    SetField(IDC_ENTRY_NAME, "Install");
+    LeaveField(IDC_ENTRY_NAME);
+    Click(IDC_NEW_ENTRY); // an entry with neither text leaves no line
     SelectName("Install");
-    SetField(118, "install.exe");
+    SetField(IDC_ENTRY_COMMAND, "install.exe");
 
     Dialog().WritePopupEntries();
     ASSERT_TRUE(Dialog().Document().Save());

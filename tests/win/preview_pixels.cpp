@@ -1,4 +1,5 @@
 #include "preview_pixels.h"
+#include "resource_ids.h"
 
 #include <fstream>
 #include <sstream>
@@ -6,7 +7,7 @@
 COLORREF PixelAtMarker(HWND dialog, int dx, int dy) {
     UpdateWindow(dialog);
     RECT marker = {};
-    GetWindowRect(GetDlgItem(dialog, 112), &marker);
+    GetWindowRect(GetDlgItem(dialog, IDC_ICON_MARKER), &marker);
     MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&marker), 2);
     HDC dc = GetDC(dialog);
     const COLORREF colour = GetPixel(dc, marker.left + dx, marker.top + dy);

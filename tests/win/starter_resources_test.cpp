@@ -2,6 +2,7 @@
 // resource script, byte for byte.
 #include "driver/windows_of.h"
 #include "string_table.h"
+#include "resource_ids.h"
 
 #include <windows.h>
 
@@ -47,8 +48,7 @@ TEST_F(StarterResources, HoldNoneOfTheEditorsStrings) {
 }
 
 TEST_F(StarterResources, HaveOneIconOf32By32In16Colours) {
-    HRSRC found =
-        FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)); // RT_GROUP_ICON
+    HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(IDI_ORBILAN), RT_GROUP_ICON);
     ASSERT_NE(found, nullptr);
     const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
     ASSERT_NE(group, nullptr);
@@ -62,7 +62,7 @@ TEST_F(StarterResources, HaveOneIconOf32By32In16Colours) {
 }
 
 TEST_F(StarterResources, AskForNoElevation) {
-    HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
+    HRSRC found = FindResourceA(module_, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
     ASSERT_NE(found, nullptr);
     const char* data = static_cast<const char*>(LockResource(LoadResource(module_, found)));
     const std::string manifest(data, SizeofResource(module_, found));

@@ -4,14 +4,18 @@
 #include "preview_pixels.h"
 #include "string_ids.h"
 #include "string_resource.h"
+#include "resource_ids.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kStarterGroup[] = {103, 104, 106, 108, 105, 107, 109, 123, 127};
-constexpr int kAutoPlayRow[] = {113, 101, 120};
+constexpr int kStarterGroup[] = {
+    IDC_STARTER_GROUP, IDC_HEADLINE_LABEL, IDC_QUESTION_TEXT_LABEL, IDC_STARTER_PROGRAM_LABEL,
+    IDC_HEADLINE,      IDC_QUESTION_TEXT,  IDC_STARTER_PROGRAM,     IDC_BROWSE_STARTER_PROGRAM,
+    IDC_TEST_STARTER};
+constexpr int kAutoPlayRow[] = {IDC_AUTOPLAY_LABEL, IDC_AUTOPLAY_FILE, IDC_BROWSE_AUTOPLAY_FILE};
 
 class StarterSettings : public MarliskFixture {
 protected:
@@ -29,18 +33,18 @@ protected:
 
 TEST_F(StarterSettings, CheckingWritesTheBuiltStarterAndFillsTheEmptyFields) {
     OpenDialog();
-    Click(102);
+    Click(IDC_USE_STARTER);
     EXPECT_TRUE(Boxes().empty());
     const std::string written = ReadFile("Orbilan.EXE");
     ASSERT_FALSE(written.empty());
     EXPECT_TRUE(written == BuiltStarter()) << "Orbilan.EXE differs from the built starter";
-    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
-    EXPECT_EQ(FieldText(110), "Orbilan.EXE");
-    EXPECT_EQ(FieldText(111), "0");
-    EXPECT_EQ(FieldText(105), "\xDC"
-                              "berschrift");
-    EXPECT_EQ(FieldText(107), "Soll Programm xy gestartet werden?");
-    EXPECT_EQ(FieldText(109), "");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "Orbilan.EXE");
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "Orbilan.EXE");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "0");
+    EXPECT_EQ(FieldText(IDC_HEADLINE), "\xDC"
+                                       "berschrift");
+    EXPECT_EQ(FieldText(IDC_QUESTION_TEXT), "Soll Programm xy gestartet werden?");
+    EXPECT_EQ(FieldText(IDC_STARTER_PROGRAM), "");
     ExpectStarterGroupEnabled(true);
     // The preview shows the starter's own icon: the green arrow over the disc.
     EXPECT_EQ(PixelAtMarker(Dialog().Handle(), 20, 22), RGB(0, 255, 0));
@@ -49,35 +53,35 @@ TEST_F(StarterSettings, CheckingWritesTheBuiltStarterAndFillsTheEmptyFields) {
 TEST_F(StarterSettings, FieldsTheUserBeganAreLeftAlone) {
     OpenDialog();
     WriteFile("eigen.ico", FileContent(WinePath(ORBILAN_EXE)));
-    SetField(105, "Mein Titel");
-    SetField(110, "eigen.ico");
-    SetField(111, "4");
-    Click(102);
-    EXPECT_EQ(FieldText(105), "Mein Titel");
-    EXPECT_EQ(FieldText(107), "");
-    EXPECT_EQ(FieldText(109), "");
-    EXPECT_EQ(FieldText(110), "eigen.ico");
-    EXPECT_EQ(FieldText(111), "4");
-    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
+    SetField(IDC_HEADLINE, "Mein Titel");
+    SetField(IDC_ICON_FILE, "eigen.ico");
+    SetField(IDC_ICON_NUMBER, "4");
+    Click(IDC_USE_STARTER);
+    EXPECT_EQ(FieldText(IDC_HEADLINE), "Mein Titel");
+    EXPECT_EQ(FieldText(IDC_QUESTION_TEXT), "");
+    EXPECT_EQ(FieldText(IDC_STARTER_PROGRAM), "");
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), "eigen.ico");
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "4");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "Orbilan.EXE");
 }
 
 TEST_F(StarterSettings, AnExistingStarterFileIsNeverReplaced) {
     OpenDialog();
     WriteFile("Orbilan.EXE", "a starter of the user's own");
-    Click(102);
+    Click(IDC_USE_STARTER);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(ReadFile("Orbilan.EXE"), "a starter of the user's own");
-    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "Orbilan.EXE");
     ExpectStarterGroupEnabled(true);
 }
 
 TEST_F(StarterSettings, UncheckingUnlocksTheAutoPlayRowAndKeepsTheFile) {
     OpenDialog();
-    Click(102);
-    Click(102);
-    EXPECT_FALSE(Checked(102));
+    Click(IDC_USE_STARTER);
+    Click(IDC_USE_STARTER);
+    EXPECT_FALSE(Checked(IDC_USE_STARTER));
     ExpectStarterGroupEnabled(false);
-    EXPECT_EQ(FieldText(101), "Orbilan.EXE");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "Orbilan.EXE");
     EXPECT_TRUE(ReadFile("Orbilan.EXE") == BuiltStarter());
 }
 
@@ -86,6 +90,10 @@ struct UnwritableCase {
     const char* inf;       // below the CD directory
     const char* directory; // made below the CD directory first, or nullptr
 };
+
+void PrintTo(const UnwritableCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StarterNotWritable : public StarterSettings,
                            public testing::WithParamInterface<UnwritableCase> {};
@@ -97,16 +105,16 @@ TEST_P(StarterNotWritable, SaysSoAndLocksTheGroupWhileTheBoxStaysChecked) {
     }
     OpenDialog(c.inf);
     ExpectBox(IDOK);
-    Click(102);
+    Click(IDC_USE_STARTER);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].text, "Die Datei konnte nicht kopiert werden!");
     EXPECT_EQ(Boxes()[0].caption, "Fehler:");
     EXPECT_EQ(Boxes()[0].type, static_cast<unsigned>(MB_OK));
     EXPECT_EQ(Boxes()[0].owner, Dialog().Handle());
-    EXPECT_TRUE(Checked(102));
+    EXPECT_TRUE(Checked(IDC_USE_STARTER));
     ExpectStarterGroupEnabled(false);
-    EXPECT_EQ(FieldText(101), "");
-    EXPECT_EQ(FieldText(105), "");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "");
+    EXPECT_EQ(FieldText(IDC_HEADLINE), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -124,8 +132,8 @@ protected:
         GetCurrentDirectoryA(MAX_PATH, directory);
         savedDirectory_ = directory;
         OpenDialog();
-        SetField(105, "Installieren");
-        SetField(107, "Soll Setup gestartet werden?");
+        SetField(IDC_HEADLINE, "Installieren");
+        SetField(IDC_QUESTION_TEXT, "Soll Setup gestartet werden?");
     }
     void TearDown() override {
         SetCurrentDirectoryA(savedDirectory_.c_str());
@@ -151,10 +159,10 @@ protected:
 };
 
 TEST_F(StarterTest, AnsweredNoStartsNothingAndKeepsTheCurrentDirectory) {
-    SetField(109, "fehlt.exe");
+    SetField(IDC_STARTER_PROGRAM, "fehlt.exe");
     const std::string before = CurrentDirectory();
     ExpectBox(IDNO);
-    Click(127);
+    Click(IDC_TEST_STARTER);
     ExpectQuestion();
     // A launch would have reported the missing program.
     EXPECT_EQ(Boxes().size(), 1u);
@@ -168,6 +176,10 @@ struct LaunchFailureCase {
     unsigned reasonId;
 };
 
+void PrintTo(const LaunchFailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class StarterTestFailure : public StarterTest,
                            public testing::WithParamInterface<LaunchFailureCase> {};
 
@@ -175,10 +187,10 @@ TEST_P(StarterTestFailure, ReportsTheReasonWithTheStopSymbolFromTheRoot) {
     const LaunchFailureCase& c = GetParam();
     if (c.file != nullptr)
         WriteFile(c.file, "MZ? not really a program\r\n");
-    SetField(109, c.program);
+    SetField(IDC_STARTER_PROGRAM, c.program);
     ExpectBox(IDYES);
     ExpectBox(IDOK);
-    Click(127);
+    Click(IDC_TEST_STARTER);
     ExpectQuestion();
     ASSERT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[1].text, "Das Programm kann nicht gestartet werden.");

@@ -1,4 +1,5 @@
 #include "editor_session.h"
+#include "resource_ids.h"
 
 #include "message_box.h"
 #include "windows_of.h"
@@ -127,9 +128,9 @@ bool EditorSession::Focus(int id) const {
 }
 
 void EditorSession::SelectListItem(int index) const {
-    HWND list = Item(114);
+    HWND list = Item(IDC_ENTRY_LIST);
     SendMessageA(list, LB_SETCURSEL, index, 0);
-    SendMessageA(mainDialog_, WM_COMMAND, MAKEWPARAM(114, LBN_SELCHANGE),
+    SendMessageA(mainDialog_, WM_COMMAND, MAKEWPARAM(IDC_ENTRY_LIST, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
 }
 

@@ -5,13 +5,14 @@
 #include "test_process.h"
 
 #include <windows.h>
+#include <dlgs.h>
 
 #include <memory>
 #include <string>
 
 // The control ids of the open-file dialog that a test reads and sets.
-constexpr int kFileNameEdit = 0x47C; // the file name field (inside a combo box on newer Windows)
-constexpr int kLookInCombo = 0x471;  // the folder the dialog shows
+constexpr int kFileNameEdit = cmb13; // the file name field (inside a combo box on newer Windows)
+constexpr int kLookInCombo = cmb2;   // the folder the dialog shows
 
 class EditorSession {
 public:

@@ -3,7 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "starter_rules.h"
+#include "command_line.h"
+#include "path_limits.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
 // shell32 is loaded only here, so that the starter imports nothing that Windows 95 lacks and
 // loads no more than kernel32 and user32 on a plain launch.
 unsigned LaunchElevated(const char* commandLine, unsigned failure) {
-    char copy[kPathCapacity];
+    char copy[filehelp::kPathBufferSize];
     CopyText(copy, commandLine, sizeof copy);
     char* program = nullptr;
     char* arguments = SplitCommandLine(copy, program);

@@ -1,6 +1,5 @@
-// Which launch results the user is told about. Shared by the starter and the editor's test
-// launch, which report the same failures with the same texts; it declares nothing else, so
-// that the editor can use it beside its own constants.
+// Which launch results the user is told about: the starter and the editor's test launch
+// report the same failures with the same texts.
 #pragma once
 
 // The string id of the reason shown as the caption of the launch failure box, or 0 when the
