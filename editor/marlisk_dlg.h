@@ -11,6 +11,7 @@
 
 #include "controls.h"
 #include "dialog.h"
+#include "icon_value.h"
 #include "ini_file.h"
 #include "owned_icon.h"
 #include "path_limits.h"
@@ -22,6 +23,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Capacity of a text read from a field for the INF, terminator included.
@@ -53,6 +55,10 @@ public:
 
     // Icon preview.
     void UpdateIcon(bool messages);
+    // After loading: the INF names an icon that could not be shown. The fields keep naming it.
+    void KeepUnshownIcon(const icon_value::IconReference& icon);
+    // Whether the fields still hold what KeepUnshownIcon put there.
+    bool UnshownIconUntouched() const;
 
     // Starter settings.
     void ApplyStarterCheckBox();
@@ -132,6 +138,12 @@ private:
     bool entryNameChanged_ = false;
     std::string shownIconFile_;
     int shownIconNumber_ = 0;
+    // The texts of the icon fields for an icon the INF names and the preview could not show.
+    struct IconFields {
+        std::string file;
+        std::string number;
+    };
+    std::optional<IconFields> unshownIcon_;
     std::unique_ptr<INIFile> document_;
     TISArrayAsVector<ShellData> entries_{11, 10};
     ShellData* currentEntry_ = nullptr;

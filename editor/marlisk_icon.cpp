@@ -95,6 +95,23 @@ void MarliskDlg::UpdateIcon(bool messages) {
     iconChanged_ = false;
 }
 
+void MarliskDlg::KeepUnshownIcon(const icon_value::IconReference& icon) {
+    // An icon the editor cannot show may still be the CD's: its file may not be on the CD yet,
+    // or be of a kind (a bitmap) that Windows shows but the extractor cannot read. The fields
+    // name it, and a failed check later goes back to it rather than to nothing.
+    shownIconFile_ = icon.file;
+    shownIconNumber_ = icon.number;
+    iconFile_.SetText(shownIconFile_);
+    iconNumber_.SetText(FormatFieldNumber(shownIconNumber_));
+    unshownIcon_ = IconFields{iconFile_.GetText(), iconNumber_.GetText()};
+    iconChanged_ = false;
+}
+
+bool MarliskDlg::UnshownIconUntouched() const {
+    return unshownIcon_ && iconFile_.GetText() == unshownIcon_->file &&
+           iconNumber_.GetText() == unshownIcon_->number;
+}
+
 void MarliskDlg::PaintIconPreview(HDC dc) {
     if (!icon_)
         return;

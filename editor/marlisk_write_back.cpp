@@ -26,11 +26,15 @@ void MarliskDlg::RequestClose(int result) {
     autoPlayFile_.GetText(text.data(), kTextCapacity);
     document.SetString(IDS_AUTORUN, IDS_OPEN, text.data());
 
-    iconNumber_.GetText(text.data(), kTextCapacity);
-    const int number = ParseFieldNumber(text.data());
-    iconFile_.GetText(text.data(), kIconFileCapacity);
-    document.SetString(IDS_AUTORUN, IDS_ICON,
-                       icon_value::JoinIconValue(text.data(), number).c_str());
+    // The INF's own value stays, byte for byte, while the fields still name the icon that
+    // could not be shown: rewritten from them it might lose its quotes or gain a number.
+    if (!UnshownIconUntouched()) {
+        iconNumber_.GetText(text.data(), kTextCapacity);
+        const int number = ParseFieldNumber(text.data());
+        iconFile_.GetText(text.data(), kIconFileCapacity);
+        document.SetString(IDS_AUTORUN, IDS_ICON,
+                           icon_value::JoinIconValue(text.data(), number).c_str());
+    }
 
     if (useStarter_.IsChecked()) {
         const struct {

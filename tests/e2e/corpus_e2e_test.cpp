@@ -3,10 +3,11 @@
 // key of the original with its value, except where a documented rule of the INI document or
 // of the editor's write-back changes it; the test reports those exceptions file by file.
 //
-// The CD holds the INF and, where the INF's icon names a plain file of the CD, a program with
-// three icons under that name (without the quotes, if the INF has any: Windows drops them). The
-// corpus has no starter settings, so loading shows no message and OK runs no file check: any window
-// but the editor's own fails the test.
+// The CD holds the INF and, in one run, where the INF's icon names a plain file of the CD, a
+// program with three icons under that name (without the quotes, if the INF has any: Windows
+// drops them); in the other run nothing else, so that no icon can be shown and every "Icon"
+// value must come back as it was. The corpus has no starter settings, so loading shows no message
+// and OK runs no file check: any window but the editor's own fails the test.
 #include "corpus_files.h"
 #include "editor_on_cd.h"
 #include "ini_file.h"
@@ -18,6 +19,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -33,7 +35,15 @@ std::string DescribeBox(HWND box) {
     return "message box \"" + view.caption + "\": \"" + view.text + "\"";
 }
 
-class CorpusThroughEditor : public EditorOnCd, public testing::WithParamInterface<std::size_t> {
+// A part of the corpus, and whether the icon files lie on the CD.
+using CorpusRun = std::tuple<std::size_t, bool>;
+
+std::string RunName(const testing::TestParamInfo<CorpusRun>& info) {
+    return "Part" + std::to_string(std::get<0>(info.param)) +
+           (std::get<1>(info.param) ? "WithIconFiles" : "WithoutIconFiles");
+}
+
+class CorpusThroughEditor : public EditorOnCd, public testing::WithParamInterface<CorpusRun> {
 protected:
     // Opens the CD's INF in a new editor; a message box instead of the main window fails.
     void OpenInf() {
@@ -67,7 +77,7 @@ protected:
 TEST_P(CorpusThroughEditor, TheReaderSeesEveryKeyAfterOkButWhereARuleSaysOtherwise) {
     const std::vector<std::string> names = CorpusFileNames();
     ASSERT_EQ(names.size(), 60u) << "tests/corpus lists 60 files in its manifest";
-    const std::size_t part = GetParam();
+    const auto [part, iconFilesOnCd] = GetParam();
     ScratchDir scratch("corpus-e2e");
     ComparisonReport report;
     for (std::size_t index = part; index < names.size(); index += kParts) {
@@ -75,8 +85,10 @@ TEST_P(CorpusThroughEditor, TheReaderSeesEveryKeyAfterOkButWhereARuleSaysOtherwi
         SCOPED_TRACE(name);
         ClearCd();
         ASSERT_TRUE(CopyToCd(CorpusPath(name), "AutoRun.INF"));
-        const std::optional<IconOnCd> icon =
-            IconFileToPlace(INIFile(CorpusPath(name).c_str()).GetString("AutoRun", "Icon", ""));
+        std::optional<IconOnCd> icon;
+        if (iconFilesOnCd)
+            icon =
+                IconFileToPlace(INIFile(CorpusPath(name).c_str()).GetString("AutoRun", "Icon", ""));
         if (icon) {
             // Windows takes "/" as a path separator; the CD's folders are made at backslashes.
             std::string place = icon->file;
@@ -102,6 +114,8 @@ TEST_P(CorpusThroughEditor, TheReaderSeesEveryKeyAfterOkButWhereARuleSaysOtherwi
     EXPECT_EQ(report.Unexplained(), 0) << "data lost or changed against the rules, see above";
 }
 
-INSTANTIATE_TEST_SUITE_P(Parts, CorpusThroughEditor, testing::Range<std::size_t>(0, kParts));
+INSTANTIATE_TEST_SUITE_P(Parts, CorpusThroughEditor,
+                         testing::Combine(testing::Range<std::size_t>(0, kParts), testing::Bool()),
+                         RunName);
 
 } // namespace

@@ -116,20 +116,18 @@ const RuleBook& DocumentRules() {
 
 RuleBook EditorRules(const std::optional<IconOnCd>& icon) {
     RuleBook rules = DocumentRules();
-    const auto iconRule = [&rules](const char* name, std::optional<std::string> written) {
+    const auto iconRule = [&rules](const char* name, const std::string& written) {
         rules.changes.push_back(
             {name, [written](const std::string& section, const ProfileEntry& original) {
                  if (!IsIconKey(section, original.key) || !original.value)
                      return Unconcerned();
-                 return std::optional<SavedForm>(ProfileEntry{
-                     original.key, written ? IconAsWritten(*written, *original.value) : ",0"});
+                 return std::optional<SavedForm>(
+                     ProfileEntry{original.key, IconAsWritten(written, *original.value)});
              }});
     };
-    // The icon fields keep only an icon that can be shown; for a file the editor does not find
-    // they stay empty, and OK writes the empty file name, the comma and the number 0.
-    if (!icon) {
-        iconRule("icon file not on the CD: Icon=,0", std::nullopt);
-    } else {
+    // An icon the editor shows is written back from its fields. One it cannot show (its file
+    // not on the CD, or without that number) keeps its value as it was: no rule.
+    if (icon) {
         iconRule("Icon written as file,number", icon->file);
         iconRule("Icon written as file,number, its path resolved", ResolvedPath(icon->file));
     }

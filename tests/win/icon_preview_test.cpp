@@ -246,13 +246,89 @@ TEST_F(IconPreview, BrowseStartsAtTheFieldsFileAndOffersIconFiles) {
     EXPECT_EQ(file, "several.ico");
     EXPECT_EQ(flags, 0x1804u);
     EXPECT_EQ(owner, Dialog().Handle());
-    EXPECT_EQ(filter,
-              std::string("Alle Icon-Dateien\0*.ico;*.dll;*.exe\0Icondateien(*.ico)\0*.ico\0"
-                          "Bibliotheken (*.dll)\0*.dll\0Ausf\xFChrbare Dateien\0*.exe\0",
-                          IDC_ENTRY_LIST));
+    const char expected[] = "Alle Icon-Dateien\0*.ico;*.dll;*.exe\0Icondateien(*.ico)\0*.ico\0"
+                            "Bibliotheken (*.dll)\0*.dll\0Ausf\xFChrbare Dateien\0*.exe\0";
+    EXPECT_EQ(filter, std::string(expected, sizeof expected - 1));
     // Cancelled: nothing changed.
     EXPECT_EQ(FieldText(IDC_ICON_FILE), "art\\several.ico");
     EXPECT_TRUE(PreviewShows(kYellow));
+}
+
+// An icon the INF names that cannot be shown when the dialog opens: the fields name it all the
+// same, and OK keeps the INF's value byte for byte until the user changes the fields.
+struct UnshownCase {
+    const char* name;
+    const char* value; // of "Icon" in the INF
+    const char* file;  // fields 110 and 111 after loading
+    const char* number;
+};
+
+void PrintTo(const UnshownCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UnshownIcon : public IconPreview, public testing::WithParamInterface<UnshownCase> {
+protected:
+    std::string Inf() const {
+        return std::string("[AutoRun]\r\nOpen=icons.exe\r\nIcon=") + GetParam().value + "\r\n";
+    }
+    void OpenOnInf() {
+        // Windows shows a bitmap as the drive's icon; the extractor cannot read one.
+        WriteFile("cd\\logo.bmp", "BM: a bitmap's header and no icon");
+        OpenDialog("cd\\AutoRun.INF", Inf().c_str());
+    }
+};
+
+TEST_P(UnshownIcon, IsNamedByTheFieldsAndKeptByOk) {
+    OpenOnInf();
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), GetParam().file);
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), GetParam().number);
+    EXPECT_FALSE(PreviewShows(kRed) || PreviewShows(kGreen) || PreviewShows(kBlue));
+    Click(IDOK);
+    EXPECT_EQ(ReadFile("cd\\AutoRun.INF"), Inf());
+}
+
+TEST_P(UnshownIcon, AFailedCheckPutsTheLoadedValuesBack) {
+    OpenOnInf();
+    ExpectBox(IDOK);
+    EnterIcon("fehlt.ico", "0");
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, LoadResourceString(IDS_FILE_MISSING));
+    EXPECT_EQ(FieldText(IDC_ICON_FILE), GetParam().file);
+    EXPECT_EQ(FieldText(IDC_ICON_NUMBER), GetParam().number);
+    Click(IDOK);
+    EXPECT_EQ(ReadFile("cd\\AutoRun.INF"), Inf());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnshownIcon,
+    testing::Values(UnshownCase{"FileMissing", "\"FREEDOS.ICO\"", "FREEDOS.ICO", "0"},
+                    UnshownCase{"Bitmap", "logo.bmp", "logo.bmp", "0"},
+                    UnshownCase{"NumberTheFileLacks", "icons.exe,7", "icons.exe", "7"},
+                    UnshownCase{"OutsideTheRoot", "..\\icons.exe,1", "..\\icons.exe", "1"}),
+    CaseName());
+
+TEST_F(IconPreview, AnUnshownIconTheUserChangesIsWrittenFromTheFields) {
+    const struct {
+        const char* file;
+        const char* number;
+        const char* written;
+    } cases[] = {
+        // a number the file has: shown, and written as usual
+        {"icons.exe", "1", "Icon=icons.exe,1"},
+        // the file cleared: written as an empty file and the number, as ever
+        {"", "7", "Icon=,7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        OpenDialog("cd\\AutoRun.INF", "[AutoRun]\r\nIcon=icons.exe,7\r\n");
+        EnterIcon(c.file, c.number);
+        EXPECT_TRUE(Boxes().empty());
+        Click(IDOK);
+        EXPECT_NE(ReadFile("cd\\AutoRun.INF").find(std::string(c.written) + "\r\n"),
+                  std::string::npos);
+    }
 }
 
 } // namespace

@@ -33,11 +33,10 @@ TEST_F(LoadAndSave, SplitsTheIconAtTheFirstComma) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        // No icon can be shown from these files: the fields fall back to what was shown,
-        // nothing at first.
+        // No icon can be shown from these files: the fields name the INF's icon all the same.
         OpenDialog("AutoRun.INF", (std::string("[AutoRun]\r\n") + c.value + "\r\n").c_str());
-        EXPECT_EQ(FieldText(IDC_ICON_FILE), "");
-        EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "0");
+        EXPECT_EQ(FieldText(IDC_ICON_FILE), c.file);
+        EXPECT_EQ(FieldText(IDC_ICON_NUMBER), c.number);
     }
 }
 
@@ -48,7 +47,7 @@ TEST_F(LoadAndSave, ReadsSmallLettersAndWritesThemBackWithoutASecondSectionOrKey
     SetField(IDC_AUTOPLAY_FILE, "neu.exe");
     PressOk();
     EXPECT_FALSE(DialogOpen());
-    EXPECT_EQ(ReadFile("AutoRun.INF"), "[autorun]\r\nicon=,0\r\nopen=neu.exe\r\n\r\n\r\n");
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[autorun]\r\nicon=start.exe,0\r\nopen=neu.exe\r\n\r\n\r\n");
 }
 
 TEST_F(LoadAndSave, OkWithoutEditsLeavesACompleteFileUntouched) {
