@@ -22,18 +22,12 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
     Bind(IDC_BROWSE_STARTER_PROGRAM, TNotification::Click, [this] { BrowseStarterProgram(); });
     Bind(IDC_TEST_STARTER, TNotification::Click, [this] { TestStarter(); });
     Bind(IDC_HELP_BUTTON, TNotification::Click, [this] { ShowHelp(); });
-    Bind(IDC_ICON_FILE, TNotification::LostFocus, [this] { IconFieldLeft(); });
-    Bind(IDC_ICON_FILE, TNotification::Changed, [this] { iconChanged_ = true; });
-    Bind(IDC_ICON_NUMBER, TNotification::LostFocus, [this] { IconFieldLeft(); });
-    Bind(IDC_ICON_NUMBER, TNotification::Changed, [this] { iconChanged_ = true; });
-    Bind(IDC_AUTOPLAY_FILE, TNotification::LostFocus, [this] { AutoPlayFileLeft(); });
-    Bind(IDC_AUTOPLAY_FILE, TNotification::Changed, [this] { autoPlayFileChanged_ = true; });
-    Bind(IDC_ENTRY_COMMAND, TNotification::LostFocus, [this] { EntryCommandLeft(); });
-    Bind(IDC_ENTRY_COMMAND, TNotification::Changed, [this] { entryCommandChanged_ = true; });
-    Bind(IDC_STARTER_PROGRAM, TNotification::LostFocus, [this] { StarterProgramLeft(); });
-    Bind(IDC_STARTER_PROGRAM, TNotification::Changed, [this] { starterProgramChanged_ = true; });
-    Bind(IDC_ENTRY_NAME, TNotification::LostFocus, [this] { RenameEntry(); });
-    Bind(IDC_ENTRY_NAME, TNotification::Changed, [this] { entryNameChanged_ = true; });
+    // The watched fields: each is checked when the user leaves it after a change.
+    BindLeaveCheck({IDC_ICON_FILE, IDC_ICON_NUMBER}, [this] { UpdateIcon(true); });
+    BindLeaveCheck({IDC_AUTOPLAY_FILE}, [this] { CheckFieldReference(autoPlayFile_); });
+    BindLeaveCheck({IDC_ENTRY_COMMAND}, [this] { CheckFieldReference(entryCommand_); });
+    BindLeaveCheck({IDC_STARTER_PROGRAM}, [this] { CheckFieldReference(starterProgram_); });
+    BindLeaveCheck({IDC_ENTRY_NAME}, [this] { RenameEntry(); });
     Bind(IDC_USE_STARTER, TNotification::Click, [this] { ApplyStarterCheckBox(); });
     Bind(IDC_ENTRY_LIST, TNotification::SelectionChanged, [this] { SelectEntry(); });
 }

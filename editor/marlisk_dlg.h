@@ -77,18 +77,14 @@ private:
     // Handlers of the notification table.
     void PaintIconPreview(HDC dc);
     void BrowseIconFile();
-    void IconFieldLeft();
     void BrowseAutoPlayFile();
     void BrowseEntryCommand();
     void BrowseStarterProgram();
-    void AutoPlayFileLeft();
-    void EntryCommandLeft();
-    void StarterProgramLeft();
     void TestStarter();
     void ShowHelp();
 
     // Checks the reference in field after a change, when it is left; reverts nothing.
-    void CheckFieldReference(TEdit& field, bool& changed);
+    void CheckFieldReference(TEdit& field);
     // The browse dialog of a file field.
     void BrowseFileField(TEdit& field);
     // Takes the texts of the command and menu text fields over into the current entry.
@@ -130,12 +126,6 @@ private:
     // Holds the result of RelativePart, which is no longer a piece of its argument.
     mutable std::string relativeScratch_;
     OwnedIcon icon_;
-    // Change flags: the field's text changed since its lost-focus handler last looked.
-    bool iconChanged_ = false;
-    bool autoPlayFileChanged_ = false;
-    bool entryCommandChanged_ = false;
-    bool starterProgramChanged_ = false;
-    bool entryNameChanged_ = false;
     std::string shownIconFile_;
     int shownIconNumber_ = 0;
     // The texts of the icon fields for an icon the INF names and the preview could not show.

@@ -81,9 +81,7 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
     return exists;
 }
 
-void MarliskDlg::CheckFieldReference(TEdit& field, bool& changed) {
-    if (!changed)
-        return;
+void MarliskDlg::CheckFieldReference(TEdit& field) {
     const std::string text = field.GetText();
     const std::string full = root_references::AbsoluteReference(virtualRoot_.data(), text);
     if (full.size() > filehelp::kMaxPathLength) {
@@ -94,10 +92,8 @@ void MarliskDlg::CheckFieldReference(TEdit& field, bool& changed) {
         std::array<char, filehelp::kPathBufferSize> path{};
         filehelp::BoundedText(path.data(), path.size()).Append(full);
         if (CheckFileReference(path.data(), true))
-            field.SetText(RelativePart(path.data()));
+            field.SetTextQuietly(RelativePart(path.data()));
     }
-    // Setting the text above raised the flag again; it is cleared whatever the outcome.
-    changed = false;
 }
 
 void MarliskDlg::BrowseFileField(TEdit& field) {
@@ -123,16 +119,4 @@ void MarliskDlg::BrowseEntryCommand() {
 
 void MarliskDlg::BrowseStarterProgram() {
     BrowseFileField(starterProgram_);
-}
-
-void MarliskDlg::AutoPlayFileLeft() {
-    CheckFieldReference(autoPlayFile_, autoPlayFileChanged_);
-}
-
-void MarliskDlg::EntryCommandLeft() {
-    CheckFieldReference(entryCommand_, entryCommandChanged_);
-}
-
-void MarliskDlg::StarterProgramLeft() {
-    CheckFieldReference(starterProgram_, starterProgramChanged_);
 }

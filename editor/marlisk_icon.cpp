@@ -51,7 +51,7 @@ void MarliskDlg::UpdateIcon(bool messages) {
         // The shown values stay: they are what the fields go back to after a later failure.
         icon_.Reset();
         InvalidateRect(Handle(), nullptr, TRUE);
-        iconChanged_ = false;
+        ClearChangeMark(IDC_ICON_FILE);
         return;
     }
 
@@ -81,18 +81,19 @@ void MarliskDlg::UpdateIcon(bool messages) {
         // The preview keeps the icon it showed; the fields name it again.
         if (icon != nullptr)
             DestroyIcon(icon);
-        iconFile_.SetText(shownIconFile_);
-        iconNumber_.SetText(FormatFieldNumber(shownIconNumber_));
+        iconFile_.SetTextQuietly(shownIconFile_);
+        iconNumber_.SetTextQuietly(FormatFieldNumber(shownIconNumber_));
     } else {
         icon_.Reset(icon);
         InvalidateRect(Handle(), nullptr, TRUE);
         shownIconFile_ = relative;
         shownIconNumber_ = number;
         // The number field keeps the text as typed; the INF gets the number alone.
-        iconFile_.SetText(shownIconFile_);
+        iconFile_.SetTextQuietly(shownIconFile_);
     }
-    // Setting the fields above raised the flag again.
-    iconChanged_ = false;
+    // The fields name what is shown now: nothing of theirs is left to check, also when they
+    // were set before the call (browse, starter check box).
+    ClearChangeMark(IDC_ICON_FILE);
 }
 
 void MarliskDlg::KeepUnshownIcon(const icon_value::IconReference& icon) {
@@ -101,10 +102,9 @@ void MarliskDlg::KeepUnshownIcon(const icon_value::IconReference& icon) {
     // name it, and a failed check later goes back to it rather than to nothing.
     shownIconFile_ = icon.file;
     shownIconNumber_ = icon.number;
-    iconFile_.SetText(shownIconFile_);
-    iconNumber_.SetText(FormatFieldNumber(shownIconNumber_));
+    iconFile_.SetTextQuietly(shownIconFile_);
+    iconNumber_.SetTextQuietly(FormatFieldNumber(shownIconNumber_));
     unshownIcon_ = IconFields{iconFile_.GetText(), iconNumber_.GetText()};
-    iconChanged_ = false;
 }
 
 bool MarliskDlg::UnshownIconUntouched() const {
@@ -130,9 +130,4 @@ void MarliskDlg::BrowseIconFile() {
     iconFile_.SetText(file.data());
     iconNumber_.SetText("0");
     UpdateIcon(true);
-}
-
-void MarliskDlg::IconFieldLeft() {
-    if (iconChanged_)
-        UpdateIcon(true);
 }

@@ -153,8 +153,6 @@ void MarliskDlg::DeleteEntry() {
 }
 
 void MarliskDlg::RenameEntry() {
-    if (!entryNameChanged_)
-        return;
     if (currentEntry_ != nullptr) {
         std::array<char, filehelp::kPathBufferSize> name{};
         entryName_.GetText(name.data(), filehelp::kPathBufferSize);
@@ -180,8 +178,8 @@ void MarliskDlg::RenameEntry() {
         currentIndex_ = static_cast<int>(IndexOfEntry(entries_, &renamed));
         RefillEntryList();
     }
-    // Showing the entry under its new name raised the flag again.
-    entryNameChanged_ = false;
+    // Showing the entry under its new name marked the field as changed again.
+    ClearChangeMark(IDC_ENTRY_NAME);
 }
 
 void MarliskDlg::WritePopupEntries() {

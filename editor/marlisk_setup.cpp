@@ -25,9 +25,9 @@ void MarliskDlg::SetupWindow() {
 
     // What is set from here on keeps its change flag: the first time the user leaves such a
     // field, its loaded value is checked.
-    autoPlayFileChanged_ = false;
-    entryCommandChanged_ = false;
-    starterProgramChanged_ = false;
+    ClearChangeMark(IDC_AUTOPLAY_FILE);
+    ClearChangeMark(IDC_ENTRY_COMMAND);
+    ClearChangeMark(IDC_STARTER_PROGRAM);
 
     const std::string headline = document.GetString(IDS_ORBILAN, IDS_HEADLINE, "");
     const std::string text = document.GetString(IDS_ORBILAN, IDS_TEXT, "");

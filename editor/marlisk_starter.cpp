@@ -6,12 +6,14 @@
 #include "launch.h"
 #include "launch_failure.h"
 #include "modal_boxes.h"
+#include "root_references.h"
 #include "string_ids.h"
 #include "string_resource.h"
 #include "the_file_help.h"
 
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -41,9 +43,11 @@ void MarliskDlg::ApplyStarterCheckBox() {
     bool starterInUse = false;
     if (useStarter_.IsChecked()) {
         const std::string starterName = LoadResourceString(IDS_STARTER_FILE);
-        std::array<char, filehelp::kPathBufferSize> path{};
-        std::strncpy(path.data(), MakeAbsolute(starterName.c_str()), filehelp::kPathBufferSize - 1);
-        if (ProvideStarterFile(path.data())) {
+        // A root so long that the starter's path does not fit a path buffer gets no starter:
+        // cut to fit, the path would name another file.
+        const std::optional<std::string> path =
+            root_references::PathInRoot(VirtualRoot(), starterName);
+        if (path && ProvideStarterFile(path->c_str())) {
             starterInUse = true;
             autoPlayFile_.SetText(starterName);
             // Without an icon of its own the CD shows the starter's.

@@ -26,6 +26,10 @@ void TControl::SetText(const std::string& text) const {
     SetWindowTextA(Handle(), text.c_str());
 }
 
+void TEdit::SetTextQuietly(const std::string& text) const {
+    Parent().SetTextQuietly(Id(), text);
+}
+
 void TControl::EnableWindow(bool enable) const {
     ::EnableWindow(Handle(), enable);
 }

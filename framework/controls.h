@@ -28,6 +28,9 @@ public:
     // The control's rectangle in the client coordinates of its dialog.
     RECT ClientRectInParent() const;
 
+protected:
+    TDialog& Parent() const { return parent_; }
+
 private:
     TDialog& parent_;
     int id_;
@@ -41,6 +44,8 @@ public:
 class TEdit : public TControl {
 public:
     using TControl::TControl;
+    // Sets the text without marking the field as changed for its leave check.
+    void SetTextQuietly(const std::string& text) const;
 };
 
 class TButton : public TControl {

@@ -90,6 +90,15 @@ void TDialog::BindPaint(PaintHandler handler) {
     paint_ = std::move(handler);
 }
 
+void TDialog::BindLeaveCheck(std::initializer_list<int> fields, Handler check) {
+    leaveChecks_.Add(fields, std::move(check));
+}
+
+void TDialog::SetTextQuietly(int controlId, const std::string& text) {
+    const LeaveChecks::QuietSet quiet(leaveChecks_, controlId);
+    SetDlgItemTextA(window_, controlId, text.c_str());
+}
+
 INT_PTR CALLBACK TDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(window, DWLP_USER, lParam);
@@ -115,6 +124,10 @@ INT_PTR TDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
+        if (code == EN_CHANGE)
+            leaveChecks_.Changed(id);
+        else if (code == EN_KILLFOCUS)
+            leaveChecks_.Left(id);
         if (Dispatch(id, code))
             return TRUE;
         if (code == BN_CLICKED && id == IDOK) {

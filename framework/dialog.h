@@ -3,9 +3,13 @@
 // as the client of a frame window.
 #pragma once
 
+#include "leave_checks.h"
+
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 enum class TNotification {
@@ -43,12 +47,21 @@ public:
     // The result the dialog was closed with; 0 while it is open.
     int Result() const { return result_; }
 
+    // Sets a control's text as the program's own doing: a field with a leave check does not
+    // count it as a change to be checked.
+    void SetTextQuietly(int controlId, const std::string& text);
+
 protected:
     using Handler = std::function<void()>;
     using PaintHandler = std::function<void(HDC)>;
 
     void Bind(int controlId, TNotification notification, Handler handler);
     void BindPaint(PaintHandler handler);
+    // check runs when the user leaves one of fields after a change of one of them: typed, or
+    // set by the program with SetText. Never inside another check (see LeaveChecks).
+    void BindLeaveCheck(std::initializer_list<int> fields, Handler check);
+    // Forgets the change of the fields that field shares its check with.
+    void ClearChangeMark(int field) { leaveChecks_.ClearMark(field); }
 
 private:
     struct Response {
@@ -69,4 +82,5 @@ private:
     int result_ = 0;
     std::vector<Response> responses_;
     PaintHandler paint_;
+    LeaveChecks leaveChecks_;
 };

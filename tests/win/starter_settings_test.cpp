@@ -117,6 +117,22 @@ TEST_P(StarterNotWritable, SaysSoAndLocksTheGroupWhileTheBoxStaysChecked) {
     EXPECT_EQ(FieldText(IDC_HEADLINE), "");
 }
 
+// A root whose starter path does not fit a path buffer: cut to fit, the path would name
+// another file ("Orbilan.E"), which must not be written.
+TEST_F(StarterSettings, ARootTooLongForTheStartersPathGetsNoStarter) {
+    const std::size_t rootLength = 250;
+    const std::string directory(rootLength - 1 - CdDir().size(), 'd');
+    ASSERT_TRUE(CreateDirectoryA((CdDir() + directory).c_str(), nullptr));
+    OpenDialog(directory + "\\AutoRun.INF");
+    ExpectBox(IDOK);
+    Click(IDC_USE_STARTER);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, "Die Datei konnte nicht kopiert werden!");
+    EXPECT_TRUE(Checked(IDC_USE_STARTER));
+    EXPECT_FALSE(FileExists(directory + "\\Orbilan.E"));
+    EXPECT_FALSE(FileExists(directory + "\\Orbilan.EXE"));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Roots, StarterNotWritable,
     testing::Values(UnwritableCase{"RootMissing", "fehlt\\AutoRun.INF", nullptr},

@@ -110,12 +110,16 @@ bool EditorSession::Ended(DWORD& exitCode) {
     return code.has_value();
 }
 
-bool EditorSession::Focus(int id) const {
+void EditorSession::MoveFocus(int id) const {
     // Posted: the lost-focus handler of the field being left may open a message box.
-    HWND target = Item(id);
     // Keyboard focus goes only to the active window, as for a user who clicks into it.
     SetForegroundWindow(mainWindow_);
-    PostMessageA(mainDialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+    PostMessageA(mainDialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+}
+
+bool EditorSession::Focus(int id) const {
+    HWND target = Item(id);
+    MoveFocus(id);
     const DWORD thread = GetWindowThreadProcessId(mainDialog_, nullptr);
     for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
         GUITHREADINFO info = {};

@@ -44,6 +44,8 @@ public:
     // that had it gets its lost-focus notification. False when the focus did not arrive (a
     // message box the lost-focus handler opened holds it).
     bool Focus(int id) const;
+    // The same move of the focus, without waiting for it: for a move that opens a message box.
+    void MoveFocus(int id) const;
     // Selects item index of the entry list as a click would (with its notification).
     void SelectListItem(int index) const;
     // Waits until the field shows text; false after the time-out.

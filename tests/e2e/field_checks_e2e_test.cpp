@@ -1,0 +1,111 @@
+// The checks that run when a field is left, through the real editor with the focus moved as a
+// user moves it: the message box a check opens takes the focus from the control that was just
+// receiving it. Each journey must show exactly one box, and leave the fields as that one
+// check decided.
+#include "editor_on_cd.h"
+#include "resource_ids.h"
+#include "string_table.h"
+
+#include <string>
+
+namespace {
+
+const std::string kThreeIcons = WindowsPathOf(THREE_ICONS_EXE);
+const std::string kOneIcon = WindowsPathOf(std::string(ICON_DATA_DIR) + "/red.ico");
+const std::string kMarker = WindowsPathOf(MARKER_EXE);
+
+class FieldChecks : public EditorOnCd {
+protected:
+    // A file outside the CD, where the user keeps it.
+    std::string Outside(const std::string& source, const std::string& name) {
+        const std::string path = toolDir_ + name;
+        EXPECT_TRUE(CopyFileA(source.c_str(), path.c_str(), FALSE)) << path;
+        return path;
+    }
+
+    // Answers the box that leaving a field opened, and proves that it was the only one: the
+    // focus reaches `next` only when no other box holds it.
+    void AnswerTheOnlyBox(const std::string& text, int answer, int next) {
+        HWND box = WaitForBox();
+        ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+        EXPECT_EQ(ReadMessageBox(box).text, text);
+        AnswerMessageBox(box, answer);
+        ASSERT_TRUE(session_->Focus(next))
+            << "a second box: " << DescribeWindowsOf(session_->Process().id());
+        EXPECT_EQ(WaitForWindowWhere(session_->Process().id(), IsMessageBox, 0), nullptr);
+    }
+};
+
+const std::string kIconMissing = StringTableText(IDS_ICON_MISSING);
+const std::string kCopyQuestion = StringTableText(IDS_OUTSIDE_ROOT_QUESTION);
+const std::string kFileMissing = StringTableText(IDS_FILE_MISSING);
+
+TEST_F(FieldChecks, AnIconNumberTheNewFileLacksIsReportedOnce) {
+    ASSERT_TRUE(CopyToCd(kThreeIcons, "icons.dll"));
+    ASSERT_TRUE(CopyToCd(kOneIcon, "disc.ico"));
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nIcon=icons.dll,2\r\n"));
+    OpenCdInf();
+
+    session_->SetField(IDC_ICON_FILE, "disc.ico");
+    ASSERT_TRUE(session_->Focus(IDC_ICON_FILE));
+    session_->MoveFocus(IDC_ICON_NUMBER);
+    AnswerTheOnlyBox(kIconMissing, IDOK, IDC_ENTRY_LIST);
+    EXPECT_EQ(session_->FieldText(IDC_ICON_FILE), "icons.dll");
+    EXPECT_EQ(session_->FieldText(IDC_ICON_NUMBER), "2");
+}
+
+TEST_F(FieldChecks, AnIconFileFromElsewhereIsOfferedAndCopiedOnce) {
+    ASSERT_TRUE(CopyToCd(kThreeIcons, "icons.dll"));
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nIcon=icons.dll,2\r\n"));
+    OpenCdInf();
+
+    session_->SetField(IDC_ICON_FILE, Outside(kThreeIcons, "logo.exe"));
+    ASSERT_TRUE(session_->Focus(IDC_ICON_FILE));
+    session_->MoveFocus(IDC_ICON_NUMBER);
+    AnswerTheOnlyBox(kCopyQuestion, IDYES, IDC_ENTRY_LIST);
+    EXPECT_EQ(session_->FieldText(IDC_ICON_FILE), "logo.exe");
+    EXPECT_EQ(session_->FieldText(IDC_ICON_NUMBER), "2");
+    std::string copied;
+    EXPECT_TRUE(ReadCdFile("logo.exe", copied));
+}
+
+// Leaving the AutoPlay field for the entry's command field, whose loaded value is checked the
+// first time it is left: the AutoPlay field's question comes alone.
+TEST_F(FieldChecks, TheAutoPlayFileIsOfferedOnceAndTheNextFieldWaitsItsTurn) {
+    ASSERT_TRUE(WriteCdFile(
+        "AutoRun.INF", "[AutoRun]\r\nShell\\Tool=Werkzeug\r\nShell\\Tool\\Command=fehlt.exe\r\n"));
+    OpenCdInf();
+
+    session_->SetField(IDC_AUTOPLAY_FILE, Outside(kMarker, "start.exe"));
+    ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+    session_->MoveFocus(IDC_ENTRY_COMMAND);
+    AnswerTheOnlyBox(kCopyQuestion, IDYES, IDC_ENTRY_COMMAND);
+    EXPECT_EQ(session_->FieldText(IDC_AUTOPLAY_FILE), "start.exe");
+    std::string copied;
+    EXPECT_TRUE(ReadCdFile("start.exe", copied));
+
+    // The command field's own check comes when the user really leaves it.
+    session_->MoveFocus(IDC_ENTRY_LIST);
+    AnswerTheOnlyBox(kFileMissing, IDOK, IDC_ENTRY_LIST);
+}
+
+// Leaving the entry's command field for the entry's name field, whose loaded name would be
+// taken over when left: the copy question comes alone and the entry keeps its name.
+TEST_F(FieldChecks, AnEntryCommandIsOfferedOnceBeforeTheNameIsTakenOver) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nShell\\Tool=Werkzeug\r\n"
+                                           "Shell\\Tool\\Command=tool.exe\r\n"));
+    ASSERT_TRUE(CopyToCd(kMarker, "tool.exe"));
+    OpenCdInf();
+
+    session_->SetField(IDC_ENTRY_COMMAND, Outside(kMarker, "setup.exe"));
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_COMMAND));
+    session_->MoveFocus(IDC_ENTRY_NAME);
+    AnswerTheOnlyBox(kCopyQuestion, IDYES, IDC_MENU_TEXT);
+    EXPECT_EQ(session_->FieldText(IDC_ENTRY_COMMAND), "setup.exe");
+    EXPECT_EQ(session_->FieldText(IDC_ENTRY_NAME), "Tool");
+    PressOkAndExpectEnd();
+    EXPECT_EQ(CdInf(), "[AutoRun]\r\nIcon=,0\r\nShell\\Tool=Werkzeug\r\n"
+                       "Shell\\Tool\\Command=setup.exe\r\n\r\n\r\n");
+}
+
+} // namespace
