@@ -9,6 +9,7 @@
 #include "the_file_help.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <array>
@@ -47,6 +48,9 @@ bool ChooseInf(HINSTANCE instance, std::array<char, filehelp::kPathBufferSize>& 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Loads the common controls, so that the visual styles the manifest asks for take effect
+    // (Windows XP shows no dialog of such a program otherwise).
+    InitCommonControls();
     // Lives until the process ends: every handler of the dialog uses it.
     theFileHelp = new FileHelp(instance);
 

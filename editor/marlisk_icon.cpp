@@ -14,6 +14,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdlib>
@@ -115,9 +116,20 @@ bool MarliskDlg::UnshownIconUntouched() const {
 void MarliskDlg::PaintIconPreview(HDC dc) {
     if (!icon_)
         return;
-    // The marker is hidden: it only tells where the icon goes, inside the visible frame.
+    // The marker is hidden: it only tells where the icon goes. The icon is drawn at the
+    // system's icon size, which grows with the display's scale, and kept inside the visible
+    // frame that lies two dialog units around the marker: where the scale makes the icon
+    // outgrow the marker, it moves up and left, and it shrinks only where the frame is smaller.
     const RECT marker = iconMarker_.ClientRectInParent();
-    DrawIcon(dc, marker.left, marker.top, icon_.Get());
+    RECT margin = {0, 0, 2, 2};
+    MapDialogRect(Handle(), &margin);
+    const RECT inside = {marker.left - margin.right + 1, marker.top - margin.bottom + 1,
+                         marker.right + margin.right - 1, marker.bottom + margin.bottom - 1};
+    const int width = std::min<int>(GetSystemMetrics(SM_CXICON), inside.right - inside.left);
+    const int height = std::min<int>(GetSystemMetrics(SM_CYICON), inside.bottom - inside.top);
+    const int x = std::min<int>(marker.left, inside.right - width);
+    const int y = std::min<int>(marker.top, inside.bottom - height);
+    DrawIconEx(dc, x, y, icon_.Get(), width, height, 0, nullptr, DI_NORMAL);
 }
 
 void MarliskDlg::BrowseIconFile() {

@@ -4,6 +4,7 @@
 #
 #   docs/quillot.png      the dialog on a new AutoRun.INF
 #   docs/quillot-cd.png   the dialog on a finished CD: starter, icon preview, context menu
+#   docs/quillot-cd-144dpi.png  the same at a display scale of 150 % (144 DPI)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -53,3 +54,13 @@ printf '%s\r\n' '[AutoRun]' 'Open=Orbilan.EXE' 'Icon=Orbilan.EXE,0' \
   '[Orbilan]' 'Headline=Beispiel-CD' 'Text=Soll das Programm gestartet werden?' \
   'Exec=Programm\Start.exe' >"$demo/AutoRun.INF"
 shot docs/quillot-cd.png "$demo" AutoRun.INF
+
+# The display scale is the user's setting, read when a program starts.
+set_dpi() {
+  "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+}
+set_dpi 144
+trap 'set_dpi 96; wine_session_stop' EXIT
+shot docs/quillot-cd-144dpi.png "$demo" AutoRun.INF
+set_dpi 96
+trap wine_session_stop EXIT

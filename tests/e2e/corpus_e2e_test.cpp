@@ -67,6 +67,7 @@ protected:
                 session_->Process().id(),
                 [](HWND window) { return ClassOf(window) != "QuillotFrame"; }, 0);
             ASSERT_EQ(other, nullptr)
+                << "[" << ClassOf(other) << " \"" << WindowText(other) << "\"] "
                 << (IsMessageBox(other) ? DescribeBox(other)
                                         : DescribeWindowsOf(session_->Process().id()));
         }

@@ -1,0 +1,164 @@
+// The editor's dialog at the display scales of today's laptops: every control inside the
+// dialog, every text within its control in the dialog's own font, and the preview icon, at the
+// system's icon size, inside its frame. Windows reads the scale (LogPixels) when a program
+// starts, so the check at 144 DPI runs in a copy of this program started with it set.
+#include "dialog.h"
+#include "resource_ids.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr char kExpectedDpi[] = "QUILLOT_EXPECTED_DPI";
+
+RECT RectInDialog(HWND dialog, HWND control) {
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string TextOf(HWND window) {
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// The room a text needs in the dialog's font, wrapped at width where the control wraps.
+SIZE TextSize(HDC dc, const std::string& text, int width, bool wraps) {
+    RECT calc = {0, 0, width, 0};
+    DrawTextA(dc, text.c_str(), -1, &calc,
+              DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE | DT_NOCLIP));
+    return {calc.right, calc.bottom};
+}
+
+class DialogScale : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dialog_.Create()); }
+    TDialog dialog_{nullptr, IDD_MARLISK};
+};
+
+TEST_F(DialogScale, EveryControlTextAndTheIconFit) {
+    HWND dialog = dialog_.Handle();
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    if (const char* expected = std::getenv(kExpectedDpi)) {
+        ASSERT_EQ(dpi, std::atoi(expected)) << "the scale was not taken over";
+    }
+    std::cout << "scale " << dpi << " DPI, icons " << GetSystemMetrics(SM_CXICON) << " px\n";
+
+    RECT client = {};
+    GetClientRect(dialog, &client);
+    HDC dc = GetDC(dialog);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT rect = RectInDialog(dialog, child);
+        const std::string text = TextOf(child);
+        SCOPED_TRACE("control " + std::to_string(GetDlgCtrlID(child)) + " \"" + text + "\"");
+        EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.right <= client.right &&
+                    rect.bottom <= client.bottom);
+
+        char className[32] = "";
+        GetClassNameA(child, className, sizeof className);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        const int width = rect.right - rect.left;
+        const int height = rect.bottom - rect.top;
+        if (text.empty() || std::string(className) == "Edit")
+            continue;
+        if (std::string(className) == "Static") {
+            if ((style & SS_TYPEMASK) == SS_BLACKFRAME)
+                continue;
+            const SIZE needed = TextSize(dc, text, width, true);
+            EXPECT_LE(needed.cx, width);
+            EXPECT_LE(needed.cy, height) << "the text wraps onto a line the label lacks";
+            continue;
+        }
+        // Buttons, the check box and the group boxes show one line beside their own parts.
+        const SIZE needed = TextSize(dc, text, width, false);
+        int parts = 2 * GetSystemMetrics(SM_CXEDGE);
+        if ((style & BS_TYPEMASK) == BS_AUTOCHECKBOX)
+            parts = GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE);
+        EXPECT_LE(needed.cx + parts, width);
+        if ((style & BS_TYPEMASK) != BS_GROUPBOX) {
+            EXPECT_LE(needed.cy, height);
+        }
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(dialog, dc);
+
+    // The preview draws the icon at the marker's corner; the visible frame lies around it.
+    const RECT marker = RectInDialog(dialog, GetDlgItem(dialog, IDC_ICON_MARKER));
+    RECT frame = {218, 188, 22, 24};
+    MapDialogRect(dialog, &frame);
+    EXPECT_LE(marker.left + GetSystemMetrics(SM_CXICON), frame.left + frame.right - 1);
+    EXPECT_LE(marker.top + GetSystemMetrics(SM_CYICON), frame.top + frame.bottom - 1);
+}
+
+// Sets the user's display scale and puts the old value back when it goes.
+class DisplayScale {
+public:
+    explicit DisplayScale(DWORD dpi) {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr);
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        if (RegQueryValueExA(key_, kName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
+                             &size) == ERROR_SUCCESS)
+            previous_ = value;
+        set_ = RegSetValueExA(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                              sizeof dpi) == ERROR_SUCCESS;
+    }
+    ~DisplayScale() {
+        if (previous_) {
+            RegSetValueExA(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*previous_),
+                           sizeof *previous_);
+        } else {
+            RegDeleteValueA(key_, kName);
+        }
+        RegCloseKey(key_);
+    }
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+    bool Set() const { return set_; }
+
+private:
+    static constexpr char kName[] = "LogPixels";
+    HKEY key_ = nullptr;
+    std::optional<DWORD> previous_;
+    bool set_ = false;
+};
+
+TEST(DialogScaleAt, OneHundredFiftyPercent) {
+    const DisplayScale scale(144);
+    ASSERT_TRUE(scale.Set());
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string command =
+        std::string("\"") + self + "\" --gtest_filter=DialogScale.EveryControlTextAndTheIconFit";
+    SetEnvironmentVariableA(kExpectedDpi, "144");
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    SetEnvironmentVariableA(kExpectedDpi, nullptr);
+    ASSERT_TRUE(started);
+    CloseHandle(process.hThread);
+    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(code, 0u) << "the checks failed at 144 DPI (see above)";
+}
+
+} // namespace
