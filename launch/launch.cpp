@@ -5,19 +5,21 @@
 
 #include "command_line.h"
 #include "path_limits.h"
+#include "shell_fallback.h"
 
 namespace {
 
-// ERROR_ELEVATION_REQUIRED and ERROR_CANCELLED, spelled out for old SDK headers.
-constexpr DWORD kElevationRequired = 740;
+// ERROR_CANCELLED, spelled out for old SDK headers.
 constexpr DWORD kCancelled = 1223;
 constexpr unsigned kLaunched = 33;
 
 using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
 
-// shell32 is loaded only here, so that the starter imports nothing that Windows 95 lacks and
-// loads no more than kernel32 and user32 on a plain launch.
-unsigned LaunchElevated(const char* commandLine, unsigned failure) {
+// Opens the command line's file with the verb "open": a document in the program associated
+// with its type, a program with the elevation the user grants. shell32 is loaded only here,
+// so that the starter imports nothing that Windows 95 lacks and loads no more than kernel32
+// and user32 on a plain launch.
+unsigned OpenThroughShell(const char* commandLine, unsigned failure) {
     char copy[filehelp::kPathBufferSize];
     CopyText(copy, commandLine, sizeof copy);
     char* program = nullptr;
@@ -34,7 +36,11 @@ unsigned LaunchElevated(const char* commandLine, unsigned failure) {
         for (unsigned i = 0; i < sizeof info; ++i)
             reinterpret_cast<volatile char*>(&info)[i] = 0;
         info.cbSize = sizeof info;
-        info.fMask = SEE_MASK_FLAG_NO_UI;
+        // No UI: a document without an associated program fails at once (and is reported as
+        // a file that is no program) instead of asking which program to use. No async: the
+        // starter ends right after the launch, and a document opened through DDE must have
+        // been handed over by then.
+        info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
         info.lpVerb = "open";
         info.lpFile = program;
         info.lpParameters = *arguments != '\0' ? arguments : nullptr;
@@ -50,7 +56,7 @@ unsigned LaunchElevated(const char* commandLine, unsigned failure) {
 
 unsigned LaunchCommand(const char* commandLine) {
     const UINT result = WinExec(commandLine, SW_SHOWNORMAL);
-    if (result < 32 && GetLastError() == kElevationRequired)
-        return LaunchElevated(commandLine, result);
+    if (GoesToShell(result, GetLastError()))
+        return OpenThroughShell(commandLine, result);
     return result;
 }

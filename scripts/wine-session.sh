@@ -50,6 +50,15 @@ _make_prefix() {
   touch "$WINEPREFIX/.quillot-ready"
 }
 
+# Windows opens a .txt file in Notepad; a fresh prefix knows no program for it, and the shell
+# would then fail (or, asked with its user interface, block for a long time). A step of its
+# own, so that a prefix made before it gets it too.
+_associate_documents() {
+  _wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null || return 1
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.quillot-documents"
+}
+
 wine_session_start() {
   local build_dir
   build_dir=$(cd "$1" && pwd)
@@ -61,6 +70,7 @@ wine_session_start() {
     _start_xvfb || return 1
   fi
   [ -f "$WINEPREFIX/.quillot-ready" ] || _make_prefix
+  [ -f "$WINEPREFIX/.quillot-documents" ] || _associate_documents
   # A warm wineserver makes every Wine process start in a tenth of a second.
   "$WINESERVER" -p
 }

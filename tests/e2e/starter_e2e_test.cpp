@@ -123,6 +123,24 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"RootedPath", "\\bin\\marker.exe proof.txt", "bin\\marker.exe"}),
     CaseName());
 
+TEST_F(StarterOnCd, YesOpensADocumentInItsAssociatedProgram) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", OrbilanSection("Start", "Lesen?", "liesmich.txt")));
+    ASSERT_TRUE(WriteCdFile("liesmich.txt", "Willkommen auf der CD.\r\n"));
+
+    HWND box = StartAndWaitForBox();
+    ASSERT_NE(box, nullptr);
+    AnswerMessageBox(box, IDYES);
+
+    // The text opens in Notepad, found in the CD's root; the starter reports nothing and ends.
+    HWND notepad = WaitForWindowCaptioned("liesmich.txt - Notepad");
+    ASSERT_NE(notepad, nullptr) << "no editor for the text; the starter shows "
+                                << DescribeWindowsOf(starter_->id());
+    EXPECT_TRUE(CloseWindowAndWait(notepad));
+    const auto code = starter_->WaitForExit(kWindowTimeoutMs);
+    ASSERT_TRUE(code.has_value()) << "still running with " << DescribeWindowsOf(starter_->id());
+    EXPECT_EQ(*code, 0u);
+}
+
 struct FailureCase {
     const char* name;
     const char* exec;
@@ -164,6 +182,9 @@ INSTANTIATE_TEST_SUITE_P(Launches, StarterFailure,
                          testing::Values(FailureCase{"MissingFile", "missing.exe", "",
                                                      "Die Datei kann nicht gefunden werden:"},
                                          FailureCase{"NoProgram", "notes.exe", "notes.exe",
+                                                     "Das Dateiformat ist nicht g\xfcltig:"},
+                                         // no program is associated with the type
+                                         FailureCase{"DocumentOfNoType", "daten.qux", "daten.qux",
                                                      "Das Dateiformat ist nicht g\xfcltig:"}),
                          CaseName());
 

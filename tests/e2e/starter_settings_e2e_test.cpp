@@ -64,6 +64,21 @@ TEST_F(StarterTest, AMissingProgramIsReported) {
     CancelAndExpectEnd();
 }
 
+TEST_F(StarterTest, YesOpensADocumentInItsAssociatedProgram) {
+    ASSERT_TRUE(WriteCdFile("liesmich.txt", "Willkommen auf der CD.\r\n"));
+    OpenCdWithStarter("liesmich.txt");
+    HWND question = AskTest();
+    ASSERT_NE(question, nullptr);
+    AnswerMessageBox(question, IDYES);
+    HWND notepad = WaitForWindowCaptioned("liesmich.txt - Notepad");
+    ASSERT_NE(notepad, nullptr) << "the editor shows "
+                                << DescribeWindowsOf(session_->Process().id());
+    EXPECT_TRUE(CloseWindowAndWait(notepad));
+    EXPECT_EQ(WaitForWindowWhere(session_->Process().id(), IsMessageBox, 1000), nullptr)
+        << "a failure box: " << DescribeWindowsOf(session_->Process().id());
+    CancelAndExpectEnd();
+}
+
 TEST_F(StarterTest, NoStartsNothing) {
     OpenCdWithStarter("marker.exe proof.txt");
     HWND question = AskTest();

@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "launch_failure.h"
 #include "path_limits.h"
+#include "shell_fallback.h"
 #include "starter_rules.h"
 #include "string_ids.h"
 
@@ -120,6 +121,39 @@ TEST(LaunchFailureReason, OnlyTheFourKnownFailuresAreReported) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(LaunchFailureReason(c.result), c.reason) << "launch result " << c.result;
+}
+
+TEST(GoesToShell, OnlyAFileThatIsNoProgramOrNeedsElevation) {
+    constexpr unsigned long kElevationRequired = 740;
+    constexpr unsigned long kBadExeFormat = 193;
+    const struct {
+        unsigned result;
+        unsigned long lastError;
+        bool shell;
+    } cases[] = {
+        // a document (or a damaged program): the shell opens what it can, whatever the error
+        {11, kBadExeFormat, true},
+        {11, 0, true},
+        // a program that asks for elevation, whatever WinExec made of it
+        {5, kElevationRequired, true},
+        {0, kElevationRequired, true},
+        // the other failures keep their message or their silence
+        {0, 8, false},
+        {2, 2, false},
+        {3, 3, false},
+        {5, 5, false},
+        {10, 0, false},
+        {12, 0, false},
+        {31, 1155, false},
+        // a started program: the error value is a leftover and means nothing
+        {32, kElevationRequired, false},
+        {33, 0, false},
+        {4000, 0, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GoesToShell(c.result, c.lastError), c.shell)
+            << "launch result " << c.result << ", last error " << c.lastError;
+    }
 }
 
 } // namespace

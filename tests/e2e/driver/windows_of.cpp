@@ -54,6 +54,43 @@ HWND WaitForWindowAfter(DWORD processId, HWND previous, DWORD timeoutMs) {
         processId, [previous](HWND window) { return window != previous; }, timeoutMs);
 }
 
+HWND WaitForWindowCaptioned(const std::string& part, DWORD timeoutMs) {
+    struct Search {
+        const std::string& part;
+        HWND found;
+    };
+    const DWORD start = GetTickCount();
+    for (;;) {
+        Search search{part, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM parameter) -> BOOL {
+                auto* wanted = reinterpret_cast<Search*>(parameter);
+                char caption[256] = "";
+                GetWindowTextA(window, caption, sizeof caption);
+                if (!IsWindowVisible(window) ||
+                    std::string(caption).find(wanted->part) == std::string::npos)
+                    return TRUE;
+                wanted->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr || GetTickCount() - start >= timeoutMs)
+            return search.found;
+        Sleep(20);
+    }
+}
+
+bool CloseWindowAndWait(HWND window, DWORD timeoutMs) {
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    const DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
 std::string DescribeWindowsOf(DWORD processId) {
     std::string description;
     for (HWND window : VisibleWindowsOf(processId))

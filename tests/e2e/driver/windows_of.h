@@ -22,6 +22,13 @@ HWND WaitForWindowWhere(DWORD processId, const std::function<bool(HWND)>& wanted
 // closing), waiting up to timeoutMs; nullptr if none comes.
 HWND WaitForWindowAfter(DWORD processId, HWND previous, DWORD timeoutMs = kWindowTimeoutMs);
 
+// The first visible top-level window of any process whose caption contains part, waiting up
+// to timeoutMs; nullptr if none. For the programs that another program starts.
+HWND WaitForWindowCaptioned(const std::string& part, DWORD timeoutMs = kWindowTimeoutMs);
+
+// Closes window as its close box does and waits up to timeoutMs for it to go; true if it went.
+bool CloseWindowAndWait(HWND window, DWORD timeoutMs = kWindowTimeoutMs);
+
 // All visible top-level windows of the process, described for a failure message.
 std::string DescribeWindowsOf(DWORD processId);
 
