@@ -10,6 +10,9 @@ constexpr char16_t kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The highest code unit in the table: the trade mark sign.
+constexpr char16_t kLastWide = 0x2122;
+
 } // namespace
 
 char16_t WideOf(unsigned char byte) {
@@ -23,6 +26,9 @@ bool NarrowOf(char16_t unit, char& byte) {
         byte = static_cast<char>(unit);
         return true;
     }
+    // Most characters lie beyond the last one the code page holds.
+    if (unit > kLastWide)
+        return false;
     for (unsigned index = 0; index < 32; ++index) {
         if (kHighControls[index] == unit) {
             byte = static_cast<char>(0x80 + index);

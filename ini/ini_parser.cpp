@@ -94,14 +94,16 @@ void ParseLine(char* line, const LineSource& source, TISArrayAsVector<section>& 
 // The code units of a line read from a UTF-16 file, up to a NUL character, as a NUL ends
 // an 8-bit line's text too.
 std::u16string UnitsOf(const char* line, std::size_t length) {
-    std::u16string units;
-    units.reserve(length / 2);
-    for (std::size_t at = 0; at + 1 < length; at += 2) {
-        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(line[at]) |
-                                                static_cast<unsigned char>(line[at + 1]) << 8);
-        if (unit == u'\0')
+    std::u16string units(length / 2, u'\0');
+    for (std::size_t index = 0; index < units.size(); ++index) {
+        const auto unit =
+            static_cast<char16_t>(static_cast<unsigned char>(line[2 * index]) |
+                                  static_cast<unsigned char>(line[2 * index + 1]) << 8);
+        if (unit == u'\0') {
+            units.resize(index);
             break;
-        units += unit;
+        }
+        units[index] = unit;
     }
     return units;
 }
@@ -115,6 +117,9 @@ void INIFile::Parse() {
         return;
     }
     section* current = nullptr;
+    // The line taken apart in place; one buffer serves every line.
+    std::string copy;
+    std::u16string units;
     while (!file.AtEnd()) {
         const char* line = file.ReadLine();
         encoding_ = file.Encoding();
@@ -127,11 +132,11 @@ void INIFile::Parse() {
             // A last byte without its partner is no character: a rewrite would lose it.
             if (file.LineLength() % 2 != 0)
                 neverWrittenOver_ = true;
-            const std::u16string units = UnitsOf(line, file.LineLength());
-            std::string copy = cp1252::Narrowed(units);
+            units = UnitsOf(line, file.LineLength());
+            copy = cp1252::Narrowed(units);
             ParseLine(&copy[0], LineSource(copy.c_str(), &units), sections_, current);
         } else {
-            std::string copy(line);
+            copy.assign(line);
             ParseLine(&copy[0], LineSource(copy.c_str(), nullptr), sections_, current);
         }
     }
