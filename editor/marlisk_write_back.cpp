@@ -13,6 +13,32 @@
 namespace {
 // Room for the icon file in the "Icon" value: the comma, a sign and ten digits follow it.
 constexpr int kIconFileCapacity = 493;
+
+// A value holding characters that code page 1252 lacks shows "?" in their place in its
+// field. Such a value goes back into the document only when the user changed its field;
+// otherwise the document keeps the characters.
+bool HiddenAndUnchanged(INIFile& document, unsigned sectionId, unsigned keyId,
+                        const char* fieldText) {
+    if (!document.HasHiddenCharacters(sectionId, keyId))
+        return false;
+    const std::string loaded = document.GetString(sectionId, keyId, "");
+    return loaded.substr(0, kTextCapacity - 1) == fieldText;
+}
+
+void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const char* fieldText) {
+    if (!HiddenAndUnchanged(document, sectionId, keyId, fieldText))
+        document.SetString(sectionId, keyId, fieldText);
+}
+
+// The icon's fields show the value taken apart; unchanged, they give back those parts.
+bool IconHiddenAndUnchanged(INIFile& document, const char* fileText, int number) {
+    if (!document.HasHiddenCharacters(IDS_AUTORUN, IDS_ICON))
+        return false;
+    const icon_value::IconReference loaded =
+        icon_value::SplitIconValue(document.GetString(IDS_AUTORUN, IDS_ICON, ""));
+    return loaded.file.substr(0, kIconFileCapacity - 1) == fileText && loaded.number == number;
+}
+
 } // namespace
 
 void MarliskDlg::CloseWindow(int result) {
@@ -24,13 +50,14 @@ void MarliskDlg::CloseWindow(int result) {
     std::array<char, kTextCapacity> text{};
 
     autoPlayFile_.GetText(text.data(), kTextCapacity);
-    document.SetString(IDS_AUTORUN, IDS_OPEN, text.data());
+    SetFromField(document, IDS_AUTORUN, IDS_OPEN, text.data());
 
     iconNumber_.GetText(text.data(), kTextCapacity);
     const int number = ParseFieldNumber(text.data());
     iconFile_.GetText(text.data(), kIconFileCapacity);
-    document.SetString(IDS_AUTORUN, IDS_ICON,
-                       icon_value::JoinIconValue(text.data(), number).c_str());
+    if (!IconHiddenAndUnchanged(document, text.data(), number))
+        document.SetString(IDS_AUTORUN, IDS_ICON,
+                           icon_value::JoinIconValue(text.data(), number).c_str());
 
     if (useStarter_.IsChecked()) {
         const struct {
@@ -40,7 +67,7 @@ void MarliskDlg::CloseWindow(int result) {
             {headline_, IDS_HEADLINE}, {questionText_, IDS_TEXT}, {starterProgram_, IDS_EXEC}};
         for (const auto& value : values) {
             value.field.GetText(text.data(), kTextCapacity);
-            document.SetString(IDS_ORBILAN, value.key, text.data());
+            SetFromField(document, IDS_ORBILAN, value.key, text.data());
         }
     } else {
         document.RemoveSection(IDS_ORBILAN);

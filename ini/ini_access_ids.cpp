@@ -34,6 +34,13 @@ const char* INIFile::GetString(unsigned sectionId, unsigned keyId, const char* d
     return GetString(sectionName.Text(), key.Text(), defaultValue);
 }
 
+bool INIFile::HasHiddenCharacters(unsigned sectionId, unsigned keyId) {
+    const LoadedName sectionName(module_, sectionId);
+    const LoadedName key(module_, keyId);
+    return sectionName.Found() && key.Found() &&
+           HasHiddenCharacters(sectionName.Text(), key.Text());
+}
+
 void INIFile::SetString(unsigned sectionId, unsigned keyId, const char* value) {
     const LoadedName sectionName(module_, sectionId);
     const LoadedName key(module_, keyId);

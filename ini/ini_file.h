@@ -90,6 +90,11 @@ public:
     void SetExactString(const char* sectionName, const char* key, const char* value);
     void RemoveExactEntry(const char* sectionName, const char* key);
 
+    // True when the key's value holds characters that code page 1252 lacks: read from a
+    // UTF-16 file, unchanged, handed out with "?" in their place.
+    bool HasHiddenCharacters(const char* sectionName, const char* key);
+    bool HasHiddenCharacters(unsigned sectionId, unsigned keyId);
+
     static constexpr unsigned kAppend = 2147483647;
 
     // All sections, sorted by name.

@@ -68,10 +68,13 @@ TEST(Utf16Values, AppearInCodePage1252AndAreKeptUnlessChanged) {
                  document.GetString("AutoRun", "Icon", ""));
     // Characters without a byte are shown as "?"; the value as shown is the value unchanged.
     EXPECT_STREQ("??? CD", document.GetString("AutoRun", "label", ""));
+    EXPECT_TRUE(document.HasHiddenCharacters("AutoRun", "label"));
+    EXPECT_FALSE(document.HasHiddenCharacters("AutoRun", "Icon"));
     document.SetString("AutoRun", "label", "??? CD");
     EXPECT_FALSE(document.IsModified());
     document.SetString("AutoRun", "label", "??? DVD");
     EXPECT_TRUE(document.IsModified());
+    EXPECT_FALSE(document.HasHiddenCharacters("AutoRun", "label"));
 }
 
 } // namespace
