@@ -68,6 +68,9 @@ public:
     void RenameEntry();
 
 private:
+    // The texts of the icon file and number fields together.
+    std::string IconFieldsText() const;
+
     // Handlers of the notification table.
     void PaintIconPreview(HDC dc);
     void BrowseIconFile();
@@ -130,6 +133,9 @@ private:
     bool entryNameChanged_ = false;
     std::string shownIconFile_;
     int shownIconNumber_ = 0;
+    // The icon fields as set-up left them, when the "Icon" value holds characters that
+    // Windows-1252 lacks: unchanged, they do not replace the value. Empty otherwise.
+    std::string loadedHiddenIcon_;
     std::unique_ptr<INIFile> document_;
     TISArrayAsVector<ShellData> entries_{11, 10};
     ShellData* currentEntry_ = nullptr;

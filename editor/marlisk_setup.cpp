@@ -19,6 +19,8 @@ void MarliskDlg::SetupWindow() {
         iconFile_.SetText(icon.file);
         iconNumber_.SetText(FormatFieldNumber(icon.number));
         UpdateIcon(false);
+        if (document.HasHiddenCharacters(IDS_AUTORUN, IDS_ICON))
+            loadedHiddenIcon_ = IconFieldsText();
     }
 
     // What is set from here on keeps its change flag: the first time the user leaves such a

@@ -30,16 +30,16 @@ void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const c
         document.SetString(sectionId, keyId, fieldText);
 }
 
-// The icon's fields show the value taken apart; unchanged, they give back those parts.
-bool IconHiddenAndUnchanged(INIFile& document, const char* fileText, int number) {
-    if (!document.HasHiddenCharacters(IDS_AUTORUN, IDS_ICON))
-        return false;
-    const icon_value::IconReference loaded =
-        icon_value::SplitIconValue(document.GetString(IDS_AUTORUN, IDS_ICON, ""));
-    return loaded.file.substr(0, kIconFileCapacity - 1) == fileText && loaded.number == number;
-}
-
 } // namespace
+
+std::string MarliskDlg::IconFieldsText() const {
+    std::array<char, kTextCapacity> text{};
+    iconFile_.GetText(text.data(), kTextCapacity);
+    std::string fields = text.data();
+    iconNumber_.GetText(text.data(), kTextCapacity);
+    // A file name holds no NUL: the two texts stay apart.
+    return fields + '\0' + text.data();
+}
 
 void MarliskDlg::CloseWindow(int result) {
     if (result != IDOK) {
@@ -52,12 +52,15 @@ void MarliskDlg::CloseWindow(int result) {
     autoPlayFile_.GetText(text.data(), kTextCapacity);
     SetFromField(document, IDS_AUTORUN, IDS_OPEN, text.data());
 
-    iconNumber_.GetText(text.data(), kTextCapacity);
-    const int number = ParseFieldNumber(text.data());
-    iconFile_.GetText(text.data(), kIconFileCapacity);
-    if (!IconHiddenAndUnchanged(document, text.data(), number))
+    // The icon's fields show the value taken apart, and the preview may have emptied them
+    // when it found no icon: compared with what set-up left in them.
+    if (loadedHiddenIcon_.empty() || IconFieldsText() != loadedHiddenIcon_) {
+        iconNumber_.GetText(text.data(), kTextCapacity);
+        const int number = ParseFieldNumber(text.data());
+        iconFile_.GetText(text.data(), kIconFileCapacity);
         document.SetString(IDS_AUTORUN, IDS_ICON,
                            icon_value::JoinIconValue(text.data(), number).c_str());
+    }
 
     if (useStarter_.IsChecked()) {
         const struct {
