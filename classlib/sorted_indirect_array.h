@@ -27,11 +27,19 @@ public:
     T& operator[](unsigned index) const { return items_[index]; }
 
     // Puts the item behind every item that it does not sort before; returns it.
+    // The place is found by halving, as the array is sorted: a file of many keys in one
+    // section is read in n log n comparisons.
     T& Add(std::unique_ptr<T> item) {
-        unsigned place = GetItemsInContainer();
-        while (place > 0 && *item < items_[place - 1])
-            --place;
-        return items_.AddAt(std::move(item), place);
+        unsigned lo = 0;
+        unsigned hi = GetItemsInContainer();
+        while (lo < hi) {
+            const unsigned mid = lo + (hi - lo) / 2;
+            if (*item < items_[mid])
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return items_.AddAt(std::move(item), lo);
     }
 
     // The index of an item equal to the wanted key, or NPOS.

@@ -57,8 +57,10 @@ public:
     void UpdateIcon(bool messages);
     // After loading: the INF names an icon that could not be shown. The fields keep naming it.
     void KeepUnshownIcon(const icon_value::IconReference& icon);
-    // Whether the fields still hold what KeepUnshownIcon put there.
-    bool UnshownIconUntouched() const;
+    // After loading: remembers what the icon fields hold, for OK to keep the INF's value.
+    void RememberLoadedIcon();
+    // Whether the fields still hold what loading left in them, when it had to remember.
+    bool LoadedIconUntouched() const;
 
     // Starter settings.
     void ApplyStarterCheckBox();
@@ -128,12 +130,14 @@ private:
     OwnedIcon icon_;
     std::string shownIconFile_;
     int shownIconNumber_ = 0;
-    // The texts of the icon fields for an icon the INF names and the preview could not show.
+    // The texts of the icon fields after loading, when OK must keep the INF's "Icon" value as
+    // long as they stay so: the icon could not be shown, or the value holds characters that
+    // Windows-1252 lacks (its fields show "?" for them).
     struct IconFields {
         std::string file;
         std::string number;
     };
-    std::optional<IconFields> unshownIcon_;
+    std::optional<IconFields> loadedIcon_;
     std::unique_ptr<INIFile> document_;
     TISArrayAsVector<ShellData> entries_{11, 10};
     ShellData* currentEntry_ = nullptr;

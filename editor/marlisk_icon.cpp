@@ -105,12 +105,16 @@ void MarliskDlg::KeepUnshownIcon(const icon_value::IconReference& icon) {
     shownIconNumber_ = icon.number;
     iconFile_.SetTextQuietly(shownIconFile_);
     iconNumber_.SetTextQuietly(FormatFieldNumber(shownIconNumber_));
-    unshownIcon_ = IconFields{iconFile_.GetText(), iconNumber_.GetText()};
+    RememberLoadedIcon();
 }
 
-bool MarliskDlg::UnshownIconUntouched() const {
-    return unshownIcon_ && iconFile_.GetText() == unshownIcon_->file &&
-           iconNumber_.GetText() == unshownIcon_->number;
+void MarliskDlg::RememberLoadedIcon() {
+    loadedIcon_ = IconFields{iconFile_.GetText(), iconNumber_.GetText()};
+}
+
+bool MarliskDlg::LoadedIconUntouched() const {
+    return loadedIcon_ && iconFile_.GetText() == loadedIcon_->file &&
+           iconNumber_.GetText() == loadedIcon_->number;
 }
 
 void MarliskDlg::PaintIconPreview(HDC dc) {

@@ -34,14 +34,15 @@ std::string CommandKey(const std::string& name) {
     return MenuTextKey(name) + LoadResourceString(IDS_COMMAND_SUFFIX);
 }
 
-// Sets key of section to value. An empty value for a key the document does not hold changes
-// nothing in the file (empty keys are not written), so it is not stored: the document would
-// count as changed and the file be rewritten on every OK.
+// Sets key of section, exactly as written, to value. An empty value for a key the document does not
+// hold changes nothing in the file (empty keys are not written), so it is not stored: the document
+// would count as changed and the file be rewritten on every OK.
 void SetEntryKey(INIFile& document, const std::string& sectionName, const std::string& key,
                  const std::string& value) {
-    if (value.empty() && document.GetString(sectionName.c_str(), key.c_str(), nullptr) == nullptr)
+    if (value.empty() &&
+        document.GetExactString(sectionName.c_str(), key.c_str(), nullptr) == nullptr)
         return;
-    document.SetString(sectionName.c_str(), key.c_str(), value.c_str());
+    document.SetExactString(sectionName.c_str(), key.c_str(), value.c_str());
 }
 
 } // namespace
@@ -58,8 +59,10 @@ void MarliskDlg::LoadPopupEntries() {
     }
     for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
         ShellData& item = entries_[index];
-        item.menuText = document_->GetString(autoRun.c_str(), MenuTextKey(item.name).c_str(), "");
-        item.command = document_->GetString(autoRun.c_str(), CommandKey(item.name).c_str(), "");
+        item.menuText =
+            document_->GetExactString(autoRun.c_str(), MenuTextKey(item.name).c_str(), "");
+        item.command =
+            document_->GetExactString(autoRun.c_str(), CommandKey(item.name).c_str(), "");
     }
     currentIndex_ = 0;
     RefillEntryList();
@@ -197,7 +200,7 @@ void MarliskDlg::WritePopupEntries() {
             continue;
         }
         const int before = document_->EntryCount(autoRun.c_str());
-        document_->RemoveEntry(autoRun.c_str(), key.c_str());
+        document_->RemoveExactEntry(autoRun.c_str(), key.c_str());
         if (document_->EntryCount(autoRun.c_str()) == before)
             ++index;
     }

@@ -21,6 +21,8 @@ void MarliskDlg::SetupWindow() {
         UpdateIcon(false);
         if (!icon_)
             KeepUnshownIcon(icon);
+        else if (document.HasHiddenCharacters(IDS_AUTORUN, IDS_ICON))
+            RememberLoadedIcon();
     }
 
     // What is set from here on keeps its change flag: the first time the user leaves such a

@@ -13,6 +13,23 @@
 namespace {
 // Room for the icon file in the "Icon" value: the comma, a sign and ten digits follow it.
 constexpr int kIconFileCapacity = 493;
+
+// A value holding characters that code page 1252 lacks shows "?" in their place in its
+// field. Such a value goes back into the document only when the user changed its field;
+// otherwise the document keeps the characters.
+bool HiddenAndUnchanged(INIFile& document, unsigned sectionId, unsigned keyId,
+                        const char* fieldText) {
+    if (!document.HasHiddenCharacters(sectionId, keyId))
+        return false;
+    const std::string loaded = document.GetString(sectionId, keyId, "");
+    return loaded.substr(0, kTextCapacity - 1) == fieldText;
+}
+
+void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const char* fieldText) {
+    if (!HiddenAndUnchanged(document, sectionId, keyId, fieldText))
+        document.SetString(sectionId, keyId, fieldText);
+}
+
 } // namespace
 
 void MarliskDlg::RequestClose(int result) {
@@ -24,11 +41,12 @@ void MarliskDlg::RequestClose(int result) {
     std::array<char, kTextCapacity> text{};
 
     autoPlayFile_.GetText(text.data(), kTextCapacity);
-    document.SetString(IDS_AUTORUN, IDS_OPEN, text.data());
+    SetFromField(document, IDS_AUTORUN, IDS_OPEN, text.data());
 
     // The INF's own value stays, byte for byte, while the fields still name the icon that
-    // could not be shown: rewritten from them it might lose its quotes or gain a number.
-    if (!UnshownIconUntouched()) {
+    // could not be shown, or one whose value Windows-1252 cannot show: rewritten from them it
+    // might lose its quotes, gain a number or lose characters.
+    if (!LoadedIconUntouched()) {
         iconNumber_.GetText(text.data(), kTextCapacity);
         const int number = ParseFieldNumber(text.data());
         iconFile_.GetText(text.data(), kIconFileCapacity);
@@ -44,7 +62,7 @@ void MarliskDlg::RequestClose(int result) {
             {headline_, IDS_HEADLINE}, {questionText_, IDS_TEXT}, {starterProgram_, IDS_EXEC}};
         for (const auto& value : values) {
             value.field.GetText(text.data(), kTextCapacity);
-            document.SetString(IDS_ORBILAN, value.key, text.data());
+            SetFromField(document, IDS_ORBILAN, value.key, text.data());
         }
     } else {
         document.RemoveSection(IDS_ORBILAN);

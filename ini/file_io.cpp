@@ -1,5 +1,8 @@
 #include "file_io.h"
 
+#include "cp1252.h"
+
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -7,17 +10,28 @@ namespace {
 constexpr int kEmpty = -1;
 // Pending bytes kept for writing, so that a NUL always fits behind them.
 constexpr int kMaxPending = FileIO::kBufferSize - 1;
+// Characters converted at a time when writing UTF-16.
+constexpr std::size_t kUnitsPerPiece = 256;
+
+bool IsUnit(const char* at, int unit, char wanted) {
+    return at[0] == wanted && (unit == 1 || at[1] == '\0');
+}
 
 } // namespace
 
-FileIO::FileIO(const char* fileName, unsigned openMode)
+FileIO::FileIO(const char* fileName, unsigned openMode, TextEncoding encoding)
     : file_(ini_platform::kNoFile), buffer_{}, position_(kEmpty), count_(0), endFlag_(0),
-      writing_(openMode == kCreateWrite), writeFailed_(false), readFailed_(false) {
-    if (writing_)
+      writing_(openMode == kCreateWrite), writeFailed_(false), readFailed_(false), lineLength_(0),
+      encoding_(TextEncoding::kAnsi), unit_(1), firstLoad_(true) {
+    if (writing_) {
         targetPath_ = fileName;
-    if (writing_)
         file_ = ini_platform::CreateBeside(fileName, tempPath_);
-    else {
+        if (encoding == TextEncoding::kUtf16) {
+            encoding_ = encoding;
+            unit_ = 2;
+            Append("\xFF\xFE", 2);
+        }
+    } else {
         bool missing = true;
         file_ = ini_platform::OpenForReading(fileName, missing);
         // A file that is there but cannot be opened is not read at all.
@@ -33,56 +47,112 @@ FileIO::~FileIO() {
         ini_platform::CloseWithoutStoring(file_);
 }
 
-int FileIO::FindLineFeed(int from) const {
-    const void* found = std::memchr(buffer_ + from, '\n', static_cast<std::size_t>(count_ - from));
-    return found == nullptr ? -1 : static_cast<int>(static_cast<const char*>(found) - buffer_);
+// UTF-16 little-endian is read behind its mark. A big-endian mark, or a first character
+// whose other byte is zero (UTF-16 without a mark), makes text that this reader cannot take
+// apart into lines.
+void FileIO::TakeEncodingFromMark() {
+    const auto byteAt = [this](int index) {
+        return index < count_ ? static_cast<unsigned char>(buffer_[index]) : 0x100u;
+    };
+    if (byteAt(0) == 0xFF && byteAt(1) == 0xFE) {
+        encoding_ = TextEncoding::kUtf16;
+        unit_ = 2;
+        position_ = 2;
+    } else if ((byteAt(0) == 0xFE && byteAt(1) == 0xFF) ||
+               (count_ >= 2 && (byteAt(0) == 0) != (byteAt(1) == 0))) {
+        encoding_ = TextEncoding::kUnreadable;
+    }
 }
 
-// The line runs from start to the LF; a CR right in front of the LF belongs to the line end.
-const char* FileIO::CutLineAt(int start, int lineFeed) {
-    if (lineFeed > start && buffer_[lineFeed - 1] == '\r')
-        buffer_[lineFeed - 1] = '\0';
-    buffer_[lineFeed] = '\0';
-    position_ = lineFeed + 1 >= count_ ? kEmpty : lineFeed + 1;
-    return buffer_ + start;
+// Reads behind the first kept bytes of the buffer; false when the file gave nothing more.
+// A UTF-16 load is completed to whole characters, so that only the file's end splits one.
+bool FileIO::Load(int kept) {
+    long got =
+        ini_platform::ReadBytes(file_, buffer_ + kept, static_cast<unsigned>(kBufferSize - kept));
+    if (got < 0)
+        readFailed_ = true;
+    count_ = kept + std::max(got, 0L);
+    position_ = 0;
+    if (firstLoad_) {
+        firstLoad_ = false;
+        TakeEncodingFromMark();
+    }
+    const bool more = got > 0;
+    while (got > 0 && unit_ == 2 && count_ % 2 != 0 && count_ < kBufferSize) {
+        got = ini_platform::ReadBytes(file_, buffer_ + count_, 1);
+        if (got < 0)
+            readFailed_ = true;
+        count_ += static_cast<int>(std::max(got, 0L));
+    }
+    return more;
+}
+
+int FileIO::FindLineFeed(int from) const {
+    if (unit_ == 1) {
+        const void* found =
+            std::memchr(buffer_ + from, '\n', static_cast<std::size_t>(count_ - from));
+        return found == nullptr ? -1 : static_cast<int>(static_cast<const char*>(found) - buffer_);
+    }
+    for (int at = from; at + 1 < count_; at += 2)
+        if (IsUnit(buffer_ + at, 2, '\n'))
+            return at;
+    return -1;
+}
+
+// The line runs from start to end, behind what longLine_ holds of it. When it ends at a line
+// feed, a CR right in front of the LF belongs to the line end.
+const char* FileIO::CutLineAt(int start, int end) {
+    const bool atLineFeed = end < count_;
+    position_ = atLineFeed && end + unit_ < count_ ? end + unit_ : kEmpty;
+    if (longLine_.empty()) {
+        int stop = end;
+        if (atLineFeed && stop - unit_ >= start && IsUnit(buffer_ + stop - unit_, unit_, '\r'))
+            stop -= unit_;
+        buffer_[stop] = '\0';
+        lineLength_ = static_cast<std::size_t>(stop - start);
+        return buffer_ + start;
+    }
+    longLine_.append(buffer_ + start, static_cast<std::size_t>(end - start));
+    const std::size_t unit = static_cast<std::size_t>(unit_);
+    if (atLineFeed && longLine_.size() >= unit &&
+        IsUnit(longLine_.data() + longLine_.size() - unit, unit_, '\r'))
+        longLine_.resize(longLine_.size() - unit);
+    lineLength_ = longLine_.size();
+    return longLine_.c_str();
 }
 
 const char* FileIO::ReadLine() {
+    longLine_.clear();
+    lineLength_ = 0;
     if (endFlag_ != 0)
         return "";
     if (position_ == kEmpty) {
-        const long got = ini_platform::ReadBytes(file_, buffer_, kBufferSize);
-        if (got <= 0) {
-            if (got < 0)
-                readFailed_ = true;
+        Load(0);
+        if (position_ >= count_) {
             endFlag_ = 1;
             return "";
         }
-        count_ = static_cast<int>(got);
-        position_ = 0;
     }
-    const int lineFeed = FindLineFeed(position_);
-    if (lineFeed >= 0)
-        return CutLineAt(position_, lineFeed);
+    for (;;) {
+        const int lineFeed = FindLineFeed(position_);
+        if (lineFeed >= 0)
+            return CutLineAt(position_, lineFeed);
 
-    // The rest of the buffer begins a line that goes on in the file: carry it to the front
-    // and read behind it. A full buffer has no room left and goes out as a piece of its own.
-    const int carried = count_ - position_;
-    if (carried < kBufferSize) {
-        std::memmove(buffer_, buffer_ + position_, static_cast<std::size_t>(carried));
-        const long got = ini_platform::ReadBytes(file_, buffer_ + carried,
-                                                 static_cast<unsigned>(kBufferSize - carried));
-        if (got < 0)
-            readFailed_ = true;
-        count_ = carried + (got > 0 ? static_cast<int>(got) : 0);
-        position_ = 0;
-        const int laterLineFeed = FindLineFeed(0);
-        if (laterLineFeed >= 0)
-            return CutLineAt(0, laterLineFeed);
+        // The rest of the buffer begins a line that goes on in the file: carry it to the
+        // front and read behind it. At the end of the file it is the last line.
+        const int carried = count_ - position_;
+        if (carried < kBufferSize) {
+            std::memmove(buffer_, buffer_ + position_, static_cast<std::size_t>(carried));
+            if (!Load(carried))
+                return CutLineAt(0, count_);
+            continue;
+        }
+        // A full buffer without a line end: the line is longer than the buffer and is put
+        // together outside it, the only case that allocates.
+        longLine_.append(buffer_, static_cast<std::size_t>(count_));
+        if (!Load(0))
+            return CutLineAt(0, count_);
     }
-    buffer_[count_] = '\0';
-    position_ = kEmpty;
-    return buffer_;
 }
 
 void FileIO::Flush() {
@@ -93,22 +163,51 @@ void FileIO::Flush() {
     buffer_[0] = '\0';
 }
 
-FileIO& FileIO::Write(const char* text) {
+void FileIO::Append(const char* bytes, std::size_t count) {
     if (position_ == kEmpty) {
         position_ = 0;
         buffer_[0] = '\0';
     }
-    const std::size_t length = std::strlen(text);
-    if (static_cast<std::size_t>(position_) + length > static_cast<std::size_t>(kMaxPending)) {
+    if (static_cast<std::size_t>(position_) + count > static_cast<std::size_t>(kMaxPending)) {
         Flush();
-        if (length > static_cast<std::size_t>(kMaxPending)) {
-            if (!ini_platform::WriteBytes(file_, text, static_cast<unsigned>(length)))
+        if (count > static_cast<std::size_t>(kMaxPending)) {
+            if (!ini_platform::WriteBytes(file_, bytes, static_cast<unsigned>(count)))
                 writeFailed_ = true;
-            return *this;
+            return;
         }
     }
-    std::memcpy(buffer_ + position_, text, length + 1);
-    position_ += static_cast<int>(length);
+    std::memcpy(buffer_ + position_, bytes, count);
+    position_ += static_cast<int>(count);
+    buffer_[position_] = '\0';
+}
+
+FileIO& FileIO::Write(const char* text) {
+    if (unit_ == 1) {
+        Append(text, std::strlen(text));
+        return *this;
+    }
+    std::u16string piece;
+    piece.reserve(kUnitsPerPiece);
+    for (const char* at = text; *at != '\0';) {
+        piece.clear();
+        while (*at != '\0' && piece.size() < kUnitsPerPiece)
+            piece += cp1252::WideOf(static_cast<unsigned char>(*at++));
+        Write(piece);
+    }
+    return *this;
+}
+
+FileIO& FileIO::Write(const std::u16string& units) {
+    char bytes[2 * kUnitsPerPiece];
+    for (std::size_t done = 0; done < units.size();) {
+        const std::size_t count = std::min(kUnitsPerPiece, units.size() - done);
+        for (std::size_t index = 0; index < count; ++index) {
+            bytes[2 * index] = static_cast<char>(units[done + index] & 0xFF);
+            bytes[2 * index + 1] = static_cast<char>(units[done + index] >> 8);
+        }
+        Append(bytes, 2 * count);
+        done += count;
+    }
     return *this;
 }
 

@@ -7,7 +7,9 @@
 #pragma once
 
 #include "platform.h"
+#include "text_encoding.h"
 
+#include <cstddef>
 #include <string>
 
 class FileIO {
@@ -18,7 +20,9 @@ public:
 
     static constexpr int kBufferSize = 2048;
 
-    FileIO(const char* fileName, unsigned openMode);
+    // A writing pass writes in encoding (UTF-16 starts with its mark); a reading pass learns
+    // the encoding from the file's first bytes.
+    FileIO(const char* fileName, unsigned openMode, TextEncoding encoding = TextEncoding::kAnsi);
     ~FileIO();
     FileIO(const FileIO&) = delete;
     FileIO& operator=(const FileIO&) = delete;
@@ -31,13 +35,20 @@ public:
     // so far may not be the whole file.
     bool ReadFailed() const { return readFailed_; }
 
-    // The next line without its line end, "" at the end. The text lies in the object's
-    // buffer and is valid until the next call. A line longer than the buffer comes back in
-    // pieces, one per call.
-    const char* ReadLine();
+    // Known once the first line has been read.
+    TextEncoding Encoding() const { return encoding_; }
 
-    // Appends text to the new content; returns the object, so that writes chain.
+    // The next line without its line end, "" at the end, however long it is. The text is
+    // valid until the next call. For an ANSI file it is the line's bytes; for a UTF-16 file
+    // its code units, two bytes each, low byte first. LineLength counts its bytes.
+    const char* ReadLine();
+    std::size_t LineLength() const { return lineLength_; }
+
+    // Appends text (code page 1252) to the new content, in the pass's encoding; returns the
+    // object, so that writes chain.
     FileIO& Write(const char* text);
+    // Appends UTF-16 code units as they are; only for a UTF-16 pass.
+    FileIO& Write(const std::u16string& units);
 
     // Ends a writing pass: writes what is pending, closes the new file and puts it in the
     // place of the old one. Returns true only if all of that succeeded; otherwise the new
@@ -45,8 +56,11 @@ public:
     bool Commit();
 
 private:
+    bool Load(int keep);
+    void TakeEncodingFromMark();
     const char* CutLineAt(int start, int lineFeed);
     int FindLineFeed(int from) const;
+    void Append(const char* bytes, std::size_t count);
     void Flush();
     void Discard();
 
@@ -60,4 +74,11 @@ private:
     bool writing_;
     bool writeFailed_;
     bool readFailed_;
+    // A line that outgrew the buffer, put together here; empty otherwise.
+    std::string longLine_;
+    std::size_t lineLength_;
+    TextEncoding encoding_;
+    // Bytes of a character: 1 or 2.
+    int unit_;
+    bool firstLoad_;
 };

@@ -1,5 +1,6 @@
 // Reading and changing the document by section name and key. Every change sets the modified
 // flag; an operation that changes nothing leaves it alone.
+#include "cp1252.h"
 #include "ini_file.h"
 
 #include <memory>
@@ -23,6 +24,17 @@ const char* INIFile::GetString(const char* sectionName, const char* key, const c
         return defaultValue;
     const unsigned index = EntryIndexOf(*found, key);
     return index == found->entries.NPOS ? defaultValue : found->entries[index].value.c_str();
+}
+
+bool INIFile::HasHiddenCharacters(const char* sectionName, const char* key) {
+    const section* found = FindSection(sectionName);
+    if (found == nullptr)
+        return false;
+    const unsigned index = EntryIndexOf(*found, key);
+    if (index == found->entries.NPOS)
+        return false;
+    const entry& item = found->entries[index];
+    return !item.wideValue.empty() && cp1252::Narrowed(item.wideValue) == item.value;
 }
 
 void INIFile::StoreString(const char* sectionName, const char* key, const char* value,

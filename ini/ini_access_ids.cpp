@@ -42,6 +42,11 @@ const char* INIFile::GetString(unsigned sectionId, unsigned keyId, const char* d
     return !names ? defaultValue : GetString(names[0], names[1], defaultValue);
 }
 
+bool INIFile::HasHiddenCharacters(unsigned sectionId, unsigned keyId) {
+    const SectionAndKey names(module_, {sectionId, keyId});
+    return names && HasHiddenCharacters(names[0], names[1]);
+}
+
 void INIFile::SetString(unsigned sectionId, unsigned keyId, const char* value) {
     const SectionAndKey names(module_, {sectionId, keyId});
     if (names)

@@ -16,6 +16,12 @@ public:
 
     // Without its ";", trimmed; empty when the line has none.
     std::string comment;
+
+    // For a text read from a UTF-16 file that code page 1252 cannot hold: the characters it
+    // was read from, written back as long as the text is still what was read. Empty
+    // otherwise.
+    std::u16string wideText;
+    std::u16string wideComment;
 };
 
 // Names sort byte by byte as unsigned values, so "AutoRun" < "Orbilan" < "autorun".
@@ -32,6 +38,7 @@ public:
         : rtext(std::move(key), std::move(lineComment)), value(std::move(entryValue)) {}
 
     std::string value;
+    std::u16string wideValue;
 };
 
 // A section; the text is its name, the comment that of its header line.

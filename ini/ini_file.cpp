@@ -4,7 +4,7 @@
 
 INIFile::INIFile(const char* fileName, ModuleInstance module)
     : sections_(21, 20), modified_(0), module_(module), fileName_(fileName),
-      neverWrittenOver_(false) {
+      neverWrittenOver_(false), encoding_(TextEncoding::kAnsi) {
     Parse();
     modified_ = 0;
 }

@@ -13,6 +13,7 @@
 #include "ini_elements.h"
 #include "platform.h"
 #include "sorted_indirect_array.h"
+#include "text_encoding.h"
 
 #include <string>
 
@@ -37,6 +38,8 @@ public:
     bool Save();
 
     bool IsModified() const { return modified_ != 0; }
+    // The encoding the file was read in, and that it is written back in.
+    TextEncoding Encoding() const { return encoding_; }
     // Gives up the changes not yet saved: the file stays as it is, also at destruction. The
     // document itself keeps them.
     void DiscardChanges() { modified_ = 0; }
@@ -81,6 +84,17 @@ public:
     void RemoveText(unsigned sectionId, const char* text);
     void RemoveSection(unsigned sectionId);
 
+    // The same as GetString, SetString and RemoveEntry, for the key exactly as written, byte
+    // for byte: a key that differs from it only in letter case is another key to these.
+    const char* GetExactString(const char* sectionName, const char* key, const char* defaultValue);
+    void SetExactString(const char* sectionName, const char* key, const char* value);
+    void RemoveExactEntry(const char* sectionName, const char* key);
+
+    // True when the key's value holds characters that code page 1252 lacks: read from a
+    // UTF-16 file, unchanged, handed out with "?" in their place.
+    bool HasHiddenCharacters(const char* sectionName, const char* key);
+    bool HasHiddenCharacters(unsigned sectionId, unsigned keyId);
+
     static constexpr unsigned kAppend = 2147483647;
 
     // All sections, sorted by name.
@@ -101,6 +115,7 @@ private:
     // Set for a file that is not 8-bit text or could not be read to its end: such a file is
     // never written over, as the document does not hold all of it.
     bool neverWrittenOver_;
+    TextEncoding encoding_;
 };
 
 // Writes TAB, ";", blank and the element's comment, if it has one.

@@ -1,6 +1,7 @@
 // Reading a document. The parser never fails: what it cannot place it drops (lines before
 // the first section, blank and comment-only lines, headers without "]", lines with an empty
 // key).
+#include "cp1252.h"
 #include "file_io.h"
 #include "ini_file.h"
 #include "trim.h"
@@ -11,12 +12,25 @@
 
 namespace {
 
-// A UTF-16 text starts with its byte-order mark, in either byte order.
-bool StartsWithUtf16Mark(const char* line) {
-    const auto first = static_cast<unsigned char>(line[0]);
-    const auto second = first == 0 ? 0u : static_cast<unsigned char>(line[1]);
-    return (first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF);
-}
+// Where the pieces of a line came from: for a line read from a UTF-16 file, its characters,
+// one for each byte of the line that is parsed.
+class LineSource {
+public:
+    LineSource(const char* line, const std::u16string* wide) : line_(line), wide_(wide) {}
+
+    // The characters of a piece of the line, when code page 1252 cannot hold them all.
+    std::u16string WideOf(const char* piece) const {
+        if (wide_ == nullptr || *piece == '\0')
+            return std::u16string();
+        std::u16string units =
+            wide_->substr(static_cast<std::size_t>(piece - line_), std::strlen(piece));
+        return cp1252::IsLossless(units) ? std::u16string() : units;
+    }
+
+private:
+    const char* line_;
+    const std::u16string* wide_;
+};
 
 // A "[" makes a header, unless an "=" stands before it: then the line is a key whose value
 // happens to hold brackets, as in "Headline=Demo [Version 2]".
@@ -28,7 +42,8 @@ bool IsHeader(const char* content, const char* openBracket) {
 }
 
 // Handles one line, changing it in place; current is the section the line falls into.
-void ParseLine(char* line, TISArrayAsVector<section>& sections, section*& current) {
+void ParseLine(char* line, const LineSource& source, TISArrayAsVector<section>& sections,
+               section*& current) {
     const char* comment = "";
     if (char* semicolon = std::strchr(line, ';')) {
         *semicolon = '\0';
@@ -46,7 +61,10 @@ void ParseLine(char* line, TISArrayAsVector<section>& sections, section*& curren
         if (closeBracket == nullptr)
             return;
         *closeBracket = '\0';
-        current = &sections.Add(std::make_unique<section>(Trim(openBracket + 1), comment));
+        const char* name = Trim(openBracket + 1);
+        current = &sections.Add(std::make_unique<section>(name, comment));
+        current->wideText = source.WideOf(name);
+        current->wideComment = source.WideOf(comment);
         return;
     }
 
@@ -57,13 +75,37 @@ void ParseLine(char* line, TISArrayAsVector<section>& sections, section*& curren
         return;
     char* equals = std::strchr(content, '=');
     if (equals == nullptr) {
-        current->textLines.Add(std::make_unique<rtext>(content, comment));
+        rtext& added = current->textLines.Add(std::make_unique<rtext>(content, comment));
+        added.wideText = source.WideOf(content);
+        added.wideComment = source.WideOf(comment);
         return;
     }
     if (equals == content)
         return;
     *equals = '\0';
-    current->entries.Add(std::make_unique<entry>(Trim(content), comment, Trim(equals + 1)));
+    const char* key = Trim(content);
+    const char* value = Trim(equals + 1);
+    entry& added = current->entries.Add(std::make_unique<entry>(key, comment, value));
+    added.wideText = source.WideOf(key);
+    added.wideComment = source.WideOf(comment);
+    added.wideValue = source.WideOf(value);
+}
+
+// The code units of a line read from a UTF-16 file, up to a NUL character, as a NUL ends
+// an 8-bit line's text too.
+std::u16string UnitsOf(const char* line, std::size_t length) {
+    std::u16string units(length / 2, u'\0');
+    for (std::size_t index = 0; index < units.size(); ++index) {
+        const auto unit =
+            static_cast<char16_t>(static_cast<unsigned char>(line[2 * index]) |
+                                  static_cast<unsigned char>(line[2 * index + 1]) << 8);
+        if (unit == u'\0') {
+            units.resize(index);
+            break;
+        }
+        units[index] = unit;
+    }
+    return units;
 }
 
 } // namespace
@@ -75,16 +117,28 @@ void INIFile::Parse() {
         return;
     }
     section* current = nullptr;
-    bool firstLine = true;
+    // The line taken apart in place; one buffer serves every line.
+    std::string copy;
+    std::u16string units;
     while (!file.AtEnd()) {
         const char* line = file.ReadLine();
-        if (firstLine && StartsWithUtf16Mark(line)) {
+        encoding_ = file.Encoding();
+        if (encoding_ == TextEncoding::kUnreadable) {
             neverWrittenOver_ = true;
+            sections_.Flush();
             return;
         }
-        firstLine = false;
-        std::string copy(line);
-        ParseLine(&copy[0], sections_, current);
+        if (encoding_ == TextEncoding::kUtf16) {
+            // A last byte without its partner is no character: a rewrite would lose it.
+            if (file.LineLength() % 2 != 0)
+                neverWrittenOver_ = true;
+            units = UnitsOf(line, file.LineLength());
+            copy = cp1252::Narrowed(units);
+            ParseLine(&copy[0], LineSource(copy.c_str(), &units), sections_, current);
+        } else {
+            copy.assign(line);
+            ParseLine(&copy[0], LineSource(copy.c_str(), nullptr), sections_, current);
+        }
     }
     if (file.ReadFailed())
         neverWrittenOver_ = true;

@@ -2,30 +2,44 @@
 // between them, a section's entries (sorted by key) before its text lines, comments behind
 // a TAB, ";" and blank, and two more line ends at the end. Entries with empty values are
 // left out: setting a value to "" is how a key is taken out of the file.
+#include "cp1252.h"
 #include "file_io.h"
 #include "ini_file.h"
 
+namespace {
+
+// A text read from a UTF-16 file keeps the characters it was read from while it is
+// unchanged; a text set since is written as what it now is.
+FileIO& WriteText(FileIO& file, const std::string& text, const std::u16string& wide) {
+    if (!wide.empty() && cp1252::Narrowed(wide) == text)
+        return file.Write(wide);
+    return file.Write(text.c_str());
+}
+
+} // namespace
+
 FileIO& WriteComment(const rtext& element, FileIO& file) {
     if (!element.comment.empty())
-        file.Write("\t; ").Write(element.comment.c_str());
+        WriteText(file.Write("\t; "), element.comment, element.wideComment);
     return file;
 }
 
 namespace {
 
 void WriteSection(const section& written, FileIO& file) {
-    file.Write("[").Write(written.c_str()).Write("]");
+    WriteText(file.Write("["), written, written.wideText).Write("]");
     WriteComment(written, file).Write("\r\n");
     for (const auto& item : written.entries) {
         if (item->value.empty())
             continue;
-        file.Write(item->c_str()).Write("=").Write(item->value.c_str());
+        WriteText(file, *item, item->wideText).Write("=");
+        WriteText(file, item->value, item->wideValue);
         WriteComment(*item, file).Write("\r\n");
     }
     for (const auto& line : written.textLines) {
         if (line->empty())
             continue;
-        file.Write(line->c_str());
+        WriteText(file, *line, line->wideText);
         WriteComment(*line, file).Write("\r\n");
     }
 }
@@ -37,7 +51,7 @@ bool INIFile::Save() {
         return true;
     if (neverWrittenOver_)
         return false;
-    FileIO file(fileName_.c_str(), FileIO::kCreateWrite);
+    FileIO file(fileName_.c_str(), FileIO::kCreateWrite, encoding_);
     bool first = true;
     for (const auto& written : sections_) {
         if (!first)

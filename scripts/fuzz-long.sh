@@ -16,9 +16,9 @@ wanted=("$@")
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 --target ini_roundtrip_fuzzer reference_rules_fuzzer
 
-# target, longest input, seed directory
+# target, longest input, seed directories
 targets=(
-  "ini_roundtrip_fuzzer 4096 $root/tests/corpus"
+  "ini_roundtrip_fuzzer 4096 $root/tests/corpus $root/tests/fuzz/ini_roundtrip_seeds"
   "reference_rules_fuzzer 1024 $root/tests/fuzz/reference_rules_seeds"
 )
 
@@ -35,7 +35,7 @@ for entry in "${targets[@]}"; do
   set +e
   "$root/build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" \
     -rss_limit_mb=2048 -timeout=25 -print_final_stats=1 \
-    -artifact_prefix="$work/findings/" "$work/corpus" "$seeds" >"$work/log" 2>&1
+    -artifact_prefix="$work/findings/" "$work/corpus" $seeds >"$work/log" 2>&1
   status=$?
   set -e
 

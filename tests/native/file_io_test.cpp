@@ -71,28 +71,38 @@ INSTANTIATE_TEST_SUITE_P(
 
 class OverLongLine : public ::testing::TestWithParam<int> {};
 
-// Pieces of a line longer than the buffer come back one per call; together they are the
-// line, nothing lost, and the line after it is whole.
-TEST_P(OverLongLine, ComesBackInPiecesWithNoByteLost) {
+// A line of any length comes back whole, however it lies across the buffer loads, and the
+// lines around it are untouched.
+TEST_P(OverLongLine, ComesBackWhole) {
     std::string longLine;
     for (int i = 0; i < GetParam(); ++i)
         longLine += static_cast<char>('a' + i % 26);
     TempDir dir;
     WriteBytes(dir.PathOf("f"), "head\r\n" + longLine + "\r\nend\r\n" + longLine);
-    const std::vector<std::string> lines = ReadAllLines(dir.PathOf("f"));
-    std::string joined;
-    for (const std::string& piece : lines) {
-        EXPECT_LE(piece.size(), 2048u);
-        for (char c : piece) {
-            if (c != '\r')
-                joined += c;
-        }
-    }
-    EXPECT_EQ("head" + longLine + "end" + longLine, joined);
-    EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), "end"));
+    const std::vector<std::string> expected{"head", longLine, "end", longLine};
+    EXPECT_EQ(expected, ReadAllLines(dir.PathOf("f")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, OverLongLine, ::testing::Values(2047, 2048, 2049, 4096, 5000));
+INSTANTIATE_TEST_SUITE_P(Lengths, OverLongLine,
+                         ::testing::Values(2046, 2047, 2048, 2049, 4096, 5000, 100000));
+
+// UTF-16: lines end at the character LF only, never at a byte 0x0A inside another character.
+TEST(ReadLineOfUtf16, SplitsAtLineFeedCharactersOnly) {
+    TempDir dir;
+    const std::string tail(3000, 'y');
+    std::string bytes("\xFF\xFE"
+                      "a\0\x0D\x0A\x0A\x0D\r\0\n\0",
+                      12);
+    for (char c : tail)
+        bytes += std::string{c, '\0'};
+    WriteBytes(dir.PathOf("f"), bytes);
+    FileIO file(dir.PathOf("f").c_str(), FileIO::kRead);
+    const char* first = file.ReadLine();
+    EXPECT_EQ(TextEncoding::kUtf16, file.Encoding());
+    EXPECT_EQ(std::string("a\0\x0D\x0A\x0A\x0D", 6), std::string(first, file.LineLength()));
+    const char* second = file.ReadLine();
+    EXPECT_EQ(bytes.substr(12), std::string(second, file.LineLength()));
+}
 
 TEST(ReadLineOfMissingFile, IsNotOpenAndAtEnd) {
     TempDir dir;

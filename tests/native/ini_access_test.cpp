@@ -122,6 +122,26 @@ INSTANTIATE_TEST_SUITE_P(
                    [](INIFile& d) { d.RemoveSection("Nothing"); }, false, kBaseDocument},
         ChangeCase{"RemoveSection", [](INIFile& d) { d.RemoveSection("ORBILAN"); }, true,
                    "[AutoRun]\n  Icon=i.ico\n  Open=o.exe\n[Notes]\n  hello\n"},
+        ChangeCase{"exact keys leave a key in other letter case alone",
+                   [](INIFile& d) {
+                       d.RemoveExactEntry("AutoRun", "open");
+                       d.SetExactString("AutoRun", "OPEN", "new");
+                       d.SetExactString("AutoRun", "Icon", "j.ico");
+                       EXPECT_STREQ("new", d.GetExactString("AutoRun", "OPEN", ""));
+                   },
+                   true,
+                   "[AutoRun]\n  Icon=j.ico\n  OPEN=new\n  Open=o.exe\n"
+                   "[Notes]\n  hello\n"
+                   "[Orbilan]\n  Exec=x\n  line one\n  line two\n"},
+        ChangeCase{"an exact removal takes the key itself",
+                   [](INIFile& d) {
+                       d.SetExactString("AutoRun", "OPEN", "new");
+                       d.RemoveExactEntry("AutoRun", "Open");
+                   },
+                   true,
+                   "[AutoRun]\n  Icon=i.ico\n  OPEN=new\n"
+                   "[Notes]\n  hello\n"
+                   "[Orbilan]\n  Exec=x\n  line one\n  line two\n"},
         ChangeCase{"an empty section name creates nothing",
                    [](INIFile& d) {
                        d.SetString("", "k", "v");

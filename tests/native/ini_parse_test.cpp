@@ -65,8 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "[A]\n[B]\n"},
         ParseCase{"empty header", "[]\r\nk=1\r\n", "[]\n  k=1\n"},
         ParseCase{"LF line ends keep every byte", "[A]\nk=1\nj=2", "[A]\n  j=2\n  k=1\n"},
-        ParseCase{"UTF-16 text is not read as 8-bit text",
-                  std::string("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0v\0", 18), ""}));
+        ParseCase{"UTF-16 behind its mark, a character of code page 1252 as its byte",
+                  std::string("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xAC\x20", 18), "[A]\n  k=\x80\n"},
+        ParseCase{"big-endian UTF-16 is not read",
+                  std::string("\xFE\xFF\0[\0A\0]\0\r\0\n\0k\0=\0v", 18), ""},
+        ParseCase{"UTF-16 without a mark is not read",
+                  std::string("[\0A\0]\0\r\0\n\0k\0=\0v\0", 16), ""}));
 
 TEST(ParseMissingFile, GivesAnEmptyDocumentThatWritesNothing) {
     TempDir dir;

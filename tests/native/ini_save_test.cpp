@@ -117,15 +117,48 @@ TEST_F(Saving, AFileInAMissingDirectoryIsReportedAsNotSaved) {
     EXPECT_TRUE(document.IsModified());
 }
 
-TEST_F(Saving, AUtf16FileIsNeverWrittenOver) {
-    const std::string utf16("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0v\0\r\0\n\0", 22);
-    WriteBytes(path, utf16);
+class LongLines : public Saving, public ::testing::WithParamInterface<std::size_t> {};
+
+// A comment, a value and a text line of any length are written back whole, byte for byte:
+// no piece of them turns into a line of its own.
+TEST_P(LongLines, AreWrittenBackWhole) {
+    std::string filler;
+    for (std::size_t i = 0; filler.size() < GetParam(); ++i)
+        filler += static_cast<char>('a' + i % 26);
+    // Each line is GetParam() bytes long, its line end not counted.
+    const std::string comment = "[AutoRun]\t; " + filler.substr(0, GetParam() - 13);
+    const std::string value = "Open=" + filler.substr(0, GetParam() - 5);
+    const std::string text = filler;
+    const std::string bytes = comment + "\r\n" + value + "\r\n" + text + "\r\n\r\n\r\n";
+    WriteBytes(path, bytes);
+    {
+        INIFile document(path.c_str());
+        EXPECT_EQ(GetParam() - 5, std::string(document.GetString("AutoRun", "Open", "")).size());
+        MarkModified(document);
+        EXPECT_TRUE(document.Save());
+    }
+    EXPECT_EQ(bytes, ReadBytes(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, LongLines, ::testing::Values(2047, 2048, 5000, 100000));
+
+class UnreadableText : public Saving, public ::testing::WithParamInterface<std::string> {};
+
+// Text that cannot be taken apart into lines is never written over: the document lacks it.
+TEST_P(UnreadableText, IsNeverWrittenOver) {
+    WriteBytes(path, GetParam());
     {
         INIFile document(path.c_str());
         document.SetString("A", "k", "w");
         EXPECT_FALSE(document.Save());
     }
-    EXPECT_EQ(utf16, ReadBytes(path));
+    EXPECT_EQ(GetParam(), ReadBytes(path));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, UnreadableText,
+    ::testing::Values(std::string("\xFE\xFF\0[\0A\0]\0\r\0\n\0k\0=\0v\0\r\0\n", 22),
+                      std::string("[\0A\0]\0\r\0\n\0k\0=\0v\0\r\0\n\0", 20),
+                      std::string("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0v\0\r", 19)));
 
 } // namespace

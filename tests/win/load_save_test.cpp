@@ -62,6 +62,28 @@ TEST_F(LoadAndSave, OkWithoutEditsLeavesACompleteFileUntouched) {
     EXPECT_EQ(CompareFileTime(&before, &after), 0) << "the file was rewritten";
 }
 
+std::string Utf16FileOf(const std::wstring& text) {
+    std::string bytes("\xFF\xFE");
+    for (wchar_t unit : text)
+        bytes += std::string{static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+}
+
+// Fields that show "?" for characters beyond Windows-1252 give nothing back unless the user
+// changed them, though the preview empties the icon fields when it finds no icon.
+TEST_F(LoadAndSave, FieldsWithHiddenCharactersLeaveTheirValuesAlone) {
+    const std::wstring values = L"Icon=\u65E5\u672C.ico,2\r\nOpen=\u65E5\u672C.exe\r\n";
+    WriteFile("AutoRun.INF", Utf16FileOf(L"[AutoRun]\r\n" + values));
+    OpenDialog("AutoRun.INF");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "??.exe");
+    Click(IDC_NEW_ENTRY);
+    SetField(IDC_MENU_TEXT, "Neu");
+    PressOk();
+    EXPECT_FALSE(DialogOpen());
+    EXPECT_EQ(ReadFile("AutoRun.INF"),
+              Utf16FileOf(L"[AutoRun]\r\n" + values + L"Shell\\PopupMnu=Neu\r\n\r\n\r\n"));
+}
+
 TEST_F(LoadAndSave, OkOnAFileWithoutOpenRewritesItWithoutAnOpenLine) {
     OpenDialog("AutoRun.INF", "[AutoRun]\r\nlabel=Meine CD\r\n");
     PressOk();

@@ -367,6 +367,36 @@ TEST_F(PopupEntries, WritesTheEntriesIntoTheDocument) {
                                        "\r\n");
 }
 
+// Keys that differ from an entry's keys only in letter case belong to someone else: deleting
+// one entry and renaming another touches neither their lines nor their values.
+TEST_F(PopupEntries, KeysInOtherLetterCaseSurviveDeletingAndRenaming) {
+    Open("[AutoRun]\r\n"
+         "SHELL\\SETUP=fremd\r\n"
+         "SHELL\\SETUP\\COMMAND=fremd.exe\r\n"
+         "Shell\\Setup=Setup\r\n"
+         "Shell\\Setup\\Command=setup.exe\r\n"
+         "Shell\\Web=Web\r\n"
+         "Shell\\Web\\Command=web.exe\r\n"
+         "shell\\web=klein\r\n");
+    SelectName("Setup");
+    ExpectBox(IDYES);
+    Click(IDC_DELETE_ENTRY);
+    SelectName("Web");
+    SetField(IDC_ENTRY_NAME, "Setup");
+    LeaveField(IDC_ENTRY_NAME);
+
+    Dialog().WritePopupEntries();
+    ASSERT_TRUE(Dialog().Document().Save());
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\n"
+                                       "SHELL\\SETUP=fremd\r\n"
+                                       "SHELL\\SETUP\\COMMAND=fremd.exe\r\n"
+                                       "Shell\\Setup=Web\r\n"
+                                       "Shell\\Setup\\Command=web.exe\r\n"
+                                       "shell\\web=klein\r\n"
+                                       "\r\n"
+                                       "\r\n");
+}
+
 // Entries that lack one of their keys (Zeta has no menu text, 2nd no command) add no empty key:
 // an OK without changes must not rewrite the file.
 TEST_F(PopupEntries, UnchangedEntriesLeaveTheDocumentUnmodified) {
