@@ -63,9 +63,15 @@ protected:
                 EXPECT_EQ(*code, 0u);
                 return;
             }
+            // A window that is gone by the time its class is asked for is the main window
+            // closing, not another one: it has no class any more.
             HWND other = WaitForWindowWhere(
                 session_->Process().id(),
-                [](HWND window) { return ClassOf(window) != "QuillotFrame"; }, 0);
+                [](HWND window) {
+                    const std::string name = ClassOf(window);
+                    return !name.empty() && name != "QuillotFrame";
+                },
+                0);
             ASSERT_EQ(other, nullptr)
                 << "[" << ClassOf(other) << " \"" << WindowText(other) << "\"] "
                 << (IsMessageBox(other) ? DescribeBox(other)

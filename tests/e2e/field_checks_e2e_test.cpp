@@ -38,7 +38,6 @@ protected:
 
 const std::string kIconMissing = StringTableText(IDS_ICON_MISSING);
 const std::string kCopyQuestion = StringTableText(IDS_OUTSIDE_ROOT_QUESTION);
-const std::string kFileMissing = StringTableText(IDS_FILE_MISSING);
 
 TEST_F(FieldChecks, AnIconNumberTheNewFileLacksIsReportedOnce) {
     ASSERT_TRUE(CopyToCd(kThreeIcons, "icons.dll"));
@@ -69,24 +68,21 @@ TEST_F(FieldChecks, AnIconFileFromElsewhereIsOfferedAndCopiedOnce) {
     EXPECT_TRUE(ReadCdFile("logo.exe", copied));
 }
 
-// Leaving the AutoPlay field for the entry's command field, whose loaded value is checked the
-// first time it is left: the AutoPlay field's question comes alone.
-TEST_F(FieldChecks, TheAutoPlayFileIsOfferedOnceAndTheNextFieldWaitsItsTurn) {
+// Leaving the AutoPlay field for the entry's name field, which is checked (its name taken
+// over) the first time it is left: the copy question comes alone, and one copy is made.
+TEST_F(FieldChecks, TheAutoPlayFileIsOfferedAndCopiedOnce) {
     ASSERT_TRUE(WriteCdFile(
-        "AutoRun.INF", "[AutoRun]\r\nShell\\Tool=Werkzeug\r\nShell\\Tool\\Command=fehlt.exe\r\n"));
+        "AutoRun.INF", "[AutoRun]\r\nShell\\Tool=Werkzeug\r\nShell\\Tool\\Command=tool.exe\r\n"));
     OpenCdInf();
 
     session_->SetField(IDC_AUTOPLAY_FILE, Outside(kMarker, "start.exe"));
     ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
-    session_->MoveFocus(IDC_ENTRY_COMMAND);
-    AnswerTheOnlyBox(kCopyQuestion, IDYES, IDC_ENTRY_COMMAND);
+    session_->MoveFocus(IDC_ENTRY_NAME);
+    AnswerTheOnlyBox(kCopyQuestion, IDYES, IDC_ENTRY_LIST);
     EXPECT_EQ(session_->FieldText(IDC_AUTOPLAY_FILE), "start.exe");
+    EXPECT_EQ(session_->FieldText(IDC_ENTRY_NAME), "Tool");
     std::string copied;
     EXPECT_TRUE(ReadCdFile("start.exe", copied));
-
-    // The command field's own check comes when the user really leaves it.
-    session_->MoveFocus(IDC_ENTRY_LIST);
-    AnswerTheOnlyBox(kFileMissing, IDOK, IDC_ENTRY_LIST);
 }
 
 // Leaving the entry's command field for the entry's name field, whose loaded name would be
