@@ -131,6 +131,17 @@ bool EditorSession::Focus(int id) const {
     return false;
 }
 
+void EditorSession::PressKey(WORD key) const {
+    const DWORD thread = GetWindowThreadProcessId(mainDialog_, nullptr);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    HWND target =
+        GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr ? info.hwndFocus : mainDialog_;
+    const UINT scanCode = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+    PostMessageA(target, WM_KEYDOWN, key, 1 | (scanCode << 16));
+    PostMessageA(target, WM_KEYUP, key, 1 | (scanCode << 16) | 0xC0000000u);
+}
+
 void EditorSession::SelectListItem(int index) const {
     HWND list = Item(IDC_ENTRY_LIST);
     SendMessageA(list, LB_SETCURSEL, index, 0);
