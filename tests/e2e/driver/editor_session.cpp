@@ -132,14 +132,17 @@ bool EditorSession::Focus(int id) const {
 }
 
 void EditorSession::PressKey(WORD key) const {
-    const DWORD thread = GetWindowThreadProcessId(mainDialog_, nullptr);
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    HWND target =
-        GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr ? info.hwndFocus : mainDialog_;
-    const UINT scanCode = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
-    PostMessageA(target, WM_KEYDOWN, key, 1 | (scanCode << 16));
-    PostMessageA(target, WM_KEYUP, key, 1 | (scanCode << 16) | 0xC0000000u);
+    // As the keyboard gives it: the system turns F1 into the help request only for real key
+    // input, not for key messages posted to a window. It goes to the focus of the active window.
+    SetForegroundWindow(mainWindow_);
+    INPUT input[2] = {};
+    for (INPUT& event : input) {
+        event.type = INPUT_KEYBOARD;
+        event.ki.wVk = key;
+        event.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
 }
 
 void EditorSession::SelectListItem(int index) const {

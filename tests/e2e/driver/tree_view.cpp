@@ -81,9 +81,3 @@ std::vector<std::string> TreeViewItems(HWND tree) {
         Collect(tree, buffer, Next(tree, nullptr, TVGN_ROOT), texts);
     return texts;
 }
-
-std::string SelectedTreeViewItem(HWND tree) {
-    RemoteBuffer buffer(tree);
-    HTREEITEM selected = Next(tree, nullptr, TVGN_CARET);
-    return buffer.usable() && selected != nullptr ? buffer.TextOf(tree, selected) : "";
-}

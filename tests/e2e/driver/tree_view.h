@@ -8,5 +8,3 @@
 
 // The texts of all items, depth first, in Windows-1252; empty if the tree cannot be read.
 std::vector<std::string> TreeViewItems(HWND tree);
-// The text of the selected item; empty if there is none.
-std::string SelectedTreeViewItem(HWND tree);
