@@ -21,7 +21,8 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
     Bind(IDC_BROWSE_ENTRY_COMMAND, TNotification::Click, [this] { BrowseEntryCommand(); });
     Bind(IDC_BROWSE_STARTER_PROGRAM, TNotification::Click, [this] { BrowseStarterProgram(); });
     Bind(IDC_TEST_STARTER, TNotification::Click, [this] { TestStarter(); });
-    Bind(IDC_HELP_BUTTON, TNotification::Click, [this] { ShowHelp(); });
+    Bind(IDC_HELP_BUTTON, TNotification::Click, [this] { ShowHelp(0); });
+    BindHelp([this](int controlId) { ShowHelp(controlId); });
     // The watched fields: each is checked when the user leaves it after a change.
     BindLeaveCheck({IDC_ICON_FILE, IDC_ICON_NUMBER}, [this] { UpdateIcon(true); });
     BindLeaveCheck({IDC_AUTOPLAY_FILE}, [this] { CheckFieldReference(autoPlayFile_); });
@@ -33,6 +34,7 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
 }
 
 MarliskDlg::~MarliskDlg() {
+    QuitWinHelp();
     entries_.Flush();
     currentEntry_ = nullptr;
     // Only OK writes the file. A dialog left another way after an OK whose save failed

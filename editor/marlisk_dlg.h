@@ -5,12 +5,13 @@
 //
 // Its handlers live in one source file per concern: set-up (marlisk_setup.cpp), write-back
 // on OK (marlisk_write_back.cpp), icon preview (marlisk_icon.cpp), starter settings
-// (marlisk_starter.cpp), file references (marlisk_file_refs.cpp) and popup-menu entries
-// (marlisk_popup_entries.cpp).
+// (marlisk_starter.cpp), help (marlisk_help.cpp), file references (marlisk_file_refs.cpp) and
+// popup-menu entries (marlisk_popup_entries.cpp).
 #pragma once
 
 #include "controls.h"
 #include "dialog.h"
+#include "html_help.h"
 #include "icon_value.h"
 #include "ini_file.h"
 #include "owned_icon.h"
@@ -83,7 +84,11 @@ private:
     void BrowseEntryCommand();
     void BrowseStarterProgram();
     void TestStarter();
-    void ShowHelp();
+    // Opens the help file beside the editor, at the page of the control's group (a control
+    // of no group: at its contents).
+    void ShowHelp(int controlId);
+    // Closes the WinHelp viewer if the editor started it.
+    void QuitWinHelp();
 
     // Checks the reference in field after a change, when it is left; reverts nothing.
     void CheckFieldReference(TEdit& field);
@@ -139,6 +144,10 @@ private:
     };
     std::optional<IconFields> loadedIcon_;
     std::unique_ptr<INIFile> document_;
+    // Help windows close with the dialog.
+    HtmlHelpViewer htmlHelp_;
+    std::string winHelpFile_;
+    HWND winHelpOwner_ = nullptr;
     TISArrayAsVector<ShellData> entries_{11, 10};
     ShellData* currentEntry_ = nullptr;
     int currentIndex_ = 0;

@@ -1,5 +1,5 @@
 // The starter settings: the check box that puts the starter onto the CD, the test that plays
-// the starter's question and launch with the current fields, and the help.
+// the starter's question and launch with the current fields.
 #include "marlisk_dlg.h"
 
 #include "file_help.h"
@@ -11,17 +11,10 @@
 #include "string_resource.h"
 #include "the_file_help.h"
 
-#include <array>
-#include <cstring>
 #include <optional>
 #include <string>
 
 namespace {
-
-// The help file, beside the editor's executable.
-constexpr char kHelpFile[] = "Hovenac.HLP";
-// WinHelp opens the file at its contents topic with this data value.
-constexpr ULONG_PTR kHelpContentsData = 1;
 
 bool IsDirectory(const char* path) {
     const DWORD attributes = GetFileAttributesA(path);
@@ -98,13 +91,4 @@ void MarliskDlg::TestStarter() {
         return;
     ShowMessageBox(Handle(), LoadResourceString(IDS_LAUNCH_FAILED).c_str(),
                    LoadResourceString(reason).c_str(), MB_OK | MB_ICONHAND);
-}
-
-void MarliskDlg::ShowHelp() {
-    std::array<char, filehelp::kPathBufferSize> directory{};
-    std::strncpy(directory.data(), theFileHelp->ProgramDirectory(), filehelp::kPathBufferSize - 1);
-    FileHelp::AddBackslash(directory.data());
-    // A missing help file is the help viewer's to report.
-    const std::string path = std::string(directory.data()) + kHelpFile;
-    WinHelpA(Handle(), path.c_str(), HELP_CONTENTS, kHelpContentsData);
 }

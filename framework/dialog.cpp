@@ -90,6 +90,10 @@ void TDialog::BindPaint(PaintHandler handler) {
     paint_ = std::move(handler);
 }
 
+void TDialog::BindHelp(HelpHandler handler) {
+    help_ = std::move(handler);
+}
+
 void TDialog::BindLeaveCheck(std::initializer_list<int> fields, Handler check) {
     leaveChecks_.Add(fields, std::move(check));
 }
@@ -116,7 +120,7 @@ INT_PTR CALLBACK TDialog::DialogProcedure(HWND window, UINT message, WPARAM wPar
     }
 }
 
-INT_PTR TDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR TDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         SetupWindow();
@@ -145,6 +149,9 @@ INT_PTR TDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
         return TRUE;
     case WM_PAINT:
         return Paint();
+    case WM_HELP:
+        // F1 reaches the focused control first, which passes it on to its dialog.
+        return Help(*reinterpret_cast<const HELPINFO*>(lParam));
     default:
         return FALSE;
     }
@@ -172,5 +179,13 @@ bool TDialog::Paint() {
     HDC dc = BeginPaint(window_, &paint);
     paint_(dc);
     EndPaint(window_, &paint);
+    return true;
+}
+
+bool TDialog::Help(const HELPINFO& request) {
+    if (!help_)
+        return false;
+    // Help on a menu item names no control of the dialog.
+    help_(request.iContextType == HELPINFO_WINDOW ? request.iCtrlId : 0);
     return true;
 }

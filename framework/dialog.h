@@ -54,9 +54,13 @@ public:
 protected:
     using Handler = std::function<void()>;
     using PaintHandler = std::function<void(HDC)>;
+    // Receives the id of the control the user asked help for (F1 on the focused control), or
+    // 0 when the request names no control.
+    using HelpHandler = std::function<void(int)>;
 
     void Bind(int controlId, TNotification notification, Handler handler);
     void BindPaint(PaintHandler handler);
+    void BindHelp(HelpHandler handler);
     // check runs when the user leaves one of fields after a change of one of them: typed, or
     // set by the program with SetText. Never inside another check (see LeaveChecks).
     void BindLeaveCheck(std::initializer_list<int> fields, Handler check);
@@ -75,6 +79,7 @@ private:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Dispatch(int controlId, int code);
     bool Paint();
+    bool Help(const HELPINFO& request);
 
     HWND parent_;
     int templateId_;
@@ -82,5 +87,6 @@ private:
     int result_ = 0;
     std::vector<Response> responses_;
     PaintHandler paint_;
+    HelpHandler help_;
     LeaveChecks leaveChecks_;
 };

@@ -11,8 +11,9 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine                      # runs the x86_64 build; no wine32 on purpose
   xvfb xauth                                  # a display for the Windows programs
-  imagemagick                                 # screenshots
+  imagemagick x11-utils                       # screenshots (convert, xwininfo)
   mscompress                                  # SZDD-compressed test inputs
+  fp-utils                                    # chmcmd, the compiler of the help file
   libinih-dev                                 # the INI benchmark's baseline
 )
 

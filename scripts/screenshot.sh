@@ -5,6 +5,7 @@
 #   docs/quillot.png      the dialog on a new AutoRun.INF
 #   docs/quillot-cd.png   the dialog on a finished CD: starter, icon preview, context menu
 #   docs/quillot-cd-144dpi.png  the same at a display scale of 150 % (144 DPI)
+#   docs/hilfe.png        the help window with its contents
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -64,3 +65,27 @@ trap 'set_dpi 96; wine_session_stop' EXIT
 shot docs/quillot-cd-144dpi.png "$demo" AutoRun.INF
 set_dpi 96
 trap wine_session_stop EXIT
+# The help window with its contents, as Wine's viewer shows it: the browser engine that
+# would fill the page pane is not installed here, so the pane stays empty.
+help_dir=$build/screenshot-help
+rm -rf "$help_dir"
+mkdir -p "$help_dir"
+cp "$build/editor/Hovenac.chm" "$help_dir/"
+timeout 60 "$WINE64" hh.exe "$(windows_path "$help_dir/Hovenac.chm")" &
+viewer=$!
+geometry=""
+for _ in $(seq 100); do
+  geometry=$(xwininfo -name "Marlisk V1.0 Hilfe" 2>/dev/null || true)
+  [ -n "$geometry" ] && break
+  sleep 0.1
+done
+[ -n "$geometry" ] || { echo "the help window did not come" >&2; kill "$viewer"; exit 1; }
+sleep 1
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+width=$(awk '/Width:/ {print $2}' <<<"$geometry")
+height=$(awk '/Height:/ {print $2}' <<<"$geometry")
+/usr/bin/convert x:root -crop "${width}x${height}+${x}+${y}" +repage docs/hilfe.png
+kill "$viewer" 2>/dev/null || true
+wait "$viewer" 2>/dev/null || true
+echo "wrote docs/hilfe.png"

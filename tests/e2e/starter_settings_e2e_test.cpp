@@ -1,4 +1,4 @@
-// The starter's "Test" and the help of the real editor under Wine.
+// The starter's "Test" of the real editor under Wine.
 #include "editor_on_cd.h"
 #include "resource_ids.h"
 
@@ -86,46 +86,6 @@ TEST_F(StarterTest, NoStartsNothing) {
     AnswerMessageBox(question, IDNO);
     CancelAndExpectEnd();
     EXPECT_FALSE(CdFileExists("proof.txt"));
-}
-
-// The help viewer is a program of its own: its windows belong to another process.
-HWND WaitForForeignWindowMentioning(const std::string& text) {
-    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 50) {
-        struct Search {
-            const std::string& text;
-            HWND found;
-        } search{text, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM parameter) -> BOOL {
-                auto* wanted = reinterpret_cast<Search*>(parameter);
-                if (IsWindowVisible(window) && IsMessageBox(window) &&
-                    ReadMessageBox(window).text.find(wanted->text) != std::string::npos) {
-                    wanted->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr)
-            return search.found;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-TEST_F(StarterTest, HelpAsksForTheHelpFileBesideTheEditor) {
-    OpenCdInf();
-    session_->Click(IDC_HELP_BUTTON);
-    HWND question = WaitForForeignWindowMentioning("Hovenac.HLP");
-    ASSERT_NE(question, nullptr) << "the help viewer asked nothing";
-    const MessageBoxView view = ReadMessageBox(question);
-    EXPECT_NE(view.text.find(toolDir_ + "Hovenac.HLP"), std::string::npos) << view.text;
-    AnswerMessageBox(question, view.no ? IDNO : IDOK);
-
-    // The editor goes on working.
-    session_->SetField(IDC_HEADLINE, "weiter");
-    EXPECT_EQ(session_->FieldText(IDC_HEADLINE), "weiter");
-    CancelAndExpectEnd();
 }
 
 } // namespace

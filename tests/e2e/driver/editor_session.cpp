@@ -131,6 +131,20 @@ bool EditorSession::Focus(int id) const {
     return false;
 }
 
+void EditorSession::PressKey(WORD key) const {
+    // As the keyboard gives it: the system turns F1 into the help request only for real key
+    // input, not for key messages posted to a window. It goes to the focus of the active window.
+    SetForegroundWindow(mainWindow_);
+    INPUT input[2] = {};
+    for (INPUT& event : input) {
+        event.type = INPUT_KEYBOARD;
+        event.ki.wVk = key;
+        event.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
 void EditorSession::SelectListItem(int index) const {
     HWND list = Item(IDC_ENTRY_LIST);
     SendMessageA(list, LB_SETCURSEL, index, 0);

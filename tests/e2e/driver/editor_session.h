@@ -46,6 +46,9 @@ public:
     bool Focus(int id) const;
     // The same move of the focus, without waiting for it: for a move that opens a message box.
     void MoveFocus(int id) const;
+    // Presses key (a virtual-key code) in the control that has the focus, as the keyboard
+    // would: posted, so that what the key opens does not block the driver.
+    void PressKey(WORD key) const;
     // Selects item index of the entry list as a click would (with its notification).
     void SelectListItem(int index) const;
     // Waits until the field shows text; false after the time-out.

@@ -1,0 +1,51 @@
+#include "help_topics.h"
+
+#include "resource_ids.h"
+
+namespace {
+
+struct GroupTopic {
+    int controlId;
+    const char* page;
+};
+
+// Every control of a group, labels included: F1 in a field or on its label means the same.
+constexpr GroupTopic kTopics[] = {
+    {IDC_AUTOPLAY_LABEL, "autoplay.htm"},
+    {IDC_AUTOPLAY_FILE, "autoplay.htm"},
+    {IDC_BROWSE_AUTOPLAY_FILE, "autoplay.htm"},
+    {IDC_USE_STARTER, "starter.htm"},
+    {IDC_STARTER_GROUP, "starter.htm"},
+    {IDC_HEADLINE_LABEL, "starter.htm"},
+    {IDC_HEADLINE, "starter.htm"},
+    {IDC_QUESTION_TEXT_LABEL, "starter.htm"},
+    {IDC_QUESTION_TEXT, "starter.htm"},
+    {IDC_STARTER_PROGRAM_LABEL, "starter.htm"},
+    {IDC_STARTER_PROGRAM, "starter.htm"},
+    {IDC_BROWSE_STARTER_PROGRAM, "starter.htm"},
+    {IDC_TEST_STARTER, "starter.htm"},
+    {IDC_ICON_FILE, "symbol.htm"},
+    {IDC_BROWSE_ICON_FILE, "symbol.htm"},
+    {IDC_ICON_MARKER, "symbol.htm"},
+    {IDC_ICON_NUMBER, "symbol.htm"},
+    {IDC_ENTRY_LIST, "kontext.htm"},
+    {IDC_NEW_ENTRY, "kontext.htm"},
+    {IDC_DELETE_ENTRY, "kontext.htm"},
+    {IDC_ENTRY_NAME_LABEL, "kontext.htm"},
+    {IDC_ENTRY_NAME, "kontext.htm"},
+    {IDC_ENTRY_COMMAND_LABEL, "kontext.htm"},
+    {IDC_ENTRY_COMMAND, "kontext.htm"},
+    {IDC_BROWSE_ENTRY_COMMAND, "kontext.htm"},
+    {IDC_MENU_TEXT_LABEL, "kontext.htm"},
+    {IDC_MENU_TEXT, "kontext.htm"},
+};
+
+} // namespace
+
+const char* HelpTopicOf(int controlId) {
+    for (const GroupTopic& topic : kTopics) {
+        if (topic.controlId == controlId)
+            return topic.page;
+    }
+    return nullptr;
+}
