@@ -30,6 +30,10 @@ protected:
         ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
         EXPECT_EQ(ReadMessageBox(box).text, text);
         AnswerMessageBox(box, answer);
+        // The dialog takes the focus again only once the box is gone.
+        for (DWORD waited = 0; IsWindow(box) && waited < kWindowTimeoutMs; waited += 20)
+            Sleep(20);
+        ASSERT_FALSE(IsWindow(box)) << "the box stays after its answer";
         ASSERT_TRUE(session_->Focus(next))
             << "a second box: " << DescribeWindowsOf(session_->Process().id());
         EXPECT_EQ(WaitForWindowWhere(session_->Process().id(), IsMessageBox, 0), nullptr);
