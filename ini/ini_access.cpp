@@ -64,11 +64,16 @@ void INIFile::AddString(const char* sectionName, const char* key, const char* va
 }
 
 void INIFile::RemoveEntry(const char* sectionName, const char* key) {
+    RemoveFoundEntry(sectionName, key, EntryIndexOf);
+}
+
+void INIFile::RemoveFoundEntry(const char* sectionName, const char* key,
+                               unsigned (*indexOf)(const section&, const char*)) {
     const unsigned sectionIndex = SectionIndexOf(sectionName);
     if (sectionIndex == sections_.NPOS)
         return;
     section& holder = sections_[sectionIndex];
-    const unsigned index = EntryIndexOf(holder, key);
+    const unsigned index = indexOf(holder, key);
     if (index == holder.entries.NPOS)
         return;
     holder.entries.Destroy(index);

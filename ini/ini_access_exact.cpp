@@ -42,14 +42,5 @@ void INIFile::SetExactString(const char* sectionName, const char* key, const cha
 }
 
 void INIFile::RemoveExactEntry(const char* sectionName, const char* key) {
-    const unsigned sectionIndex = SectionIndexOf(sectionName);
-    if (sectionIndex == sections_.NPOS)
-        return;
-    section& holder = sections_[sectionIndex];
-    const unsigned index = ExactEntryIndexOf(holder, key);
-    if (index == holder.entries.NPOS)
-        return;
-    holder.entries.Destroy(index);
-    modified_ = 1;
-    DestroySectionIfEmpty(sectionIndex);
+    RemoveFoundEntry(sectionName, key, ExactEntryIndexOf);
 }

@@ -106,6 +106,9 @@ private:
     section* SectionForChange(const char* sectionName);
     void StoreString(const char* sectionName, const char* key, const char* value, bool replace);
     void RemoveTextLine(unsigned sectionIndex, unsigned lineIndex);
+    // Removes the entry that indexOf finds for key, and the section when it is left empty.
+    void RemoveFoundEntry(const char* sectionName, const char* key,
+                          unsigned (*indexOf)(const section&, const char*));
     void DestroySectionIfEmpty(unsigned sectionIndex);
 
     TISArrayAsVector<section> sections_;
