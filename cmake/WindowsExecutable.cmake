@@ -1,5 +1,13 @@
 # Rules shared by the Windows executables: static linking and a check of the DLLs they import.
 
+# A build directory keeps the compiler it was first configured with, even when the toolchain
+# file names another one since.
+get_filename_component(compiler_name "${CMAKE_CXX_COMPILER}" NAME)
+if(DEFINED QUILLOT_CXX_COMPILER AND NOT compiler_name STREQUAL QUILLOT_CXX_COMPILER)
+  message(FATAL_ERROR "${PROJECT_BINARY_DIR} uses ${CMAKE_CXX_COMPILER}, the toolchain file "
+                      "${QUILLOT_CXX_COMPILER}: configure it afresh (cmake --preset <name> --fresh)")
+endif()
+
 # Every executable carries its own C++ runtime: no libgcc, libstdc++ or winpthread DLL.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
