@@ -14,13 +14,13 @@ import time
 import zipfile
 
 
-def member(spec):
-    name, _, path = spec.partition("=")
+def member(argument):
+    name, _, path = argument.partition("=")
     windows_text = path.endswith(":crlf")
     if windows_text:
         path = path[: -len(":crlf")]
     if not name or not path:
-        sys.exit(f"release_zip.py: expected NAME=PATH, got {spec!r}")
+        sys.exit(f"release_zip.py: expected NAME=PATH, got {argument!r}")
     with open(path, "rb") as source:
         data = source.read()
     if windows_text:
@@ -31,11 +31,11 @@ def member(spec):
 def main():
     if len(sys.argv) < 4:
         sys.exit(__doc__)
-    output, epoch, specs = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
+    output, epoch, arguments = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
     # A zip file's times are local times of MS-DOS, from 1980 on, in steps of two seconds.
     date_time = time.gmtime(max(epoch, 315532800))[:6]
     with zipfile.ZipFile(output, "w") as archive:
-        for name, data in map(member, specs):
+        for name, data in map(member, arguments):
             info = zipfile.ZipInfo(name, date_time)
             # Attributes of MS-DOS, as Windows reads them: an ordinary file ("archive"), no
             # Unix permissions (zipfile would give every member rw------- otherwise).
