@@ -1,9 +1,11 @@
 # cmake -DOBJDUMP=... -DFILE=... -DALLOWED=a.dll,b.dll [-DALLOWED_FUNCTIONS=F,G]
-#       [-DMAX_SIZE=bytes] [-DSUBSYSTEM_VERSION=4.0] -P CheckImage.cmake
+#       [-DMAX_SIZE=bytes] [-DSUBSYSTEM_VERSION=4.0] [-DNO_DEBUG_SECTIONS=ON]
+#       -P CheckImage.cmake
 #
 # Checks a Windows executable without running it: the DLLs it imports (compared without
-# letter case), optionally every function it imports, its size and the Windows version its
-# header asks for. Fails with a message naming what is wrong.
+# letter case), optionally every function it imports, its size, the Windows version its
+# header asks for and that it carries no debugging sections. Fails with a message naming what
+# is wrong.
 cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
@@ -66,6 +68,31 @@ if(DEFINED SUBSYSTEM_VERSION)
       message(FATAL_ERROR "${FILE}: expected ${field} in its header")
     endif()
   endforeach()
+endif()
+
+# Debugging sections are named .debug_*, or "/n" where the name is too long for the header
+# and the symbols that would hold it are gone; objdump marks both as DEBUGGING.
+if(NO_DEBUG_SECTIONS)
+  execute_process(COMMAND ${OBJDUMP} -h ${FILE} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${OBJDUMP} -h ${FILE} failed")
+  endif()
+  string(REPLACE "\n" ";" header_lines "${headers}")
+  set(section "")
+  set(debug_sections "")
+  foreach(line IN LISTS header_lines)
+    if(line MATCHES "^ *[0-9]+ ([^ ]+)")
+      set(section "${CMAKE_MATCH_1}")
+      if(section MATCHES "^(\\.z?debug|/[0-9])")
+        list(APPEND debug_sections "${section}")
+      endif()
+    elseif(line MATCHES "DEBUGGING" AND NOT section IN_LIST debug_sections)
+      list(APPEND debug_sections "${section}")
+    endif()
+  endforeach()
+  if(debug_sections)
+    message(FATAL_ERROR "${FILE} carries debugging sections: ${debug_sections}")
+  endif()
 endif()
 
 list(LENGTH functions count)

@@ -1,7 +1,24 @@
 # Rules shared by the Windows executables: static linking and a check of the DLLs they import.
 
+# A build directory keeps the compiler it was first configured with, even when the toolchain
+# file names another one since.
+get_filename_component(compiler_name "${CMAKE_CXX_COMPILER}" NAME)
+if(DEFINED QUILLOT_CXX_COMPILER AND NOT compiler_name STREQUAL QUILLOT_CXX_COMPILER)
+  message(FATAL_ERROR "${PROJECT_BINARY_DIR} uses ${CMAKE_CXX_COMPILER}, the toolchain file "
+                      "${QUILLOT_CXX_COMPILER}: configure it afresh (cmake --preset <name> --fresh)")
+endif()
+
 # Every executable carries its own C++ runtime: no libgcc, libstdc++ or winpthread DLL.
 add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Built for size: the programs wait for the user, not for the processor. The tests under Wine
+# run code built the same way as the shipped programs.
+add_compile_options($<$<AND:$<COMPILE_LANGUAGE:C,CXX>,$<NOT:$<CONFIG:Debug>>>:-Os>)
+
+# The same sources give the same bytes, wherever they lie and whenever they are built: no
+# build paths in what the compiler writes, and no time of linking in the image's header.
+add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>)
+add_link_options(-Wl,--no-insert-timestamp)
 
 # Fails the build when target imports a DLL that is not in the allowed list.
 function(quillot_check_imports target)

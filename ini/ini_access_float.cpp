@@ -1,6 +1,8 @@
-// Numbers as values: written in the general notation with up to 25 significant digits
-// (fixed where it fits, no trailing zeros), read back as atof reads them.
+// Numbers as values, in the name and the id forms: written in the general notation with up
+// to 25 significant digits (fixed where it fits, no trailing zeros), read back as atof reads
+// them.
 #include "ini_file.h"
+#include "loaded_names.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,4 +34,21 @@ void INIFile::SetFloat(const char* sectionName, const char* key, float value) {
 
 void INIFile::AddFloat(const char* sectionName, const char* key, float value) {
     AddString(sectionName, key, FloatText(value).Text());
+}
+
+float INIFile::GetFloat(unsigned sectionId, unsigned keyId, float defaultValue) {
+    const ini_names::SectionAndKey names(module_, {sectionId, keyId});
+    return !names ? defaultValue : GetFloat(names[0], names[1], defaultValue);
+}
+
+void INIFile::SetFloat(unsigned sectionId, unsigned keyId, float value) {
+    const ini_names::SectionAndKey names(module_, {sectionId, keyId});
+    if (names)
+        SetFloat(names[0], names[1], value);
+}
+
+void INIFile::AddFloat(unsigned sectionId, unsigned keyId, float value) {
+    const ini_names::SectionAndKey names(module_, {sectionId, keyId});
+    if (names)
+        AddFloat(names[0], names[1], value);
 }

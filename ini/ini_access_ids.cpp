@@ -1,41 +1,12 @@
 // The string-id forms: each loads its names from the module's string table and does what
 // the name form does. An id that the table lacks names nothing, so it can neither be found
-// nor create a section or key.
+// nor create a section or key. The number forms live with their name forms
+// (ini_access_float.cpp): a program that reads no numbers links no number formatting.
 #include "ini_file.h"
+#include "loaded_names.h"
 
-#include <array>
-#include <initializer_list>
-
-namespace {
-
-// The names of Count ids: a section's, and a key's where one is needed.
-template <std::size_t Count> class LoadedNames {
-public:
-    LoadedNames(ini_platform::ModuleInstance module, std::initializer_list<unsigned> ids) {
-        std::size_t i = 0;
-        for (unsigned id : ids) {
-            found_ = ini_platform::LoadText(module, id, texts_[i].data(), kCapacity) && found_;
-            ++i;
-        }
-    }
-    LoadedNames(const LoadedNames&) = delete;
-    LoadedNames& operator=(const LoadedNames&) = delete;
-
-    // Whether the table has every one of the names.
-    explicit operator bool() const { return found_; }
-    const char* operator[](std::size_t index) const { return texts_[index].data(); }
-
-private:
-    // A name has at most 511 characters.
-    static constexpr unsigned kCapacity = 512;
-    std::array<std::array<char, kCapacity>, Count> texts_{};
-    bool found_ = true;
-};
-
-using SectionName = LoadedNames<1>;
-using SectionAndKey = LoadedNames<2>;
-
-} // namespace
+using ini_names::SectionAndKey;
+using ini_names::SectionName;
 
 const char* INIFile::GetString(unsigned sectionId, unsigned keyId, const char* defaultValue) {
     const SectionAndKey names(module_, {sectionId, keyId});
@@ -57,23 +28,6 @@ void INIFile::AddString(unsigned sectionId, unsigned keyId, const char* value) {
     const SectionAndKey names(module_, {sectionId, keyId});
     if (names)
         AddString(names[0], names[1], value);
-}
-
-float INIFile::GetFloat(unsigned sectionId, unsigned keyId, float defaultValue) {
-    const SectionAndKey names(module_, {sectionId, keyId});
-    return !names ? defaultValue : GetFloat(names[0], names[1], defaultValue);
-}
-
-void INIFile::SetFloat(unsigned sectionId, unsigned keyId, float value) {
-    const SectionAndKey names(module_, {sectionId, keyId});
-    if (names)
-        SetFloat(names[0], names[1], value);
-}
-
-void INIFile::AddFloat(unsigned sectionId, unsigned keyId, float value) {
-    const SectionAndKey names(module_, {sectionId, keyId});
-    if (names)
-        AddFloat(names[0], names[1], value);
 }
 
 void INIFile::RemoveEntry(unsigned sectionId, unsigned keyId) {

@@ -3,6 +3,8 @@
 #   native   the portable core on Linux, with AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz     bounded libFuzzer runs of the portable core (clang)
 #   win32    the shipped 32-bit build, checked without running it (imports, size, header)
+#   release  the release archive, made twice in two places and compared byte for byte, and
+#            the programs in it checked (tests/release)
 #   win64    the 64-bit build under Wine on its own Xvfb display: in-process Windows tests and
 #            end-to-end tests that drive the real programs
 # Exits non-zero when anything fails to build or any test fails.
@@ -32,6 +34,19 @@ count_results() {
   all=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
   total_failed=$((total_failed + failed))
   total_passed=$((total_passed + all - failed))
+}
+
+# Adds the counts of a Python unittest report to the totals: a test fails once, however many
+# of its cases fail.
+count_unittest_results() {
+  local ran failed
+  ran=$(sed -nE 's/^Ran ([0-9]+) tests? in .*/\1/p' "$1" | tail -n1)
+  if [ -z "$ran" ]; then
+    return 1
+  fi
+  failed=$(sed -nE 's/^(FAIL|ERROR): ([^ ]+) .*/\2/p' "$1" | sort -u | wc -l)
+  total_failed=$((total_failed + failed))
+  total_passed=$((total_passed + ran - failed))
 }
 
 build() {
@@ -73,6 +88,10 @@ if build win32; then
   run_tier win32 build/win32
   echo "== Figures of the shipped starter"
   build/native/bench/starter_figures build/win32/starter/orbilan.exe || broken+=("starter figures")
+  echo "== Testing release"
+  tests/release/release_test.sh 2>&1 | tee build/test-release.log
+  count_unittest_results build/test-release.log || broken+=("release (no test ran)")
+  grep -qx 'OK' build/test-release.log || broken+=("release")
 else
   broken+=("win32 build")
 fi
