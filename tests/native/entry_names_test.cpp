@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
 // As Windows reads the keys, the prefix's letter case does not matter; the name keeps its own.
 TEST(EntryKeyIgnoringCase, TakesThePrefixInAnyLetterCase) {
     using entry_names::PrefixCase;
-    EXPECT_EQ(EntryNameOfKey("shell\\Setup\\command", ShellPrefix(), PrefixCase::kIgnored), "Setup");
+    EXPECT_EQ(EntryNameOfKey("shell\\Setup\\command", ShellPrefix(), PrefixCase::kIgnored),
+              "Setup");
     EXPECT_EQ(EntryNameOfKey("SHELL\\", ShellPrefix(), PrefixCase::kIgnored), "");
     EXPECT_EQ(EntryNameOfKey("shellx", ShellPrefix(), PrefixCase::kIgnored), std::nullopt);
     EXPECT_EQ(EntryNameOfKey("shel", ShellPrefix(), PrefixCase::kIgnored), std::nullopt);
