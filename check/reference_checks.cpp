@@ -68,8 +68,12 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
     const std::string program =
         exec != nullptr ? ProgramOf(icon_value::WithoutEnclosingQuotes(exec->value)) : "";
     if (program.empty()) {
-        findings.push_back({FindingKind::kStarterWithoutExec, inf_names::Orbilan(),
-                            inf_names::Exec(), exec != nullptr ? exec->line : 0, ""});
+        // Where Exec belongs: its own line, or the section's, or nowhere when Open alone
+        // names the starter.
+        const unsigned line = exec != nullptr ? exec->line : starter != nullptr ? starter->line : 0;
+        findings.push_back({FindingKind::kStarterWithoutExec,
+                            starter != nullptr ? std::string(*starter) : inf_names::Orbilan(),
+                            inf_names::Exec(), line, ""});
         return;
     }
     CheckFile(tree, program, true, *starter, *exec, findings);
