@@ -6,6 +6,7 @@
 #include "inf_checks.h"
 #include "inf_names.h"
 #include "inf_view.h"
+#include "utf8_text.h"
 
 #include <algorithm>
 #include <system_error>
@@ -14,11 +15,16 @@ namespace cd_check {
 
 namespace {
 
-// The document itself tells UTF-16 from 8-bit text; a UTF-8 mark it reads as 8-bit text,
-// where Windows stumbles over it.
+// More than any AutoRun.INF holds; only this much is looked at for UTF-8.
+constexpr std::uint64_t kMaxInspectedBytes = 1 << 20;
+
+// The document itself tells UTF-16 from 8-bit text; UTF-8, with or without its mark, it reads
+// as 8-bit text, as Windows does.
 InfEncoding EncodingOf(ByteSource& bytes, const INIFile& document) {
-    unsigned char mark[3];
-    if (bytes.Read(0, mark, sizeof mark) && mark[0] == 0xEF && mark[1] == 0xBB && mark[2] == 0xBF)
+    std::string start(static_cast<std::size_t>(std::min(bytes.Size(), kMaxInspectedBytes)), '\0');
+    if (!bytes.Read(0, &start[0], start.size()))
+        start.clear();
+    if (start.compare(0, 3, "\xEF\xBB\xBF") == 0)
         return InfEncoding::kUtf8Mark;
     switch (document.Encoding()) {
     case TextEncoding::kUtf16:
@@ -28,7 +34,7 @@ InfEncoding EncodingOf(ByteSource& bytes, const INIFile& document) {
     case TextEncoding::kAnsi:
         break;
     }
-    return InfEncoding::kAnsi;
+    return utf8_text::LooksLikeUtf8(start) ? InfEncoding::kUtf8WithoutMark : InfEncoding::kAnsi;
 }
 
 // What concerns the whole INF first, then the INF's findings in the order of its lines, then
@@ -63,6 +69,8 @@ void CheckInf(const std::filesystem::path& inf, const CdTree& tree, CheckResult&
     const InfEncoding encoding = EncodingOf(bytes, document);
     if (encoding == InfEncoding::kUtf8Mark)
         result.findings.push_back({FindingKind::kUtf8Mark, "", "", 1, ""});
+    if (encoding == InfEncoding::kUtf8WithoutMark)
+        result.findings.push_back({FindingKind::kUtf8WithoutMark, "", "", 0, ""});
     if (encoding == InfEncoding::kUnreadable) {
         // Windows reads nothing of it: every other check would only repeat that.
         result.findings.push_back({FindingKind::kUnreadableEncoding, "", "", 1, ""});

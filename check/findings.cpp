@@ -22,6 +22,9 @@ const std::vector<FindingText> kTexts = {
     {FindingKind::kUnreadableEncoding, "Q102", Severity::kError,
      "Die Datei ist UTF-16 ohne Marke oder in umgekehrter Bytefolge: Windows kann sie nicht "
      "lesen. Speichern Sie sie als ANSI oder als UTF-16 mit Marke."},
+    {FindingKind::kUtf8WithoutMark, "Q103", Severity::kWarning,
+     "Die Datei ist UTF-8 ohne Marke. Windows liest sie als ANSI: jeder Buchstabe au\337erhalb "
+     "von ASCII erscheint als zwei oder drei falsche Zeichen."},
     {FindingKind::kAutoRunMissing, "Q201", Severity::kError,
      "Der Abschnitt [AutoRun] fehlt: ohne ihn liest Windows nichts aus der Datei."},
     {FindingKind::kSectionTwice, "Q202", Severity::kWarning,

@@ -16,6 +16,7 @@ enum class FindingKind {
     kInfNotNamedAutoRun,
     kUtf8Mark,
     kUnreadableEncoding,
+    kUtf8WithoutMark,
     kAutoRunMissing,
     kSectionTwice,
     kKeyTwice,

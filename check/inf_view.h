@@ -12,7 +12,7 @@
 namespace cd_check {
 
 // How the INF's bytes are stored, as far as Windows can read them.
-enum class InfEncoding { kAnsi, kUtf16, kUtf8Mark, kUnreadable };
+enum class InfEncoding { kAnsi, kUtf16, kUtf8Mark, kUtf8WithoutMark, kUnreadable };
 
 bool SameName(std::string_view left, std::string_view right);
 

@@ -1,9 +1,9 @@
 # cmake -DOBJDUMP=... -DFILE=... -DALLOWED=a.dll,b.dll [-DALLOWED_FUNCTIONS=F,G]
-#       [-DMAX_SIZE=bytes] [-DSUBSYSTEM_VERSION=4.0] -P CheckImage.cmake
+#       [-DMAX_SIZE=bytes] [-DSUBSYSTEM_VERSION=4.0] [-DSUBSYSTEM=2|3] -P CheckImage.cmake
 #
 # Checks a Windows executable without running it: the DLLs it imports (compared without
-# letter case), optionally every function it imports, its size and the Windows version its
-# header asks for. Fails with a message naming what is wrong.
+# letter case), optionally every function it imports, its size, the Windows version its
+# header asks for and its subsystem (2 windows, 3 console). Fails with a message naming what is wrong.
 cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
@@ -66,6 +66,12 @@ if(DEFINED SUBSYSTEM_VERSION)
       message(FATAL_ERROR "${FILE}: expected ${field} in its header")
     endif()
   endforeach()
+endif()
+
+if(DEFINED SUBSYSTEM)
+  if(NOT dump MATCHES "\nSubsystem[ \t]+0*${SUBSYSTEM}[ \t]")
+    message(FATAL_ERROR "${FILE}: expected subsystem ${SUBSYSTEM} in its header")
+  endif()
 endif()
 
 list(LENGTH functions count)

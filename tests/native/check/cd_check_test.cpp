@@ -96,6 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         TreeCase{
             "Utf8Mark", WithSetup("\xEF\xBB\xBF[AutoRun]\r\nopen=setup.exe\r\n"), {"Q101", "Q201"}},
         TreeCase{"Utf16WithoutMark", {{"AutoRun.INF", kUtf16WithoutMark}}, {"Q102"}},
+        TreeCase{"Utf8WithoutMark",
+                 {{"AutoRun.INF", "[AutoRun]\r\nlabel=Pr\xC3\xBC"
+                                  "fung\r\n"}},
+                 {"Q103"}},
         TreeCase{"AutoRunMissing", WithSetup("[AutoRun.Amd64]\r\nopen=setup.exe\r\n"), {"Q201"}},
         TreeCase{
             "SectionTwice", WithSetup("[AutoRun]\r\nopen=setup.exe\r\n[autorun]\r\n"), {"Q202"}},
