@@ -73,6 +73,9 @@ IconLookup FindIcon(const IconContainer& container, int number) {
     if (number >= 0)
         return static_cast<std::uint32_t>(number) < container.count ? IconLookup::kFound
                                                                     : IconLookup::kNumberMissing;
+    // An icon file has no resource ids: the extractor gives its one icon for any of them.
+    if (container.kind == IconContainer::Kind::kIconFile)
+        return IconLookup::kFound;
     const std::uint64_t id = static_cast<std::uint64_t>(-static_cast<std::int64_t>(number));
     for (const std::uint32_t groupId : container.groupIds)
         if (groupId == id)

@@ -2,7 +2,8 @@
 // extractor reads them: an icon file holds one icon, a program or library its icon groups
 // (resource type RT_GROUP_ICON). A number from 0 counts the groups in the order of the
 // resource directory; a negative number other than -1 names the group whose resource id is
-// its absolute value.
+// its absolute value, and in an icon file, which has no ids, its one icon. -1 only asks for
+// the number of icons.
 #pragma once
 
 #include "byte_source.h"

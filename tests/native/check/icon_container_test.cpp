@@ -47,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"IconFileHasIconZero", TinyIconFile(3), 0, IconLookup::kFound},
         // the sizes inside an icon file are one icon
         LookupCase{"IconFileHasNoIconOne", TinyIconFile(3), 1, IconLookup::kNumberMissing},
-        LookupCase{"IconFileHasNoResourceIds", TinyIconFile(), -1, IconLookup::kNumberMissing},
+        // an icon file has no resource ids: any of them gives its one icon, -1 none
+        LookupCase{"IconFileGivesItsIconForAnyId", TinyIconFile(), -7, IconLookup::kFound},
+        LookupCase{"IconFileHasNoIconMinusOne", TinyIconFile(), -1, IconLookup::kNumberMissing},
         LookupCase{"ProgramCountsNamedAndNumberedGroups", TinyProgram(kThreeGroups), 2,
                    IconLookup::kFound},
         LookupCase{"ProgramHasNoGroupBeyond", TinyProgram(kThreeGroups), 3,
