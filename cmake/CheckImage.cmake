@@ -1,11 +1,11 @@
 # cmake -DOBJDUMP=... -DFILE=... -DALLOWED=a.dll,b.dll [-DALLOWED_FUNCTIONS=F,G]
-#       [-DMAX_SIZE=bytes] [-DSUBSYSTEM_VERSION=4.0] [-DNO_DEBUG_SECTIONS=ON]
+#       [-DMAX_SIZE=bytes] [-DSUBSYSTEM_VERSION=4.0] [-DSUBSYSTEM=2|3] [-DNO_DEBUG_SECTIONS=ON]
 #       -P CheckImage.cmake
 #
 # Checks a Windows executable without running it: the DLLs it imports (compared without
 # letter case), optionally every function it imports, its size, the Windows version its
-# header asks for and that it carries no debugging sections. Fails with a message naming what
-# is wrong.
+# header asks for, its subsystem (2 windows, 3 console) and that it carries no debugging
+# sections. Fails with a message naming what is wrong.
 cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
@@ -92,6 +92,12 @@ if(NO_DEBUG_SECTIONS)
   endforeach()
   if(debug_sections)
     message(FATAL_ERROR "${FILE} carries debugging sections: ${debug_sections}")
+  endif()
+endif()
+
+if(DEFINED SUBSYSTEM)
+  if(NOT dump MATCHES "\nSubsystem[ \t]+0*${SUBSYSTEM}[ \t]")
+    message(FATAL_ERROR "${FILE}: expected subsystem ${SUBSYSTEM} in its header")
   endif()
 endif()
 

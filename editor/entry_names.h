@@ -13,10 +13,15 @@ namespace entry_names {
 // The longest name an entry gets from the editor; names read from a file may be longer.
 constexpr std::size_t kMaxNameLength = 8;
 
-// The entry name a key of [AutoRun] belongs to: the key must begin with prefix in exactly its
-// letter case, and the name runs from there to the next backslash or the key's end. Nothing
-// for any other key, which belongs to no entry.
-std::optional<std::string> EntryNameOfKey(std::string_view key, std::string_view prefix);
+// How a key's prefix must match: as the editor lists entries (exactly), or as Windows reads
+// the keys (without regard to the case of a to z).
+enum class PrefixCase { kExact, kIgnored };
+
+// The entry name a key of [AutoRun] belongs to: the key must begin with prefix, and the name
+// runs from there to the next backslash or the key's end. Nothing for any other key, which
+// belongs to no entry.
+std::optional<std::string> EntryNameOfKey(std::string_view key, std::string_view prefix,
+                                          PrefixCase letterCase = PrefixCase::kExact);
 
 // The ASCII letters and digits of name, in their order, at most kMaxNameLength of them.
 std::string CleanName(std::string_view name);

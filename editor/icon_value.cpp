@@ -4,19 +4,15 @@
 
 namespace icon_value {
 
-namespace {
-
-// Windows' profile reader drops such quotes; taken literally they would name no file, and the
-// icon would be cleared by the next OK.
 std::string_view WithoutEnclosingQuotes(std::string_view value) {
     const bool enclosed = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                           value.back() == value.front();
     return enclosed ? value.substr(1, value.size() - 2) : value;
 }
 
-} // namespace
-
 IconReference SplitIconValue(std::string_view quotedValue) {
+    // Windows' profile reader drops enclosing quotes; taken literally they would name no file,
+    // and the icon would be cleared by the next OK.
     const std::string_view value = WithoutEnclosingQuotes(quotedValue);
     IconReference icon;
     const std::size_t comma = value.find(',');

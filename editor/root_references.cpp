@@ -16,23 +16,24 @@ std::optional<std::string> RelativeReference(std::string_view root, std::string_
     // The arguments of a command line start at the first blank behind the root. They are kept
     // out of the resolution: a '/' or ".." in an argument is no part of the file's path.
     const std::size_t argumentsStart = path.find(' ', root.size());
-    const std::string_view filePart = path.substr(0, argumentsStart);
-    const std::string_view arguments =
-        argumentsStart == std::string_view::npos ? std::string_view() : path.substr(argumentsStart);
+    std::optional<std::string> rest = RelativeFile(root, path.substr(0, argumentsStart));
+    if (rest && argumentsStart != std::string_view::npos)
+        rest->append(path.substr(argumentsStart));
+    return rest;
+}
 
+std::optional<std::string> RelativeFile(std::string_view root, std::string_view path) {
     // Compared once resolved, so that "sub\..\..\x.exe" does not pass for a file on the CD
     // just because its text begins with the root.
     const std::string normalRoot = filehelp::NormalizePath(root);
-    const std::string normalFile = filehelp::NormalizePath(filePart);
+    const std::string normalFile = filehelp::NormalizePath(path);
     // A drive without a separator ("E:") is that drive's current directory, not its root.
     const bool driveOnly = normalFile.size() == 2 && normalFile[1] == ':';
-    std::string rest;
     if (normalFile.compare(0, normalRoot.size(), normalRoot) == 0)
-        rest = normalFile.substr(normalRoot.size());
-    else if (driveOnly || normalFile + '\\' != normalRoot)
+        return normalFile.substr(normalRoot.size());
+    if (driveOnly || normalFile + '\\' != normalRoot)
         return std::nullopt;
-    rest.append(arguments);
-    return rest;
+    return std::string();
 }
 
 std::string_view ReferencedFile(std::string_view reference) {

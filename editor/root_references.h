@@ -20,6 +20,10 @@ std::string AbsoluteReference(std::string_view root, std::string_view text);
 // exactly root's letter case. The root itself gives the empty reference.
 std::optional<std::string> RelativeReference(std::string_view root, std::string_view path);
 
+// The same for a path that is a file's path alone, blanks and all: nothing of it is taken for
+// arguments.
+std::optional<std::string> RelativeFile(std::string_view root, std::string_view path);
+
 // The file that a reference names: the reference up to its first blank.
 std::string_view ReferencedFile(std::string_view reference);
 

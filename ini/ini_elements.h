@@ -22,6 +22,11 @@ public:
     // otherwise.
     std::u16string wideText;
     std::u16string wideComment;
+
+    // The line of the file it was read from, counted from 1; 0 for an element added since.
+    // Elements of the same name keep their order, but names in other letter case sort apart:
+    // only the line tells which came first in the file.
+    unsigned line = 0;
 };
 
 // Names sort byte by byte as unsigned values, so "AutoRun" < "Orbilan" < "autorun".

@@ -42,8 +42,8 @@ bool IsHeader(const char* content, const char* openBracket) {
 }
 
 // Handles one line, changing it in place; current is the section the line falls into.
-void ParseLine(char* line, const LineSource& source, TISArrayAsVector<section>& sections,
-               section*& current) {
+void ParseLine(char* line, unsigned lineNumber, const LineSource& source,
+               TISArrayAsVector<section>& sections, section*& current) {
     const char* comment = "";
     if (char* semicolon = std::strchr(line, ';')) {
         *semicolon = '\0';
@@ -65,6 +65,7 @@ void ParseLine(char* line, const LineSource& source, TISArrayAsVector<section>& 
         current = &sections.Add(std::make_unique<section>(name, comment));
         current->wideText = source.WideOf(name);
         current->wideComment = source.WideOf(comment);
+        current->line = lineNumber;
         return;
     }
 
@@ -78,6 +79,7 @@ void ParseLine(char* line, const LineSource& source, TISArrayAsVector<section>& 
         rtext& added = current->textLines.Add(std::make_unique<rtext>(content, comment));
         added.wideText = source.WideOf(content);
         added.wideComment = source.WideOf(comment);
+        added.line = lineNumber;
         return;
     }
     if (equals == content)
@@ -89,6 +91,7 @@ void ParseLine(char* line, const LineSource& source, TISArrayAsVector<section>& 
     added.wideText = source.WideOf(key);
     added.wideComment = source.WideOf(comment);
     added.wideValue = source.WideOf(value);
+    added.line = lineNumber;
 }
 
 // The code units of a line read from a UTF-16 file, up to a NUL character, as a NUL ends
@@ -120,8 +123,10 @@ void INIFile::Parse() {
     // The line taken apart in place; one buffer serves every line.
     std::string copy;
     std::u16string units;
+    unsigned lineNumber = 0;
     while (!file.AtEnd()) {
         const char* line = file.ReadLine();
+        ++lineNumber;
         encoding_ = file.Encoding();
         if (encoding_ == TextEncoding::kUnreadable) {
             neverWrittenOver_ = true;
@@ -134,10 +139,10 @@ void INIFile::Parse() {
                 neverWrittenOver_ = true;
             units = UnitsOf(line, file.LineLength());
             copy = cp1252::Narrowed(units);
-            ParseLine(&copy[0], LineSource(copy.c_str(), &units), sections_, current);
+            ParseLine(&copy[0], lineNumber, LineSource(copy.c_str(), &units), sections_, current);
         } else {
             copy.assign(line);
-            ParseLine(&copy[0], LineSource(copy.c_str(), nullptr), sections_, current);
+            ParseLine(&copy[0], lineNumber, LineSource(copy.c_str(), nullptr), sections_, current);
         }
     }
     if (file.ReadFailed())

@@ -51,6 +51,16 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"Shell", std::nullopt}, KeyCase{"ShellSetup", std::nullopt},
                     KeyCase{"Open", std::nullopt}, KeyCase{"", std::nullopt}));
 
+// As Windows reads the keys, the prefix's letter case does not matter; the name keeps its own.
+TEST(EntryKeyIgnoringCase, TakesThePrefixInAnyLetterCase) {
+    using entry_names::PrefixCase;
+    EXPECT_EQ(EntryNameOfKey("shell\\Setup\\command", ShellPrefix(), PrefixCase::kIgnored),
+              "Setup");
+    EXPECT_EQ(EntryNameOfKey("SHELL\\", ShellPrefix(), PrefixCase::kIgnored), "");
+    EXPECT_EQ(EntryNameOfKey("shellx", ShellPrefix(), PrefixCase::kIgnored), std::nullopt);
+    EXPECT_EQ(EntryNameOfKey("shel", ShellPrefix(), PrefixCase::kIgnored), std::nullopt);
+}
+
 // Names that an entry bears already.
 std::string UniqueAmong(const std::string& name, const std::set<std::string>& taken) {
     return MakeUniqueName(name, [&taken](const std::string& n) { return taken.count(n) != 0; });

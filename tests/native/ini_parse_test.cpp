@@ -72,6 +72,24 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"UTF-16 without a mark is not read",
                   std::string("[\0A\0]\0\r\0\n\0k\0=\0v\0", 16), ""}));
 
+// Names in other letter case sort apart, so the line is what tells which came first.
+TEST(ParseLines, EveryElementKnowsItsLine) {
+    TempDir dir;
+    WriteBytes(dir.PathOf("AutoRun.INF"), "; c\r\n[autorun]\r\nopen=b\r\n\r\nOPEN=a\r\nt\r\n"
+                                          "[AutoRun]\r\n");
+    const INIFile document(dir.PathOf("AutoRun.INF").c_str());
+    const auto& sections = document.Sections();
+    ASSERT_EQ(2u, sections.GetItemsInContainer());
+    EXPECT_EQ(7u, sections[0].line);
+    const section& lower = sections[1];
+    EXPECT_EQ(2u, lower.line);
+    ASSERT_EQ(2u, lower.entries.GetItemsInContainer());
+    EXPECT_EQ("OPEN", static_cast<const std::string&>(lower.entries[0]));
+    EXPECT_EQ(5u, lower.entries[0].line);
+    EXPECT_EQ(3u, lower.entries[1].line);
+    EXPECT_EQ(6u, lower.textLines[0].line);
+}
+
 TEST(ParseMissingFile, GivesAnEmptyDocumentThatWritesNothing) {
     TempDir dir;
     {

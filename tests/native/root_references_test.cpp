@@ -15,6 +15,7 @@ namespace {
 using root_references::AbsoluteReference;
 using root_references::PathInRoot;
 using root_references::ReferencedFile;
+using root_references::RelativeFile;
 using root_references::RelativeReference;
 
 const std::string kRoot = "C:\\CD\\Disk1\\";
@@ -96,6 +97,14 @@ TEST(RelativeToADriveRoot, ADriveWithoutSeparatorIsOutside) {
     EXPECT_EQ(RelativeReference("E:\\", "E:x\\.."), std::nullopt);
     EXPECT_EQ(RelativeReference("E:\\", "E:c\\..\\a..\\.."), std::nullopt);
     EXPECT_EQ(RelativeReference("E:\\", "E:setup.exe"), std::nullopt);
+}
+
+// A file's path alone: blanks belong to it, and its dots are resolved wherever they stand.
+TEST(RelativeFile, ResolvesThePathBlanksAndAll) {
+    EXPECT_EQ(RelativeFile(kRoot, kRoot + "my dir\\..\\x.exe"), "x.exe");
+    EXPECT_EQ(RelativeFile(kRoot, kRoot + "my dir\\..\\..\\x.exe"), std::nullopt);
+    EXPECT_EQ(RelativeFile(kRoot, kRoot + "Neue Version\\setup.exe"), "Neue Version\\setup.exe");
+    EXPECT_EQ(RelativeFile(kRoot, "D:\\setup.exe"), std::nullopt);
 }
 
 TEST(ReferencedFile, EndsAtTheFirstBlank) {

@@ -1,0 +1,40 @@
+// Bytes of a file to take apart, read at any offset with every read checked against the
+// file's end: a damaged or hostile file can make the reader ask for anything.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+namespace cd_check {
+
+class ByteSource {
+public:
+    // The bytes of a file; an empty source when it cannot be opened.
+    explicit ByteSource(const std::filesystem::path& file);
+    // Bytes in memory, copied.
+    explicit ByteSource(std::string bytes);
+
+    // False for a file that could not be opened.
+    bool IsOpen() const { return inMemory_ || file_.is_open(); }
+    std::uint64_t Size() const { return size_; }
+
+    // count bytes from offset into out; false when any of them lies beyond the end or cannot
+    // be read.
+    bool Read(std::uint64_t offset, void* out, std::size_t count);
+
+    // Little-endian numbers at offset.
+    std::optional<std::uint16_t> U16(std::uint64_t offset);
+    std::optional<std::uint32_t> U32(std::uint64_t offset);
+
+private:
+    std::ifstream file_;
+    std::string memory_;
+    bool inMemory_;
+    std::uint64_t size_ = 0;
+};
+
+} // namespace cd_check

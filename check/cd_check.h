@@ -1,0 +1,30 @@
+// The whole check of a CD directory: finds its AutoRun.INF as Windows finds it, reads it as
+// Windows reads it and runs every check.
+#pragma once
+
+#include "findings.h"
+
+#include <filesystem>
+#include <string>
+
+namespace cd_check {
+
+struct CheckOptions {
+    // Names must be 8.3: the image is plain ISO 9660, without Joliet.
+    bool iso9660 = false;
+};
+
+struct CheckResult {
+    // Why the check could not be made, about which path; kNone when it was made.
+    Problem problem = Problem::kNone;
+    std::filesystem::path problemPath;
+
+    // The INF that was checked; empty when the directory has none.
+    std::filesystem::path inf;
+    Findings findings;
+};
+
+// path is the CD's directory or its INF.
+CheckResult CheckCd(const std::filesystem::path& path, const CheckOptions& options);
+
+} // namespace cd_check

@@ -1,0 +1,68 @@
+// What the check reports: every kind of finding with its stable code, its severity and its
+// German message, and one finding as it is reported.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cd_check {
+
+enum class Severity { kError, kWarning };
+
+// One per kind of finding; each has a code that never changes and never goes to another kind.
+enum class FindingKind {
+    kNoInf,
+    kSeveralInfs,
+    kInfNotNamedAutoRun,
+    kUtf8Mark,
+    kUnreadableEncoding,
+    kUtf8WithoutMark,
+    kAutoRunMissing,
+    kSectionTwice,
+    kKeyTwice,
+    kPlatformKeyMissing,
+    kLabelTooLong,
+    kFileMissing,
+    kFileOutsideRoot,
+    kIconNumberMissing,
+    kNoIconsInFile,
+    kIconsNotChecked,
+    kVerbWithoutCommand,
+    kDefaultVerbMissing,
+    kStarterMissing,
+    kStarterWithoutExec,
+    kNameTooLongForJoliet,
+    kNameNotIso9660,
+};
+
+struct FindingText {
+    FindingKind kind;
+    const char* code;
+    Severity severity;
+    // Windows code page 1252.
+    const char* message;
+};
+
+// The kinds in the order of their codes.
+const std::vector<FindingText>& AllFindingTexts();
+const FindingText& TextOf(FindingKind kind);
+
+// Texts are code page 1252, as in the INF; a part that does not apply is empty (line 0).
+struct Finding {
+    FindingKind kind;
+    std::string section;
+    std::string key;
+    unsigned line = 0;
+    // What the message is about: a file name, a number, a key.
+    std::string detail;
+};
+
+using Findings = std::vector<Finding>;
+
+// Why a check could not be made at all.
+enum class Problem { kNone, kNoSuchPath, kUnreadable, kUsage };
+
+// The German text (code page 1252) of a problem; a path follows it.
+const char* TextOf(Problem problem);
+
+} // namespace cd_check

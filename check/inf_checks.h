@@ -1,0 +1,36 @@
+// The checks of an AutoRun.INF and of the CD it lies on. Each appends what it finds.
+#pragma once
+
+#include "cd_tree.h"
+#include "file_reference.h"
+#include "findings.h"
+#include "inf_view.h"
+
+#include <vector>
+
+namespace cd_check {
+
+// [AutoRun] and the platform sections that stand in for it ([AutoRun.Amd64]), each the one
+// Windows reads for its name, in the order of the file.
+std::vector<const section*> AutoRunSections(const InfView& inf);
+
+// What lies in the INF alone: [AutoRun] missing, sections and keys written twice, platform
+// sections that lack keys of [AutoRun], a label too long to be shown.
+void CheckLayout(const InfView& inf, Findings& findings);
+
+// The files the INF names: Open, ShellExecute, Icon with its number, the context menu's
+// commands, the starter and its Exec.
+void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings);
+
+// The context menu's entries: every verb with its command, the default verb present.
+void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings);
+
+// The file that text names, reported when it is missing or outside the root and found where
+// the key is. An empty text names nothing, as Windows takes an empty key for a missing one.
+FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgram,
+                        const section& part, const entry& key, Findings& findings);
+
+// Names on the CD that Joliet cannot hold, and with iso9660 those that are not 8.3.
+void CheckNames(const CdTree& tree, bool iso9660, Findings& findings);
+
+} // namespace cd_check

@@ -1,0 +1,76 @@
+// Names on the CD that the image's file systems cannot hold: Joliet keeps at most 64
+// characters of a name, plain ISO 9660 (level 1) only names in the form 8.3.
+#include "inf_checks.h"
+
+#include "check_platform.h"
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+
+namespace cd_check {
+
+namespace {
+
+constexpr std::size_t kMaxJolietLength = 64;
+constexpr std::size_t kMaxBaseLength = 8;
+constexpr std::size_t kMaxExtensionLength = 3;
+
+// Letters of either case count: the image's tools write them in capitals, and Windows finds
+// them in any case.
+bool IsIsoCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool IsEightDotThree(std::string_view name, bool directory) {
+    const std::size_t dot = name.find('.');
+    const std::string_view base = name.substr(0, dot);
+    const std::string_view extension =
+        dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
+    if (base.empty() || base.size() > kMaxBaseLength || extension.size() > kMaxExtensionLength)
+        return false;
+    // A directory's name has no extension.
+    if (directory && dot != std::string_view::npos)
+        return false;
+    return std::all_of(base.begin(), base.end(), IsIsoCharacter) &&
+           std::all_of(extension.begin(), extension.end(), IsIsoCharacter);
+}
+
+// The path behind the root, separated by '\' as the INF writes it.
+std::string RelativeName(const std::filesystem::path& root, const std::filesystem::path& path) {
+    std::string name;
+    for (const std::filesystem::path& part : path.lexically_relative(root)) {
+        if (!name.empty())
+            name += '\\';
+        name += NameInCodePage(part);
+    }
+    return name;
+}
+
+} // namespace
+
+void CheckNames(const CdTree& tree, bool iso9660, Findings& findings) {
+    std::error_code error;
+    std::vector<std::filesystem::path> paths;
+    std::filesystem::recursive_directory_iterator entries(
+        tree.Root(), std::filesystem::directory_options::skip_permission_denied, error);
+    for (; !error && entries != std::filesystem::recursive_directory_iterator();
+         entries.increment(error))
+        paths.push_back(entries->path());
+    // The order of a directory listing is the file system's; the report's is the same anywhere.
+    std::sort(paths.begin(), paths.end());
+
+    for (const std::filesystem::path& path : paths) {
+        const std::filesystem::path name = path.filename();
+        if (check_platform::NameUnits(name).size() > kMaxJolietLength)
+            findings.push_back(
+                {FindingKind::kNameTooLongForJoliet, "", "", 0, RelativeName(tree.Root(), path)});
+        std::error_code kindError;
+        const bool directory = std::filesystem::is_directory(path, kindError);
+        if (iso9660 && !IsEightDotThree(NameInCodePage(name), directory))
+            findings.push_back(
+                {FindingKind::kNameNotIso9660, "", "", 0, RelativeName(tree.Root(), path)});
+    }
+}
+
+} // namespace cd_check

@@ -1,0 +1,115 @@
+#include "report.h"
+
+#include "check_platform.h"
+#include "utf8_text.h"
+
+namespace cd_check {
+
+namespace {
+
+struct Counts {
+    int errors = 0;
+    int warnings = 0;
+};
+
+Counts CountOf(const Findings& findings) {
+    Counts counts;
+    for (const Finding& finding : findings) {
+        if (TextOf(finding.kind).severity == Severity::kError)
+            ++counts.errors;
+        else
+            ++counts.warnings;
+    }
+    return counts;
+}
+
+// The message with what it is about: behind a colon, or in brackets.
+std::string MessageOf(const Finding& finding) {
+    std::string message = utf8_text::FromCodePage(TextOf(finding.kind).message);
+    if (finding.detail.empty())
+        return message;
+    const std::string detail = utf8_text::FromCodePage(finding.detail);
+    if (!message.empty() && message.back() == ':')
+        return message + ' ' + detail;
+    return message + " (" + detail + ')';
+}
+
+std::string JsonString(const std::string& utf8) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+// A JSON string of a text in code page 1252, or null for an empty one.
+std::string JsonTextOrNull(const std::string& cp1252) {
+    return cp1252.empty() ? "null" : JsonString(utf8_text::FromCodePage(cp1252));
+}
+
+} // namespace
+
+int ExitCodeOf(const CheckResult& result) {
+    if (result.problem != Problem::kNone)
+        return 2;
+    return CountOf(result.findings).errors > 0 ? 1 : 0;
+}
+
+std::string TextReport(const CheckResult& result) {
+    std::string out;
+    if (!result.inf.empty())
+        out += check_platform::DisplayPath(result.inf) + '\n';
+    for (const Finding& finding : result.findings) {
+        const FindingText& text = TextOf(finding.kind);
+        out += text.severity == Severity::kError ? "Fehler  " : "Warnung ";
+        out += text.code;
+        if (!finding.section.empty())
+            out += " [" + utf8_text::FromCodePage(finding.section) + ']';
+        if (!finding.key.empty())
+            out += ' ' + utf8_text::FromCodePage(finding.key);
+        if (finding.line != 0)
+            out += ", Zeile " + std::to_string(finding.line);
+        out += ": " + MessageOf(finding) + '\n';
+    }
+    const Counts counts = CountOf(result.findings);
+    out += std::to_string(counts.errors) + " Fehler, " + std::to_string(counts.warnings) +
+           (counts.warnings == 1 ? " Warnung\n" : " Warnungen\n");
+    return out;
+}
+
+std::string JsonReport(const CheckResult& result) {
+    const Counts counts = CountOf(result.findings);
+    std::string out = "{\n  \"inf\": ";
+    out += result.inf.empty() ? "null" : JsonString(check_platform::DisplayPath(result.inf));
+    out += ",\n  \"errors\": " + std::to_string(counts.errors);
+    out += ",\n  \"warnings\": " + std::to_string(counts.warnings);
+    out += ",\n  \"findings\": [";
+    for (std::size_t index = 0; index < result.findings.size(); ++index) {
+        const Finding& finding = result.findings[index];
+        const FindingText& text = TextOf(finding.kind);
+        out += index == 0 ? "\n" : ",\n";
+        out += "    {\"code\": " + JsonString(text.code);
+        out += ", \"severity\": ";
+        out += text.severity == Severity::kError ? "\"error\"" : "\"warning\"";
+        out += ", \"section\": " + JsonTextOrNull(finding.section);
+        out += ", \"key\": " + JsonTextOrNull(finding.key);
+        out += ", \"line\": " + (finding.line != 0 ? std::to_string(finding.line) : "null");
+        out += ", \"message\": " + JsonString(utf8_text::FromCodePage(text.message));
+        out += ", \"detail\": " + JsonTextOrNull(finding.detail) + '}';
+    }
+    out += result.findings.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+} // namespace cd_check

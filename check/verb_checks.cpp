@@ -1,0 +1,80 @@
+// The entries of the CD's context menu: "Shell\verb" holds the menu text, "Shell\verb\Command"
+// the command line, and "Shell" the verb of a double click. Windows reads these keys without
+// regard to letter case, so the check does too, unlike the editor's list.
+#include "inf_checks.h"
+
+#include "entry_names.h"
+#include "file_reference.h"
+#include "icon_value.h"
+#include "inf_names.h"
+
+#include <string>
+#include <vector>
+
+namespace cd_check {
+
+namespace {
+
+struct Verb {
+    std::string name;
+    const entry* firstKey = nullptr;
+    const entry* command = nullptr;
+};
+
+// The verbs of a section in the order their first keys stand in the file; of two command
+// keys of one verb the first counts.
+std::vector<Verb> VerbsOf(const section& part) {
+    const std::string_view prefix = inf_names::ShellPrefix();
+    std::vector<Verb> verbs;
+    for (const entry* item : InfView::EntriesInFileOrder(part)) {
+        const std::optional<std::string> name =
+            entry_names::EntryNameOfKey(*item, prefix, entry_names::PrefixCase::kIgnored);
+        if (!name)
+            continue;
+        Verb* verb = nullptr;
+        for (Verb& known : verbs)
+            if (SameFileName(known.name, *name))
+                verb = &known;
+        if (verb == nullptr) {
+            verbs.push_back(Verb{*name, item, nullptr});
+            verb = &verbs.back();
+        }
+        const std::string_view rest = std::string_view(*item).substr(prefix.size() + name->size());
+        if (verb->command == nullptr && SameName(rest, inf_names::CommandSuffix()))
+            verb->command = item;
+    }
+    return verbs;
+}
+
+} // namespace
+
+void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
+    for (const section* part : AutoRunSections(inf)) {
+        const std::vector<Verb> verbs = VerbsOf(*part);
+        for (const Verb& verb : verbs) {
+            const std::string program =
+                verb.command != nullptr
+                    ? ProgramOf(icon_value::WithoutEnclosingQuotes(verb.command->value))
+                    : std::string();
+            if (program.empty()) {
+                findings.push_back({FindingKind::kVerbWithoutCommand, *part, *verb.firstKey,
+                                    verb.firstKey->line, verb.name});
+                continue;
+            }
+            CheckFile(tree, program, true, *part, *verb.command, findings);
+        }
+
+        const entry* defaultVerb = InfView::Find(*part, inf_names::kDefaultVerb);
+        const std::string_view name = InfView::ValueOf(*part, inf_names::kDefaultVerb);
+        if (defaultVerb == nullptr || name.empty())
+            continue;
+        bool known = false;
+        for (const Verb& verb : verbs)
+            known = known || SameFileName(verb.name, name);
+        if (!known)
+            findings.push_back({FindingKind::kDefaultVerbMissing, *part, *defaultVerb,
+                                defaultVerb->line, std::string(name)});
+    }
+}
+
+} // namespace cd_check

@@ -1,0 +1,179 @@
+// One small CD directory per finding, and one correct CD with none: the check finds exactly
+// what each directory was made to show.
+#include "cd_check.h"
+
+#include "cd_trees.h"
+#include "tiny_images.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Codes = std::vector<std::string>;
+
+struct TreeCase {
+    const char* name;
+    CdFiles files;
+    Codes codes;
+    // What the command names: the root, or a file below it.
+    std::string target = "";
+    bool iso9660 = false;
+};
+
+void PrintTo(const TreeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+cd_check::CheckResult CheckTree(const TempDir& dir, const TreeCase& c) {
+    WriteTree(dir, c.files);
+    cd_check::CheckOptions options;
+    options.iso9660 = c.iso9660;
+    return cd_check::CheckCd(std::filesystem::path(dir.Path()) / c.target, options);
+}
+
+class Trees : public testing::TestWithParam<TreeCase> {};
+
+TEST_P(Trees, GiveExactlyTheirFindings) {
+    TempDir dir;
+    const cd_check::CheckResult result = CheckTree(dir, GetParam());
+    ASSERT_EQ(cd_check::Problem::kNone, result.problem);
+    EXPECT_EQ(GetParam().codes, CodesOf(result));
+}
+
+// An INF whose Open names setup.exe, which lies beside it.
+CdFiles WithSetup(const std::string& inf) {
+    return {{"AutoRun.INF", inf}, {"setup.exe", TinyProgram({0, {1}})}};
+}
+
+const std::string kUtf16WithoutMark("[\0A\0u\0t\0o\0R\0u\0n\0]\0\r\0\n\0", 22);
+
+// Everything a CD can hold, right: names in other letter case than the INF writes them, a
+// quoted path with a blank, a negative icon number naming a resource id, a program of the
+// system, an address, the starter with its program, a platform section with every key.
+const CdFiles kCorrectCd = {
+    {"autorun.inf", "[AutoRun]\r\n"
+                    "open=Orbilan.EXE\r\n"
+                    "icon=bin\\..\\Setup.exe,-101\r\n"
+                    "label=Zweiunddrei\337ig Zeichen: so viele\r\n"
+                    "shellexecute=http://example.org/\r\n"
+                    "shell=install\r\n"
+                    "shell\\install=&Installieren\r\n"
+                    "shell\\install\\command=\"Neue Version\\setup\" /q\r\n"
+                    "Shell\\Lies\\Command=notepad liesmich.txt\r\n"
+                    "[AutoRun.Amd64]\r\n"
+                    "Open=SETUP.EXE /x64\r\n"
+                    "icon=Icons\\cd.ico\r\n"
+                    "label=CD\r\nshellexecute=liesmich.txt\r\nshell=install\r\n"
+                    "shell\\install=Installieren\r\nshell\\install\\command=setup.exe\r\n"
+                    "shell\\lies\\command=liesmich.txt\r\n"
+                    "[Orbilan]\r\nHeadline=Demo\r\nExec=\"Neue Version\\SETUP.exe\" /q\r\n"},
+    {"ORBILAN.EXE", TinyProgram({})},
+    {"SETUP.EXE", TinyProgram({2, {101, 102}})},
+    {"bin/", ""},
+    {"Neue Version/setup.exe", TinyProgram({})},
+    {"ICONS/CD.ICO", TinyIconFile(2)},
+    {"liesmich.txt", "Hallo"},
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Findings, Trees,
+    testing::Values(
+        TreeCase{"CorrectCd", kCorrectCd, {}},
+        TreeCase{"CorrectCdNamedByItsInf", kCorrectCd, {}, "autorun.inf"},
+        TreeCase{"UnicodeInfWithItsMark",
+                 {{"AutoRun.INF", std::string("\xFF\xFE", 2) + kUtf16WithoutMark}},
+                 {}},
+        TreeCase{"NoInf", {{"setup.exe", ""}}, {"Q001"}},
+        TreeCase{"TwoInfs",
+                 {{"AutoRun.INF", "[AutoRun]\r\n"}, {"autorun.inf", "[AutoRun]\r\n"}},
+                 {"Q002"}},
+        TreeCase{"InfOfAnotherName", {{"Start.inf", "[AutoRun]\r\n"}}, {"Q003"}, "Start.inf"},
+        // the mark takes the first section with it
+        TreeCase{
+            "Utf8Mark", WithSetup("\xEF\xBB\xBF[AutoRun]\r\nopen=setup.exe\r\n"), {"Q101", "Q201"}},
+        TreeCase{"Utf16WithoutMark", {{"AutoRun.INF", kUtf16WithoutMark}}, {"Q102"}},
+        TreeCase{"Utf8WithoutMark",
+                 {{"AutoRun.INF", "[AutoRun]\r\nlabel=Pr\xC3\xBC"
+                                  "fung\r\n"}},
+                 {"Q103"}},
+        TreeCase{"AutoRunMissing", WithSetup("[AutoRun.Amd64]\r\nopen=setup.exe\r\n"), {"Q201"}},
+        TreeCase{
+            "SectionTwice", WithSetup("[AutoRun]\r\nopen=setup.exe\r\n[autorun]\r\n"), {"Q202"}},
+        TreeCase{"KeyTwice", WithSetup("[AutoRun]\r\nopen=setup.exe\r\nOPEN=x.exe\r\n"), {"Q203"}},
+        TreeCase{"PlatformSectionLacksAKey",
+                 WithSetup("[AutoRun]\r\nopen=setup.exe\r\nlabel=CD\r\n"
+                           "[AutoRun.Amd64]\r\nopen=setup.exe\r\n"),
+                 {"Q204"}},
+        TreeCase{"LabelTooLong",
+                 {{"AutoRun.INF", "[AutoRun]\r\nlabel=Dreiunddrei\337ig Zeichen: zu viele!\r\n"}},
+                 {"Q205"}},
+        TreeCase{"FileMissing", {{"AutoRun.INF", "[AutoRun]\r\nopen=setup.exe /q\r\n"}}, {"Q301"}},
+        TreeCase{"FileMissingInASubdirectory",
+                 WithSetup("[AutoRun]\r\nopen=bin\\setup.exe\r\n"),
+                 {"Q301"}},
+        TreeCase{
+            "FileClimbsOutOfTheRoot", WithSetup("[AutoRun]\r\nopen=..\\setup.exe\r\n"), {"Q302"}},
+        TreeCase{"FileOnADrive", WithSetup("[AutoRun]\r\nicon=C:\\setup.exe\r\n"), {"Q302"}},
+        TreeCase{"IconNumberMissing", WithSetup("[AutoRun]\r\nicon=setup.exe,1\r\n"), {"Q303"}},
+        TreeCase{"IconFileWithoutIcons",
+                 {{"AutoRun.INF", "[AutoRun]\r\nicon=start.bat\r\n"}, {"start.bat", "@echo"}},
+                 {"Q304"}},
+        TreeCase{"IconsOfASixteenBitProgram",
+                 {{"AutoRun.INF", "[AutoRun]\r\nicon=alt.exe\r\n"},
+                  {"alt.exe", TinySixteenBitProgram()}},
+                 {"Q305"}},
+        TreeCase{"VerbWithoutCommand",
+                 WithSetup("[AutoRun]\r\nshell\\install=Installieren\r\n"
+                           "shell\\lies\\command=setup.exe\r\n"),
+                 {"Q401"}},
+        TreeCase{"VerbCommandMissing",
+                 WithSetup("[AutoRun]\r\nshell\\install\\command=install.exe\r\n"),
+                 {"Q301"}},
+        TreeCase{"DefaultVerbMissing",
+                 WithSetup("[AutoRun]\r\nshell=repair\r\nshell\\install\\command=setup.exe\r\n"),
+                 {"Q402"}},
+        TreeCase{"StarterMissing",
+                 WithSetup("[AutoRun]\r\nopen=orbilan.exe\r\n[Orbilan]\r\nExec=setup.exe\r\n"),
+                 {"Q501"}},
+        TreeCase{"StarterWithoutExec",
+                 {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\n[Orbilan]\r\nText=Los?\r\n"},
+                  {"Orbilan.EXE", TinyProgram({})}},
+                 {"Q502"}},
+        TreeCase{"StarterProgramMissing",
+                 {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\n[Orbilan]\r\nExec=go.exe\r\n"},
+                  {"Orbilan.EXE", TinyProgram({})}},
+                 {"Q301"}},
+        TreeCase{"NameTooLongForJoliet",
+                 {{"AutoRun.INF", "[AutoRun]\r\n"}, {std::string(61, 'n') + ".txt", ""}},
+                 {"Q601"}},
+        TreeCase{"NameNotEightDotThree",
+                 {{"AUTORUN.INF", "[AutoRun]\r\n"}, {"Handbuch.html", ""}, {"DOCS/A_1.TXT", ""}},
+                 {"Q602"},
+                 "",
+                 true}));
+
+TEST(Findings, NameWhereTheyAre) {
+    TempDir dir;
+    const cd_check::CheckResult result =
+        CheckTree(dir, {"", WithSetup("[AutoRun]\r\nlabel=CD\r\n\r\nicon=setup.exe,3\r\n"), {}});
+    ASSERT_EQ(1u, result.findings.size());
+    const cd_check::Finding& finding = result.findings.front();
+    EXPECT_EQ("AutoRun", finding.section);
+    EXPECT_EQ("icon", finding.key);
+    EXPECT_EQ(4u, finding.line);
+    EXPECT_EQ("setup.exe,3", finding.detail);
+    EXPECT_EQ(std::filesystem::path(dir.Path()) / "AutoRun.INF", result.inf);
+}
+
+TEST(Findings, AMissingPathCannotBeChecked) {
+    TempDir dir;
+    const cd_check::CheckResult result =
+        cd_check::CheckCd(std::filesystem::path(dir.Path()) / "nirgends", {});
+    EXPECT_EQ(cd_check::Problem::kNoSuchPath, result.problem);
+}
+
+} // namespace

@@ -1,0 +1,18 @@
+// CD directories written for a test: each file with its path below the root ('/' between
+// directories) and its bytes.
+#pragma once
+
+#include "cd_check.h"
+#include "temp_dir.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+using CdFiles = std::map<std::string, std::string>;
+
+// Writes the files below dir's path, making the directories they need.
+void WriteTree(const TempDir& dir, const CdFiles& files);
+
+// The codes of the findings, in the order they are reported.
+std::vector<std::string> CodesOf(const cd_check::CheckResult& result);

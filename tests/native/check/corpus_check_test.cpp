@@ -1,0 +1,41 @@
+// The real AutoRun.INF files of the corpus, each alone on a CD of its own: the check reads
+// every one to its end under the sanitizers and reports only what its table knows.
+#include "cd_check.h"
+
+#include "cd_trees.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <set>
+
+namespace {
+
+TEST(Corpus, EveryFileIsChecked) {
+    std::set<std::string> known;
+    for (const cd_check::FindingText& text : cd_check::AllFindingTexts())
+        known.insert(text.code);
+
+    std::map<std::string, int> counts;
+    int files = 0;
+    for (const auto& item : std::filesystem::directory_iterator(QUILLOT_CORPUS_DIR)) {
+        if (item.path().extension() != ".inf")
+            continue;
+        ++files;
+        TempDir dir;
+        WriteTree(dir, {{"AutoRun.INF", ReadBytes(item.path().string())}});
+        const cd_check::CheckResult result = cd_check::CheckCd(dir.Path(), {});
+        EXPECT_EQ(cd_check::Problem::kNone, result.problem) << item.path();
+        for (const std::string& code : CodesOf(result)) {
+            EXPECT_EQ(1u, known.count(code)) << item.path();
+            ++counts[code];
+        }
+    }
+    EXPECT_EQ(60, files);
+    for (const auto& [code, count] : counts)
+        std::cout << code << ' ' << count << '\n';
+}
+
+} // namespace
