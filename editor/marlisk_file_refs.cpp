@@ -6,6 +6,7 @@
 #include "file_choice.h"
 
 #include "bounded_text.h"
+#include "copy_into_root.h"
 #include "file_help.h"
 #include "modal_boxes.h"
 #include "root_references.h"
@@ -56,7 +57,12 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
         // Always straight into the root, whatever directory the source lay in.
         const std::optional<std::string> target =
             root_references::PathInRoot(virtualRoot_.data(), theFileHelp->FileNameOf(path));
-        if (!target || theFileHelp->CopyFileTo(path, target->c_str()) == 0) {
+        const CopyOutcome outcome =
+            target ? CopyIntoRoot(Handle(), path, target->c_str()) : CopyOutcome::kFailed;
+        // A copy the user stopped is one not made, and needs no message.
+        if (outcome == CopyOutcome::kCancelled)
+            return false;
+        if (outcome == CopyOutcome::kFailed) {
             ShowError(IDS_COPY_FAILED);
             return false;
         }
