@@ -15,10 +15,11 @@
 
 namespace {
 
-// The copy moves the file in pieces of this size: big enough that the calls cost next to
-// nothing beside the bytes, small enough that a cancel takes effect within a moment even on a
-// slow drive.
-constexpr DWORD kPieceSize = 1 << 20;
+// The copy moves the file in pieces of this size, the size Windows' own copy uses under Wine.
+// Measured under Wine: pieces of 512 KB and more made copies in the page cache up to twice as
+// slow (the buffer leaves the processor's cache), 64 KB to 256 KB kept pace with CopyFileA. A
+// cancel takes effect after the piece under way, within a moment even on a slow drive.
+constexpr DWORD kPieceSize = 64 * 1024;
 
 bool FitsAPathBuffer(const char* path) {
     return filehelp::BoundedLength(path, filehelp::kPathBufferSize) < filehelp::kPathBufferSize;

@@ -191,7 +191,7 @@ TEST_F(CopyFileToTest, ExpandsWhatMscompressMade) {
 }
 
 TEST_F(CopyFileToTest, ReportsEveryPieceOfALargeFile) {
-    const std::string bytes = AllByteValues(2500000);
+    const std::string bytes = AllByteValues(1000000);
     WriteFileBytes(In("large.bin"), bytes);
     CopyProgress progress;
     EXPECT_EQ(1, files_.CopyFileTo(In("large.bin").c_str(), In("copy.bin").c_str(), progress));
