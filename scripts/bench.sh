@@ -154,7 +154,8 @@ TEXT
 with FileHelp::CopyFileTo and with CopyFileA, alternately: 100 MB of data, and 1 GB that is
 one hole (a sparse file: reading it costs next to nothing, the copy writes every byte). The
 target is deleted before and after every copy and checked for its size. One warm-up pair,
-five counted pairs per file; clock QueryPerformanceCounter around the call.
+then 15 counted pairs for 100 MB (a copy of a tenth of a second, whose time a busy machine
+spreads widely) and 7 for 1 GB; clock QueryPerformanceCounter around the call.
 
 CopyFileTo expands a source in the compress tool's SZDD format through the LZ expansion
 library and copies every other file in pieces of 64 KB with ReadFile and WriteFile, on a
