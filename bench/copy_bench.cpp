@@ -1,10 +1,12 @@
-// Copies a 100 MB file into a CD root with the editor's FileHelp::CopyFileTo and with
-// Windows' CopyFileA, alternately, and prints both times and their ratio. The target is
-// deleted before and after every copy; the first pair warms the caches and is not counted.
-// The clock is QueryPerformanceCounter: elapsed wall time.
+// Copies a file into a CD root with the editor's FileHelp::CopyFileTo and with Windows'
+// CopyFileA, alternately, and prints both times and their ratio: a 100 MB file of data and a
+// 1 GB file that is one hole (sparse: reading it costs next to nothing, writing the copy costs
+// every byte). The target is deleted before and after every copy; the first pair warms the
+// caches and is not counted. The clock is QueryPerformanceCounter: elapsed wall time.
 //
-//   copy_bench SOURCE_FILE TARGET_DIRECTORY [PAIRS]
-// SOURCE_FILE is made (deterministic bytes) when it is missing or has another size.
+//   copy_bench SOURCE_DIRECTORY TARGET_DIRECTORY [PAIRS]
+// The sources are made in SOURCE_DIRECTORY when they are missing or have another size. PAIRS
+// replaces the number of counted pairs of every source.
 #include "file_help.h"
 #include "paired_runs.h"
 #include "sample_stats.h"
@@ -20,9 +22,21 @@
 namespace {
 
 constexpr DWORD kBlock = 1 << 20;
-constexpr DWORD kBlocks = 100;
 constexpr int kWarmUpPairs = 1;
-constexpr int kDefaultPairs = 5;
+
+struct Source {
+    const char* name;
+    DWORD blocks; // of 1 MB
+    bool sparse;  // one hole, or deterministic bytes
+    // Counted pairs: a copy of 100 MB lasts a tenth of a second, and a busy machine spreads
+    // such short times widely.
+    int pairs;
+};
+
+constexpr Source kSources[] = {
+    {"source-100MB.bin", 100, false, 15},
+    {"source-1GB.bin", 1024, true, 7},
+};
 
 class OwnedFile {
 public:
@@ -51,16 +65,24 @@ std::uint64_t SizeOf(const std::string& path) {
     return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
-bool MakeSource(const std::string& path) {
-    if (SizeOf(path) == std::uint64_t{kBlock} * kBlocks)
+bool MakeSource(const std::string& path, const Source& source) {
+    const std::uint64_t size = std::uint64_t{kBlock} * source.blocks;
+    if (SizeOf(path) == size)
         return true;
     OwnedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE)
         return false;
+    if (source.sparse) {
+        LARGE_INTEGER end;
+        end.QuadPart = static_cast<LONGLONG>(size);
+        if (!SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) || !SetEndOfFile(file.get()))
+            return false;
+        return file.Close();
+    }
     std::vector<unsigned char> block(kBlock);
     std::uint32_t state = 12345;
-    for (DWORD b = 0; b < kBlocks; ++b) {
+    for (DWORD b = 0; b < source.blocks; ++b) {
         for (unsigned char& byte : block) {
             state = state * 1103515245u + 12345u;
             byte = static_cast<unsigned char>(state >> 24);
@@ -99,34 +121,25 @@ std::optional<std::vector<double>> TimeCopy(Copier copy, const std::string& sour
                                static_cast<double>(frequency.QuadPart)};
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: copy_bench SOURCE_FILE TARGET_DIRECTORY [PAIRS]\n");
-        return 2;
+// Times the pairs for one source and prints them; false when a copy failed.
+bool Compare(const std::string& sourceDirectory, const Source& source, const std::string& target,
+             const char* targetName, int pairs) {
+    const std::string path = sourceDirectory + source.name;
+    if (!MakeSource(path, source)) {
+        std::fprintf(stderr, "cannot make %s\n", path.c_str());
+        return false;
     }
-    const std::string source = argv[1];
-    std::string target = argv[2];
-    if (target.empty() || target.back() != '\\')
-        target += '\\';
-    target += "copy.bin";
-    const int pairs = argc > 3 ? std::atoi(argv[3]) : kDefaultPairs;
-    if (!MakeSource(source)) {
-        std::fprintf(stderr, "cannot make %s\n", source.c_str());
-        return 1;
-    }
-
     PairedSeries series;
-    if (!RunPairs([&] { return TimeCopy(CopyWithFileHelp, source, target); },
-                  [&] { return TimeCopy(CopyWithWindows, source, target); }, kWarmUpPairs, pairs,
+    if (!RunPairs([&] { return TimeCopy(CopyWithFileHelp, path, target); },
+                  [&] { return TimeCopy(CopyWithWindows, path, target); }, kWarmUpPairs, pairs,
                   series))
-        return 1;
+        return false;
     const SampleSummary fileHelp = Summarize(series.subject[0]);
     const SampleSummary windows = Summarize(series.baseline[0]);
-    const double megabytes = kBlocks * (double{kBlock} / (1 << 20));
-    std::printf("Copy of %.0f MB into %s, %d alternating pairs after %d warm-up pair\n", megabytes,
-                argv[2], pairs, kWarmUpPairs);
+    const double megabytes = source.blocks * (double{kBlock} / (1 << 20));
+    std::printf("Copy of %.0f MB (%s) into %s, %d alternating pairs after %d warm-up pair\n",
+                megabytes, source.sparse ? "a sparse source" : "data", targetName, pairs,
+                kWarmUpPairs);
     std::printf("  FileHelp::CopyFileTo %s, %.0f MB/s\n", Describe(fileHelp, "s").c_str(),
                 megabytes / fileHelp.median);
     std::printf("  CopyFileA            %s, %.0f MB/s\n", Describe(windows, "s").c_str(),
@@ -135,5 +148,28 @@ int main(int argc, char** argv) {
         "  ratio of medians CopyFileTo/CopyFileA: %.2fx; median of the pairs' ratios: %s\n",
         RatioOfMedians(fileHelp, windows),
         DescribeRatios(Summarize(PairRatios(series.subject[0], series.baseline[0]))).c_str());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: copy_bench SOURCE_DIRECTORY TARGET_DIRECTORY [PAIRS]\n");
+        return 2;
+    }
+    std::string sources = argv[1];
+    if (sources.empty() || sources.back() != '\\')
+        sources += '\\';
+    std::string target = argv[2];
+    if (target.empty() || target.back() != '\\')
+        target += '\\';
+    target += "copy.bin";
+    for (const Source& source : kSources) {
+        const int pairs = argc > 3 ? std::atoi(argv[3]) : source.pairs;
+        if (!Compare(sources, source, target, argv[2], pairs))
+            return 1;
+        std::fflush(stdout);
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "file_choice.h"
 
 #include "bounded_text.h"
+#include "copy_into_root.h"
 #include "file_help.h"
 #include "modal_boxes.h"
 #include "root_references.h"
@@ -25,6 +26,11 @@ bool FoundOnSearchPath(const std::string& name) {
     OFSTRUCT found = {};
     found.cBytes = sizeof found;
     return OpenFile(name.c_str(), &found, OF_EXIST) != HFILE_ERROR;
+}
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 } // namespace
@@ -53,14 +59,28 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
             return false;
         if (ShowError(IDS_OUTSIDE_ROOT_QUESTION, MB_YESNO) != IDYES)
             return false;
+        // A command line brings its program; its arguments follow the program's name in the
+        // root. Where no part of the path is a file, the whole of it is tried and not found.
+        const std::optional<root_references::CommandFile> command =
+            root_references::SplitCommandFile(path, IsFile);
+        const std::string source = command ? command->file : std::string(path);
         // Always straight into the root, whatever directory the source lay in.
+        const std::string name = theFileHelp->FileNameOf(source.c_str());
         const std::optional<std::string> target =
-            root_references::PathInRoot(virtualRoot_.data(), theFileHelp->FileNameOf(path));
-        if (!target || theFileHelp->CopyFileTo(path, target->c_str()) == 0) {
+            root_references::PathInRoot(virtualRoot_.data(), name);
+        const std::optional<std::string> reference = root_references::PathInRoot(
+            virtualRoot_.data(), command ? name + command->arguments : name);
+        const CopyOutcome outcome = target && reference
+                                        ? CopyIntoRoot(Handle(), source.c_str(), target->c_str())
+                                        : CopyOutcome::kFailed;
+        // A copy the user stopped is one not made, and needs no message.
+        if (outcome == CopyOutcome::kCancelled)
+            return false;
+        if (outcome == CopyOutcome::kFailed) {
             ShowError(IDS_COPY_FAILED);
             return false;
         }
-        filehelp::BoundedText(path, filehelp::kPathBufferSize).Append(*target);
+        filehelp::BoundedText(path, filehelp::kPathBufferSize).Append(*reference);
         // A source name such as ".." gives a target that is no file in the root.
         const char* copied = RelativePart(path);
         relative = copied != nullptr ? copied : "";

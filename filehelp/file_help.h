@@ -4,6 +4,7 @@
 // message: failures are returned as 0 and the caller chooses what to tell the user.
 #pragma once
 
+#include "copy_progress.h"
 #include "path_workspace.h"
 
 #include <windows.h>
@@ -30,8 +31,12 @@ public:
     // Copies source to target, expanding a file compressed with the LZ expansion library's
     // format; an existing target is replaced. A target that names the source file itself is
     // left untouched and counts as copied. 1 on success, 0 on failure, and then no partial
-    // target is left behind.
+    // target is left behind. Shows the wait cursor meanwhile.
     int CopyFileTo(const char* source, const char* target);
+    // The same copy without the cursor, for a thread other than the windows' own: it reports
+    // its bytes to progress and stops, removing what it wrote, once progress is cancelled (0).
+    // Touches no other state of the object, so it may run beside the other operations.
+    int CopyFileTo(const char* source, const char* target, CopyProgress& progress);
     // Writes the resource of the given type (as Windows names types: RT_RCDATA) and numeric id
     // of the module into target. 1 when all of it was written, else 0, and then no file is
     // left behind.

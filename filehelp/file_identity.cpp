@@ -9,10 +9,6 @@ FileIdentity::FileIdentity(const char* path) {
     CloseHandle(file);
 }
 
-FileIdentity::FileIdentity(HANDLE openFile) {
-    known_ = openFile != INVALID_HANDLE_VALUE && GetFileInformationByHandle(openFile, &info_);
-}
-
 bool FileIdentity::SameAs(const FileIdentity& other) const {
     return known_ && other.known_ &&
            info_.dwVolumeSerialNumber == other.info_.dwVolumeSerialNumber &&

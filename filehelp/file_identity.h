@@ -1,5 +1,5 @@
 // The identity of a file as the file system reports it (volume and file index), so that two
-// names, or a name and an open handle, can be checked for leading to one file.
+// names can be checked for leading to one file.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +8,6 @@ class FileIdentity {
 public:
     // The file of that name, if it exists.
     explicit FileIdentity(const char* path);
-    // The file behind an open handle; the handle stays the caller's.
-    explicit FileIdentity(HANDLE openFile);
 
     // False for a name that does not exist and for devices without a file index.
     bool Known() const { return known_; }

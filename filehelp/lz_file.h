@@ -15,9 +15,6 @@ public:
 
     bool IsOpen() const { return handle_ >= 0; }
     INT Handle() const { return handle_; }
-    // The full path of the file that was opened: the library falls back to the compressed
-    // name (last character '_') when the given one cannot be opened.
-    const char* OpenedPath() const { return info_.szPathName; }
     void Close();
 
 private:

@@ -145,6 +145,9 @@ INT_PTR TDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     }
     case WM_CLOSE:
+        // The close box and Alt+F4 are the cancel button of a dialog that handles its own.
+        if (Dispatch(IDCANCEL, BN_CLICKED))
+            return TRUE;
         Destroy(IDCANCEL);
         return TRUE;
     case WM_PAINT:

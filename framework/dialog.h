@@ -41,7 +41,8 @@ public:
     // The close request with a result code (OK); the framework's own closes the window.
     virtual void RequestClose(int result);
 
-    // Destroys the window without the close request (cancel and the close box).
+    // Destroys the window without the close request (cancel and the close box). A dialog
+    // that binds a handler to IDCANCEL's click gets that handler for its close box instead.
     void Destroy(int result);
 
     // The result the dialog was closed with; 0 while it is open.

@@ -36,6 +36,13 @@
 #define IDC_HELP_BUTTON 100
 #define IDC_BROWSE_STARTER_PROGRAM 123
 #define IDC_TEST_STARTER 127
+// The window a long copy into the CD root shows, and its controls; Abbrechen is IDCANCEL.
+#define IDD_COPY_PROGRESS 4
+#define IDC_COPY_LABEL 130
+#define IDC_COPY_FILE 131
+#define IDC_COPY_BAR 132
+#define IDC_COPY_BYTES 133
+
 // The template's labels, group boxes and frame that the program never addresses.
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

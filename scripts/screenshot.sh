@@ -6,6 +6,7 @@
 #   docs/quillot-cd.png   the dialog on a finished CD: starter, icon preview, context menu
 #   docs/quillot-cd-144dpi.png  the same at a display scale of 150 % (144 DPI)
 #   docs/hilfe.png        the help window with its contents
+#   docs/kopieren.png     the window of a long copy into the CD, over the dialog
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -21,20 +22,25 @@ mkdir -p docs
 
 windows_path() { echo "Z:$1" | tr / '\\'; }
 
-# shot OUTPUT CD-DIR INF-NAME: opens the editor lying in CD-DIR on INF-NAME, saves OUTPUT.
+# shot OUTPUT CD-DIR INF-NAME [OUTSIDE-FILE]: opens the editor lying in CD-DIR on INF-NAME
+# (and starts copying OUTSIDE-FILE, a Windows path, into the CD), saves OUTPUT.
 shot() {
-  local output=$1 cd_dir=$2 inf=$3
+  local output=$1 cd_dir=$2 inf=$3 outside=${4:-}
   cp "$build/editor/quillot.exe" "$cd_dir/quillot.exe"
   rm -f "$cd_dir/stop" "$cd_dir/geometry"
   timeout 120 "$WINE64" "$build/tests/e2e/show_editor.exe" "$(windows_path "$cd_dir/quillot.exe")" \
-    "$inf" "$(windows_path "$cd_dir/stop")" >"$cd_dir/geometry" &
+    "$inf" "$(windows_path "$cd_dir/stop")" ${outside:+"$outside"} \
+    >"$cd_dir/geometry" &
   local driver=$!
   for _ in $(seq 300); do
     [ -s "$cd_dir/geometry" ] && break
     sleep 0.1
   done
   read -r x y width height <"$cd_dir/geometry"
-  /usr/bin/convert x:root -crop "${width}x${height}+${x}+${y}" +repage "$output"
+  # The screen as it is shown: ImageMagick's usual reading of the root window leaves dialogs
+  # that Wine opens over another window black.
+  /usr/bin/import -silent -window root -screen png:- |
+    /usr/bin/convert png:- -crop "${width}x${height}+${x}+${y}" +repage "$output"
   touch "$cd_dir/stop"
   wait "$driver"
   echo "wrote $output"
@@ -65,6 +71,17 @@ trap 'set_dpi 96; wine_session_stop' EXIT
 shot docs/quillot-cd-144dpi.png "$demo" AutoRun.INF
 set_dpi 96
 trap wine_session_stop EXIT
+
+# A large file from outside the CD, copied into it: the progress window, a moment after it came.
+# The file (C:\Downloads\Setup.exe) is sparse, 8 GB of which none lies on the disk; the copy is
+# cancelled after the picture.
+downloads=$WINEPREFIX/drive_c/Downloads
+rm -rf "$downloads" "$demo"
+mkdir -p "$downloads" "$demo"
+truncate -s 8G "$downloads/Setup.exe"
+printf '[AutoRun]\r\n' >"$demo/AutoRun.INF"
+shot docs/kopieren.png "$demo" AutoRun.INF 'C:\Downloads\Setup.exe'
+rm -rf "$downloads"
 # The help window with its contents, as Wine's viewer shows it: the browser engine that
 # would fill the page pane is not installed here, so the pane stays empty.
 help_dir=$build/screenshot-help

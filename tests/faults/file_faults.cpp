@@ -1,36 +1,31 @@
 #include "file_faults.h"
 
 #include <windows.h>
-#include <lzexpand.h>
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace {
 
 using OpenFileFunction = HFILE(WINAPI*)(LPCSTR, LPOFSTRUCT, UINT);
 using WriteFunction = UINT(WINAPI*)(HFILE, LPCCH, UINT);
-using CopyFunction = LONG(WINAPI*)(INT, INT);
+using CreateFileFunction = HANDLE(WINAPI*)(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD,
+                                           DWORD, HANDLE);
+using ReadFileFunction = BOOL(WINAPI*)(HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED);
+using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
 
-template <typename Function> Function RealFunction(const char* library, const char* name) {
+template <typename Function> Function RealFunction(const char* name) {
     return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(LoadLibraryA(library), name)));
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
 }
 
 HFILE RealOpenFile(LPCSTR path, LPOFSTRUCT info, UINT style) {
-    static const auto real = RealFunction<OpenFileFunction>("kernel32.dll", "OpenFile");
+    static const auto real = RealFunction<OpenFileFunction>("OpenFile");
     return real(path, info, style);
 }
 
 UINT RealWrite(HFILE file, LPCCH bytes, UINT count) {
-    static const auto real = RealFunction<WriteFunction>("kernel32.dll", "_lwrite");
+    static const auto real = RealFunction<WriteFunction>("_lwrite");
     return real(file, bytes, count);
-}
-
-LONG RealCopy(INT source, INT target) {
-    static const auto real = RealFunction<CopyFunction>("lz32.dll", "LZCopy");
-    return real(source, target);
 }
 
 struct FaultState {
@@ -41,6 +36,9 @@ struct FaultState {
     bool fired = false;
     HFILE file = HFILE_ERROR; // created under the watched name
     std::size_t stored = 0;
+    HANDLE copySource = INVALID_HANDLE_VALUE;
+    HANDLE copyTarget = INVALID_HANDLE_VALUE;
+    std::size_t passed = 0; // bytes read from the copy's source or written to its target
 };
 
 FaultState state;
@@ -51,6 +49,10 @@ bool IsArmed(file_faults::Step step) {
 
 bool IsWriteFault() {
     return IsArmed(file_faults::Step::kWriteError) || IsArmed(file_faults::Step::kWriteShort);
+}
+
+bool IsCopyFault() {
+    return IsArmed(file_faults::Step::kCopyRead) || IsArmed(file_faults::Step::kCopyWrite);
 }
 
 HFILE WINAPI FaultyOpenFile(LPCSTR path, LPOFSTRUCT info, UINT style) {
@@ -88,6 +90,60 @@ UINT WINAPI FaultyWrite(HFILE file, LPCCH bytes, UINT count) {
     return error ? HFILE_ERROR : front;
 }
 
+// The copy opens its source for reading and creates its target; the file identity checks open
+// names without any access, and are no part of it.
+HANDLE WINAPI FaultyCreateFile(LPCSTR path, DWORD access, DWORD share,
+                               LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+                               HANDLE templateFile) {
+    static const auto real = RealFunction<CreateFileFunction>("CreateFileA");
+    const HANDLE file = real(path, access, share, security, disposition, flags, templateFile);
+    if (IsCopyFault() && file != INVALID_HANDLE_VALUE) {
+        if (disposition == OPEN_EXISTING && (access & GENERIC_READ) != 0)
+            state.copySource = file;
+        else if (disposition == CREATE_ALWAYS && (access & GENERIC_WRITE) != 0)
+            state.copyTarget = file;
+    }
+    return file;
+}
+
+BOOL WINAPI FaultyReadFile(HANDLE file, LPVOID bytes, DWORD count, LPDWORD got,
+                           LPOVERLAPPED overlapped) {
+    static const auto real = RealFunction<ReadFileFunction>("ReadFile");
+    if (!IsArmed(file_faults::Step::kCopyRead) || file != state.copySource)
+        return real(file, bytes, count, got, overlapped);
+    if (state.passed >= state.bytesBefore) {
+        state.fired = true;
+        *got = 0;
+        SetLastError(ERROR_READ_FAULT);
+        return FALSE;
+    }
+    const std::size_t room = state.bytesBefore - state.passed;
+    const BOOL read =
+        real(file, bytes, room < count ? static_cast<DWORD>(room) : count, got, overlapped);
+    if (read)
+        state.passed += *got;
+    return read;
+}
+
+BOOL WINAPI FaultyWriteFile(HANDLE file, LPCVOID bytes, DWORD count, LPDWORD written,
+                            LPOVERLAPPED overlapped) {
+    static const auto real = RealFunction<WriteFileFunction>("WriteFile");
+    if (!IsArmed(file_faults::Step::kCopyWrite) || file != state.copyTarget || state.fired)
+        return real(file, bytes, count, written, overlapped);
+    if (state.passed + count < state.bytesBefore) {
+        state.passed += count;
+        return real(file, bytes, count, written, overlapped);
+    }
+    const DWORD front = static_cast<DWORD>(state.bytesBefore - state.passed);
+    if (front > 0 && !real(file, bytes, front, written, overlapped))
+        return FALSE;
+    state.passed += front;
+    state.fired = true;
+    *written = front;
+    SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
 } // namespace
 
 // The program's calls of the kernel32 functions go through their import pointers (the headers
@@ -96,24 +152,9 @@ UINT WINAPI FaultyWrite(HFILE file, LPCCH bytes, UINT count) {
 extern "C" {
 OpenFileFunction __imp_OpenFile = FaultyOpenFile;
 WriteFunction __imp__lwrite = FaultyWrite;
-}
-
-// The LZ library's functions are called directly: a definition here takes the place of the
-// import library's.
-LONG WINAPI LZCopy(INT source, INT target) {
-    if (!IsArmed(file_faults::Step::kCopyRead) && !IsArmed(file_faults::Step::kCopyWrite))
-        return RealCopy(source, target);
-    state.fired = true;
-    std::vector<char> chunk(4096);
-    for (std::size_t stored = 0; stored < state.bytesBefore;) {
-        const INT wanted = static_cast<INT>(std::min(chunk.size(), state.bytesBefore - stored));
-        const INT got = LZRead(source, chunk.data(), wanted);
-        if (got <= 0 ||
-            RealWrite(target, chunk.data(), static_cast<UINT>(got)) != static_cast<UINT>(got))
-            break;
-        stored += static_cast<std::size_t>(got);
-    }
-    return IsArmed(file_faults::Step::kCopyRead) ? LZERROR_READ : LZERROR_WRITE;
+CreateFileFunction __imp_CreateFileA = FaultyCreateFile;
+ReadFileFunction __imp_ReadFile = FaultyReadFile;
+WriteFileFunction __imp_WriteFile = FaultyWriteFile;
 }
 
 namespace file_faults {

@@ -1,6 +1,7 @@
 // A layer in front of the Windows functions through which the file services write files: the
-// classic OpenFile and _lwrite that write the starter, and the LZ library's copy. Every call
-// goes on to the real function, except the step a test has armed to fail.
+// classic OpenFile and _lwrite that write the starter, and CreateFileA, ReadFile and WriteFile
+// of the copy. Every call goes on to the real function, except the step a test has armed to
+// fail.
 #pragma once
 
 #include <cstddef>
@@ -14,14 +15,16 @@ enum class Step {
                  // reports an error; every later write fails as well, as on a full disk
     kWriteShort, // that write stores the bytes in front of the position and returns their
                  // number; later writes store nothing
-    kCopyRead,   // LZCopy stores the source's first bytes up to the position in the target,
-                 // then reports that it cannot read the source
-    kCopyWrite,  // the same, reporting that it cannot write the target
+    kCopyRead,   // the copy's reads of its source give the bytes in front of the position,
+                 // then fail: they reach the target, and the copy cannot read on
+    kCopyWrite,  // the copy's writes store the bytes in front of the position in its target,
+                 // and the write that reaches it reports an error
 };
 
 // Arms one fault while the object lives. The create and write steps watch the file created
-// under the name watched (compared without regard to case); the copy steps fail the next
-// LZCopy. bytesBefore is the number of bytes that reach the file before the failure.
+// under the name watched (compared without regard to case); the copy steps watch the next
+// copy, whatever its target's name. bytesBefore is the number of bytes that reach the file
+// before the failure.
 class ArmedFault {
 public:
     ArmedFault(Step step, std::string watched, std::size_t bytesBefore = 0);

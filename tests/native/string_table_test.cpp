@@ -56,6 +56,10 @@ const ExpectedText kExpected[] = {
           "ltig:"},
     {873, "Die Datei kann nicht gefunden werden:"},
     {874, "Das Verzeichnis kann nicht gefunden werden:"},
+    {876, "Datei kopieren"},
+    {877, "Die Datei wird in das Verzeichnis der virtuellen CD kopiert:"},
+    {878, "%1 von %2 Bytes"},
+    {879, "Abbrechen"},
 };
 
 TEST(StringTable, HoldsEveryTextByteForByte) {

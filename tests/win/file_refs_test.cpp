@@ -126,6 +126,13 @@ const LeaveCase kLeaveCases[] = {
      "setup.exe",
      "source setup",
      nullptr},
+    {"OutsideCommandLineCopiesItsProgram",
+     "<top>src\\deep\\tool.exe /x C:\\y",
+     IDYES,
+     {kOutside},
+     "tool.exe /x C:\\y",
+     kRootSetup,
+     "source tool"},
     {"ColonOnlyInArgumentsCopyFails",
      "setup.exe /log:x.txt",
      IDYES,
@@ -222,6 +229,48 @@ TEST_F(FileRefs, ASilentCheckAsksAndTellsNothing) {
     EXPECT_TRUE(Dialog().CheckFileReference(inside, false));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_FALSE(FileExists("CD\\tool.exe"));
+}
+
+// Counts the top-level windows made on this thread while it lives.
+class WindowsMade {
+public:
+    WindowsMade() : hook_(SetWindowsHookExA(WH_CBT, Count, nullptr, GetCurrentThreadId())) {
+        count_ = 0;
+    }
+    ~WindowsMade() { UnhookWindowsHookEx(hook_); }
+    WindowsMade(const WindowsMade&) = delete;
+    WindowsMade& operator=(const WindowsMade&) = delete;
+
+    bool Watching() const { return hook_ != nullptr; }
+    int Count() const { return count_; }
+
+private:
+    static LRESULT CALLBACK Count(int code, WPARAM window, LPARAM details) {
+        if (code == HCBT_CREATEWND &&
+            (reinterpret_cast<CBT_CREATEWNDA*>(details)->lpcs->style & WS_CHILD) == 0)
+            ++count_;
+        return CallNextHookEx(nullptr, code, window, details);
+    }
+
+    HHOOK hook_;
+    static int count_;
+};
+int WindowsMade::count_ = 0;
+
+// A copy as short as this one shows the wait cursor only: no window is made, not even a hidden
+// one that would wait for its time.
+TEST_F(FileRefs, AShortCopyIntoTheRootMakesNoWindow) {
+    SetField(IDC_AUTOPLAY_FILE, CdDir() + "src\\deep\\tool.exe");
+    ExpectBox(IDYES);
+    {
+        const WindowsMade made;
+        ASSERT_TRUE(made.Watching());
+        LeaveField(IDC_AUTOPLAY_FILE);
+        EXPECT_EQ(made.Count(), 0);
+    }
+    ExpectMessages({IDS_OUTSIDE_ROOT_QUESTION});
+    EXPECT_EQ(ReadFile("CD\\tool.exe"), "source tool");
+    EXPECT_EQ(FieldText(IDC_AUTOPLAY_FILE), "tool.exe");
 }
 
 TEST_F(FileRefs, MakeAbsoluteNeverOverrunsThePathScratch) {

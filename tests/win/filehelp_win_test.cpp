@@ -7,10 +7,12 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -174,12 +176,70 @@ TEST_F(CopyFileToTest, ExpandsWhatMscompressMade) {
             continue;
         ++pairs;
         const std::string target = In(original);
-        EXPECT_EQ(1, files_.CopyFileTo((inputs + "\\" + compressed).c_str(), target.c_str()))
+        const std::string expected = ReadFileBytes(inputs + "\\" + original);
+        CopyProgress progress;
+        EXPECT_EQ(1,
+                  files_.CopyFileTo((inputs + "\\" + compressed).c_str(), target.c_str(), progress))
             << compressed;
-        EXPECT_EQ(ReadFileBytes(inputs + "\\" + original), ReadFileBytes(target)) << compressed;
+        EXPECT_EQ(expected, ReadFileBytes(target)) << compressed;
+        // The size the header announces, reached piece by piece.
+        EXPECT_EQ(progress.Total(), expected.size()) << compressed;
+        EXPECT_EQ(progress.Done(), expected.size()) << compressed;
     } while (FindNextFileA(search, &found));
     FindClose(search);
-    EXPECT_GE(pairs, 3);
+    EXPECT_GE(pairs, 4);
+}
+
+TEST_F(CopyFileToTest, ReportsEveryPieceOfALargeFile) {
+    const std::string bytes = AllByteValues(1000000);
+    WriteFileBytes(In("large.bin"), bytes);
+    CopyProgress progress;
+    EXPECT_EQ(1, files_.CopyFileTo(In("large.bin").c_str(), In("copy.bin").c_str(), progress));
+    EXPECT_EQ(bytes, ReadFileBytes(In("copy.bin")));
+    EXPECT_EQ(progress.Total(), bytes.size());
+    EXPECT_EQ(progress.Done(), bytes.size());
+}
+
+// The source holds 16 GB, all of it a hole: the copy runs for many seconds, and is cancelled
+// from another thread as soon as its first piece is written.
+TEST_F(CopyFileToTest, ACopyCancelledPartWayLeavesNothing) {
+    const std::uint64_t size = std::uint64_t{16} << 30;
+    {
+        const HANDLE file = CreateFileA(In("huge.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER end;
+        end.QuadPart = static_cast<LONGLONG>(size);
+        const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+        CloseHandle(file);
+        ASSERT_TRUE(sized);
+    }
+    CopyProgress progress;
+    std::thread user([&progress] {
+        for (int waited = 0; progress.Done() == 0 && waited < 20000; ++waited)
+            Sleep(1);
+        progress.RequestCancel();
+    });
+    const int result = files_.CopyFileTo(In("huge.bin").c_str(), In("copy.bin").c_str(), progress);
+    user.join();
+    EXPECT_EQ(0, result);
+    EXPECT_GT(progress.Done(), 0u);
+    EXPECT_LT(progress.Done(), size);
+    EXPECT_EQ(progress.Total(), size);
+    EXPECT_FALSE(PathExists(In("copy.bin")));
+}
+
+// Cancelled before its first piece: not even an empty target is made, and one that is there
+// stays as it was.
+TEST_F(CopyFileToTest, ACopyCancelledBeforeItWritesTouchesNoTarget) {
+    WriteFileBytes(In("source.txt"), "new");
+    WriteFileBytes(In("kept.txt"), "kept");
+    CopyProgress progress;
+    progress.RequestCancel();
+    EXPECT_EQ(0, files_.CopyFileTo(In("source.txt").c_str(), In("new.txt").c_str(), progress));
+    EXPECT_EQ(0, files_.CopyFileTo(In("source.txt").c_str(), In("kept.txt").c_str(), progress));
+    EXPECT_FALSE(PathExists(In("new.txt")));
+    EXPECT_EQ("kept", ReadFileBytes(In("kept.txt")));
 }
 
 TEST_F(CopyFileToTest, ReplacesAnExistingTarget) {

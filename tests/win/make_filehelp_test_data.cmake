@@ -15,8 +15,12 @@ file(WRITE ${OUT_DIR}/autorun.inf "${repeated}")
 string(RANDOM LENGTH 30000 ALPHABET "ab \r\n" RANDOM_SEED 4 mixed)
 file(WRITE ${OUT_DIR}/mixed.txt "${mixed}")
 file(COPY_FILE ${BINARY_INPUT} ${OUT_DIR}/starter.exe)
+# Larger than several pieces of the copy (64 KB), so that the expansion goes on across them.
+string(RANDOM LENGTH 40000 ALPHABET "abcdefgh \r\n" RANDOM_SEED 7 varied)
+string(REPEAT "${varied}" 5 large)
+file(WRITE ${OUT_DIR}/large.txt "${large}")
 
-foreach(input short.txt autorun.inf mixed.txt starter.exe)
+foreach(input short.txt autorun.inf mixed.txt starter.exe large.txt)
   execute_process(COMMAND ${MSCOMPRESS} ${input} WORKING_DIRECTORY ${OUT_DIR}
                   RESULT_VARIABLE status)
   if(NOT status EQUAL 0 OR NOT EXISTS ${OUT_DIR}/${input}_)
