@@ -1,18 +1,51 @@
 // Opens the real editor on an AutoRun.INF and holds its main window still at the top-left
 // corner of the screen until told to close it, so that a script can take a screenshot.
 //
-//   show_editor EDITOR.EXE INF-NAME STOP-FILE
-// Prints "x y width height" of the main window once it is shown, then waits (at most a
-// minute) for STOP-FILE to exist and cancels the editor.
+//   show_editor EDITOR.EXE INF-NAME STOP-FILE [menu|label]
+// Prints "x y width height" of what is shown once it is there, then waits (at most a minute)
+// for STOP-FILE to exist and cancels the editor. Without a fourth argument that is the main
+// window; with "menu" the main window with its menu CD open below it, followed by the menu's
+// own "x y width height"; with "label" the dialog of the CD's name, holding a name longer than
+// Explorer shows.
 #include "driver/editor_session.h"
 #include "driver/message_box.h"
 #include "driver/windows_of.h"
 
+#include "resource_ids.h"
+
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr char kLongName[] = "Beispiel-CD mit einem langen Namen";
+
+// What the screenshot shows: the main window, and what the mode opens over it (nullptr: only
+// the main window; the same window: that alone).
+HWND OpenWhatIsShown(EditorSession& session, const char* mode) {
+    if (mode == nullptr)
+        return nullptr;
+    if (std::strcmp(mode, "menu") == 0)
+        return session.OpenMenu('C');
+    if (std::strcmp(mode, "label") == 0 && session.ChooseMenuItem('C', 'N')) {
+        HWND dialog = WaitForWindowWhere(session.Process().id(), [](HWND window) {
+            return ClassOf(window) == "#32770" && WindowText(window) == "Name der CD";
+        });
+        if (dialog != nullptr)
+            SendMessageA(GetDlgItem(dialog, IDC_CD_LABEL), WM_SETTEXT, 0,
+                         reinterpret_cast<LPARAM>(kLongName));
+        return dialog;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: show_editor EDITOR.EXE INF-NAME STOP-FILE\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: show_editor EDITOR.EXE INF-NAME STOP-FILE [menu|label]\n");
         return 2;
     }
     EditorSession session(argv[1]);
@@ -36,15 +69,47 @@ int main(int argc, char** argv) {
         return 1;
     }
     SetWindowPos(main, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
+    const char* mode = argc == 5 ? argv[4] : nullptr;
+    HWND opened = OpenWhatIsShown(session, mode);
+    if (mode != nullptr && opened == nullptr) {
+        std::fprintf(stderr, "%s did not open: %s\n", mode,
+                     DescribeWindowsOf(session.Process().id()).c_str());
+        return 1;
+    }
     Sleep(500);
     RECT rect;
     GetWindowRect(main, &rect);
-    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+    RECT over = {};
+    if (opened != nullptr)
+        GetWindowRect(opened, &over);
+    const bool menu = opened != nullptr && std::strcmp(mode, "menu") == 0;
+    if (menu) {
+        // A menu hangs from the main window: the picture holds both.
+        rect.right = std::max(rect.right, over.right);
+        rect.bottom = std::max(rect.bottom, over.bottom);
+    } else if (opened != nullptr) {
+        rect = over;
+    }
+    std::printf("%ld %ld %ld %ld", rect.left, rect.top, rect.right - rect.left,
                 rect.bottom - rect.top);
+    // The menu's own place as well: the screen's picture may lack it (see screenshot.sh).
+    if (menu)
+        std::printf(" %ld %ld %ld %ld", over.left, over.top, over.right - over.left,
+                    over.bottom - over.top);
+    std::printf("\n");
     std::fflush(stdout);
     for (int waited = 0; waited < 600 && GetFileAttributesA(argv[3]) == INVALID_FILE_ATTRIBUTES;
          ++waited)
         Sleep(100);
+    // An open menu or dialog goes first, as the user would close it.
+    if (opened != nullptr) {
+        // A menu reads the keys of its window; Escape closes it, and again leaves the bar.
+        PressKeysIn(menu ? main : opened, {VK_ESCAPE});
+        if (menu)
+            PressKeysIn(main, {VK_ESCAPE});
+        for (int waited = 0; waited < 100 && IsWindowVisible(opened); ++waited)
+            Sleep(100);
+    }
     session.Click(IDCANCEL);
     DWORD code = 0;
     return session.Ended(code) ? 0 : 1;

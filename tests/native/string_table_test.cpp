@@ -56,6 +56,8 @@ const ExpectedText kExpected[] = {
           "ltig:"},
     {873, "Die Datei kann nicht gefunden werden:"},
     {874, "Das Verzeichnis kann nicht gefunden werden:"},
+    {890, "label"},
+    {891, "Version"},
 };
 
 TEST(StringTable, HoldsEveryTextByteForByte) {
