@@ -190,7 +190,18 @@ bool EditorSession::WaitForFieldText(int id, const std::string& text) const {
 }
 
 void PressKeysIn(HWND window, std::initializer_list<WORD> keys) {
-    // Key input goes to the focus of the active window.
+    // Key input goes to the focus of the active window. The window's thread takes the
+    // activation when it gets to it: keys sent before, say while a dialog that just closed
+    // still held it, would find no window and be lost.
     SetForegroundWindow(window);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndActive == window &&
+            info.hwndFocus != nullptr)
+            break;
+        Sleep(20);
+    }
     SendKeys(keys);
 }
