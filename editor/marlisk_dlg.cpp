@@ -22,6 +22,10 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
     Bind(IDC_BROWSE_STARTER_PROGRAM, TNotification::Click, [this] { BrowseStarterProgram(); });
     Bind(IDC_TEST_STARTER, TNotification::Click, [this] { TestStarter(); });
     Bind(IDC_HELP_BUTTON, TNotification::Click, [this] { ShowHelp(0); });
+    // The main window's menu: its commands arrive as clicks of their ids.
+    Bind(IDM_CD_LABEL, TNotification::Click, [this] { EditCdLabel(); });
+    Bind(IDM_HELP_CONTENTS, TNotification::Click, [this] { ShowHelp(0); });
+    Bind(IDM_ABOUT, TNotification::Click, [this] { ShowAbout(); });
     BindHelp([this](int controlId) { ShowHelp(controlId); });
     // The watched fields: each is checked when the user leaves it after a change.
     BindLeaveCheck({IDC_ICON_FILE, IDC_ICON_NUMBER}, [this] { UpdateIcon(true); });

@@ -6,7 +6,8 @@
 // Its handlers live in one source file per concern: set-up (marlisk_setup.cpp), write-back
 // on OK (marlisk_write_back.cpp), icon preview (marlisk_icon.cpp), starter settings
 // (marlisk_starter.cpp), help (marlisk_help.cpp), file references (marlisk_file_refs.cpp) and
-// popup-menu entries (marlisk_popup_entries.cpp).
+// popup-menu entries (marlisk_popup_entries.cpp); the CD's name, which the main window's menu
+// edits (marlisk_cd_label.cpp).
 #pragma once
 
 #include "controls.h"
@@ -89,6 +90,10 @@ private:
     void ShowHelp(int controlId);
     // Closes the WinHelp viewer if the editor started it.
     void QuitWinHelp();
+    // The About box of the help menu.
+    void ShowAbout();
+    // The CD's name, in a dialog of its own that the menu opens.
+    void EditCdLabel();
 
     // Checks the reference in field after a change, when it is left; reverts nothing.
     void CheckFieldReference(TEdit& field);

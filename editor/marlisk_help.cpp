@@ -1,7 +1,9 @@
 // The help: the HTML Help file beside the editor, at the page of the group the user asks
 // about; an old WinHelp file where only that lies there; otherwise a message that says
-// where the help file belongs.
+// where the help file belongs. And the About box, the help menu's other item.
 #include "marlisk_dlg.h"
+
+#include "about_dlg.h"
 
 #include "file_help.h"
 #include "help_topics.h"
@@ -51,4 +53,9 @@ void MarliskDlg::QuitWinHelp() {
     // WinHelp is a program of its own: it is told that the editor needs it no more.
     if (!winHelpFile_.empty())
         WinHelpA(winHelpOwner_, winHelpFile_.c_str(), HELP_QUIT, 0);
+}
+
+void MarliskDlg::ShowAbout() {
+    AboutDlg about;
+    about.Execute(Handle());
 }

@@ -5,4 +5,5 @@
 void QuillotFrame::GetWindowClass(WNDCLASSA& windowClass) {
     TFrameWindow::GetWindowClass(windowClass);
     windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_QUILLOT));
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDM_QUILLOT);
 }

@@ -1,4 +1,5 @@
-// The editor's main window: the frame around the dialog, with the program's own icon.
+// The editor's main window: the frame around the dialog, with the program's own icon and the
+// menu for what the dialog has no room for (the CD's name, the help, the About box).
 #pragma once
 
 #include "frame_window.h"

@@ -38,6 +38,10 @@ bool TControl::IsWindowEnabled() const {
     return ::IsWindowEnabled(Handle()) != FALSE;
 }
 
+void TControl::Show(bool visible) const {
+    ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
 RECT TControl::ClientRectInParent() const {
     RECT rect = {};
     GetWindowRect(Handle(), &rect);

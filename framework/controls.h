@@ -25,6 +25,7 @@ public:
     void SetText(const std::string& text) const;
     void EnableWindow(bool enable) const;
     bool IsWindowEnabled() const;
+    void Show(bool visible) const;
     // The control's rectangle in the client coordinates of its dialog.
     RECT ClientRectInParent() const;
 

@@ -69,6 +69,15 @@ bool TDialog::CreateAsChild(HWND frame) {
     return window_ != nullptr;
 }
 
+int TDialog::Execute(HWND owner) {
+    modal_ = true;
+    const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_),
+                                           owner, DialogProcedure, reinterpret_cast<LPARAM>(this));
+    modal_ = false;
+    window_ = nullptr;
+    return static_cast<int>(result);
+}
+
 void TDialog::RequestClose(int result) {
     Destroy(result);
 }
@@ -79,7 +88,11 @@ void TDialog::Destroy(int result) {
         return;
     HWND window = std::exchange(window_, nullptr);
     SetWindowLongPtrA(window, DWLP_USER, 0);
-    DestroyWindow(window);
+    // A modal box is ended by its own message loop, which then destroys it.
+    if (modal_)
+        EndDialog(window, result);
+    else
+        DestroyWindow(window);
 }
 
 void TDialog::Bind(int controlId, TNotification notification, Handler handler) {

@@ -1,6 +1,6 @@
 // A dialog made from a template of the program's resources, with a response table that binds
-// (control id, notification) to a handler. It runs modeless: either as a window of its own or
-// as the client of a frame window.
+// (control id, notification) to a handler. It runs modeless, either as a window of its own or
+// as the client of a frame window, or modal, as a box that its owner waits for.
 #pragma once
 
 #include "leave_checks.h"
@@ -34,6 +34,10 @@ public:
     // Creates it as a child of frame, its client: without caption and frame of its own, at
     // the frame's top-left corner. False on failure.
     bool CreateAsChild(HWND frame);
+    // Shows the dialog as a modal box of owner's window (its top-level window, which stays
+    // disabled meanwhile) and returns when it is closed: the result it was closed with, or -1
+    // when it could not be made.
+    int Execute(HWND owner);
 
     // Runs once the window and its controls exist, before it is shown to the user.
     virtual void SetupWindow() {}
@@ -86,6 +90,7 @@ private:
     int templateId_;
     HWND window_ = nullptr;
     int result_ = 0;
+    bool modal_ = false;
     std::vector<Response> responses_;
     PaintHandler paint_;
     HelpHandler help_;

@@ -55,10 +55,21 @@ bool TFrameWindow::Create(int showCommand) {
 void TFrameWindow::FitToClient() {
     RECT dialog;
     GetWindowRect(client_->Handle(), &dialog);
-    RECT frame = {0, 0, dialog.right - dialog.left, dialog.bottom - dialog.top};
-    AdjustWindowRectEx(&frame, kFrameStyle, FALSE, WS_EX_CONTROLPARENT);
+    const int width = dialog.right - dialog.left;
+    const int height = dialog.bottom - dialog.top;
+    const bool hasMenu = GetMenu(window_) != nullptr;
+    RECT frame = {0, 0, width, height};
+    AdjustWindowRectEx(&frame, kFrameStyle, hasMenu, WS_EX_CONTROLPARENT);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar wider than the window breaks into a second row, which AdjustWindowRectEx
+    // does not know of: the frame grows by what the client area still lacks.
+    RECT client;
+    GetClientRect(window_, &client);
+    if (hasMenu && client.bottom != height)
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK TFrameWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -94,6 +105,16 @@ LRESULT TFrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         if (LOWORD(wParam) == WM_DESTROY && client_ != nullptr &&
             reinterpret_cast<HWND>(lParam) != nullptr && client_->Handle() == nullptr)
             PostMessageA(window_, WM_CLOSE, 0, 0);
+        return 0;
+    case WM_COMMAND:
+        // A command of the menu (no control sends it): the dialog serves it as a click.
+        if (lParam == 0 && client_ != nullptr && client_->Handle() != nullptr)
+            SendMessageA(client_->Handle(), WM_COMMAND, wParam, 0);
+        return 0;
+    case WM_HELP:
+        // F1 in the open menu: the dialog's help, which names no control of it then.
+        if (client_ != nullptr && client_->Handle() != nullptr)
+            return SendMessageA(client_->Handle(), WM_HELP, wParam, lParam);
         return 0;
     case WM_SETFOCUS:
         if (client_ != nullptr && client_->Handle() != nullptr)

@@ -1,6 +1,7 @@
 // The main window: a frame that takes a dialog as its client and sizes itself so that its
-// client area holds the dialog exactly. When the dialog window goes, the frame closes; the
-// frame's close box ends the dialog as "cancel" does.
+// client area holds the dialog exactly, below the menu bar when its window class names a menu.
+// The menu's commands, and help asked for in the open menu, go to the dialog. When the dialog
+// window goes, the frame closes; the frame's close box ends the dialog as "cancel" does.
 #pragma once
 
 #include "dialog.h"

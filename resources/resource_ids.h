@@ -54,3 +54,19 @@
 
 // The starter's executable among the editor's resources (RT_RCDATA).
 #define IDR_STARTER 850
+
+// The main window's menu. Its commands reach the dialog as clicks of their ids, which lie
+// apart from the ids of the dialog's controls.
+#define IDM_QUILLOT 4
+#define IDM_CD_LABEL 140
+#define IDM_HELP_CONTENTS 141
+#define IDM_ABOUT 142
+
+// The dialog of the CD's name, which the menu opens.
+#define IDD_CD_LABEL 5
+#define IDC_CD_LABEL 128
+#define IDC_CD_LABEL_WARNING 129
+
+// The About box.
+#define IDD_ABOUT 6
+#define IDC_ABOUT_VERSION 134

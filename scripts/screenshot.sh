@@ -5,6 +5,8 @@
 #   docs/quillot.png      the dialog on a new AutoRun.INF
 #   docs/quillot-cd.png   the dialog on a finished CD: starter, icon preview, context menu
 #   docs/quillot-cd-144dpi.png  the same at a display scale of 150 % (144 DPI)
+#   docs/quillot-menu.png the main window with its menu "CD" open
+#   docs/cd-name.png      the dialog of the CD's name, with a name longer than Explorer shows
 #   docs/hilfe.png        the help window with its contents
 #   docs/kopieren.png     the window of a long copy into the CD, over the dialog
 set -euo pipefail
@@ -22,25 +24,37 @@ mkdir -p docs
 
 windows_path() { echo "Z:$1" | tr / '\\'; }
 
-# shot OUTPUT CD-DIR INF-NAME [OUTSIDE-FILE]: opens the editor lying in CD-DIR on INF-NAME
-# (and starts copying OUTSIDE-FILE, a Windows path, into the CD), saves OUTPUT.
+# shot OUTPUT CD-DIR INF-NAME [menu|label|OUTSIDE-FILE]: opens the editor lying in CD-DIR on
+# INF-NAME, and with a fourth argument its menu, the dialog of the CD's name, or the copy of
+# OUTSIDE-FILE (a Windows path) into the CD, and saves OUTPUT.
 shot() {
-  local output=$1 cd_dir=$2 inf=$3 outside=${4:-}
+  local output=$1 cd_dir=$2 inf=$3 mode=${4:-}
   cp "$build/editor/quillot.exe" "$cd_dir/quillot.exe"
   rm -f "$cd_dir/stop" "$cd_dir/geometry"
   timeout 120 "$WINE64" "$build/tests/e2e/show_editor.exe" "$(windows_path "$cd_dir/quillot.exe")" \
-    "$inf" "$(windows_path "$cd_dir/stop")" ${outside:+"$outside"} \
-    >"$cd_dir/geometry" &
+    "$inf" "$(windows_path "$cd_dir/stop")" ${mode:+"$mode"} >"$cd_dir/geometry" &
   local driver=$!
   for _ in $(seq 300); do
     [ -s "$cd_dir/geometry" ] && break
     sleep 0.1
   done
-  read -r x y width height <"$cd_dir/geometry"
+  local x y width height menu_x menu_y menu_width menu_height
+  # The driver is a Windows program: its line ends in a carriage return.
+  read -r x y width height menu_x menu_y menu_width menu_height < <(tr -d '\r' <"$cd_dir/geometry")
   # The screen as it is shown: ImageMagick's usual reading of the root window leaves dialogs
   # that Wine opens over another window black.
   /usr/bin/import -silent -window root -screen png:- |
     /usr/bin/convert png:- -crop "${width}x${height}+${x}+${y}" +repage "$output"
+  if [ -n "$menu_x" ]; then
+    # Wine gives an open menu a window of another depth than the screen's, which a picture of
+    # the whole screen shows black: the menu's window is taken alone and laid over it.
+    local menu_window
+    menu_window=$(xwininfo -root -children |
+      awk -v g="${menu_width}x${menu_height}+${menu_x}+${menu_y}" 'index($0, " " g " ") {print $1; exit}')
+    [ -n "$menu_window" ] || { echo "the menu's window was not found" >&2; return 1; }
+    /usr/bin/convert "$output" "x:$menu_window" -geometry "+$((menu_x - x))+$((menu_y - y))" \
+      -composite "$output"
+  fi
   touch "$cd_dir/stop"
   wait "$driver"
   echo "wrote $output"
@@ -55,12 +69,14 @@ rm -rf "$demo"
 mkdir -p "$demo/Programm"
 cp "$build/tests/e2e/marker.exe" "$demo/Programm/Start.exe"
 printf 'Liesmich\r\n' >"$demo/Liesmich.txt"
-printf '%s\r\n' '[AutoRun]' 'Open=Orbilan.EXE' 'Icon=Orbilan.EXE,0' \
+printf '%s\r\n' '[AutoRun]' 'Open=Orbilan.EXE' 'Icon=Orbilan.EXE,0' 'label=Beispiel-CD' \
   'Shell\Liesmich=Liesmich &anzeigen' 'Shell\Liesmich\Command=notepad.exe Liesmich.txt' \
   'Shell\Start=Programm &starten' 'Shell\Start\Command=Programm\Start.exe' '' \
   '[Orbilan]' 'Headline=Beispiel-CD' 'Text=Soll das Programm gestartet werden?' \
   'Exec=Programm\Start.exe' >"$demo/AutoRun.INF"
 shot docs/quillot-cd.png "$demo" AutoRun.INF
+shot docs/quillot-menu.png "$demo" AutoRun.INF menu
+shot docs/cd-name.png "$demo" AutoRun.INF label
 
 # The display scale is the user's setting, read when a program starts.
 set_dpi() {

@@ -152,6 +152,19 @@ TEST_F(HelpTest, F1InTheIconNumberFieldOpensTheHelp) {
     EXPECT_FALSE(IsWindow(help));
 }
 
+TEST_F(HelpTest, InhaltInTheMenuOpensTheHelpAsTheButtonDoes) {
+    ASSERT_NO_FATAL_FAILURE(PutHtmlHelpBesideEditor());
+    OpenCdInf();
+    ASSERT_TRUE(session_->ChooseMenuItem('H', 'I'))
+        << "the menu Hilfe did not open: " << DescribeWindowsOf(session_->Process().id());
+    HWND contents = nullptr;
+    HWND help = WaitForHelpWindow(contents);
+    ASSERT_NE(help, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(WindowText(help), kHelpTitle);
+    CancelAndExpectEnd();
+    EXPECT_FALSE(IsWindow(help));
+}
+
 TEST_F(HelpTest, OnlyTheWinHelpFileAsksWinHelpForIt) {
     ASSERT_TRUE(WriteFileOf(toolDir_ + "Hovenac.HLP", "?_\x03\x00"));
     OpenCdInf();

@@ -60,6 +60,8 @@ const ExpectedText kExpected[] = {
     {877, "Die Datei wird in das Verzeichnis der virtuellen CD kopiert:"},
     {878, "%1 von %2 Bytes"},
     {879, "Abbrechen"},
+    {880, "label"},
+    {881, "Version"},
 };
 
 TEST(StringTable, HoldsEveryTextByteForByte) {

@@ -65,4 +65,40 @@ TEST_F(FrameWithDialog, CloseBoxCancelsTheDialog) {
     EXPECT_FALSE(IsWindow(frame));
 }
 
+// The editor's frame names its menu in its window class: the frame grows by the menu bar, and
+// the dialog below it keeps its whole size.
+class MenuFrame : public TFrameWindow {
+public:
+    using TFrameWindow::TFrameWindow;
+
+protected:
+    void GetWindowClass(WNDCLASSA& windowClass) override {
+        TFrameWindow::GetWindowClass(windowClass);
+        windowClass.lpszMenuName = MAKEINTRESOURCEA(IDM_QUILLOT);
+    }
+    const char* WindowClassName() const override { return "MenuFrameTest"; }
+};
+
+TEST_F(FrameWithDialog, WithAMenuGrowsByItsBarAndStillHoldsTheWholeDialog) {
+    auto dialog = std::make_unique<TDialog>(nullptr, IDD_MARLISK);
+    TDialog* client = dialog.get();
+    MenuFrame withMenu(nullptr, "Rahmen mit Men\xfc", std::move(dialog));
+    ASSERT_TRUE(withMenu.Create(SW_SHOWNORMAL));
+    ASSERT_NE(GetMenu(withMenu.Handle()), nullptr);
+
+    RECT clientArea;
+    RECT dialogRect;
+    GetClientRect(withMenu.Handle(), &clientArea);
+    GetWindowRect(client->Handle(), &dialogRect);
+    EXPECT_EQ(clientArea.right, dialogRect.right - dialogRect.left);
+    EXPECT_EQ(clientArea.bottom, dialogRect.bottom - dialogRect.top);
+
+    RECT plain;
+    RECT grown;
+    GetWindowRect(frame_->Handle(), &plain);
+    GetWindowRect(withMenu.Handle(), &grown);
+    EXPECT_EQ(grown.right - grown.left, plain.right - plain.left);
+    EXPECT_GE(grown.bottom - grown.top - (plain.bottom - plain.top), GetSystemMetrics(SM_CYMENU));
+}
+
 } // namespace

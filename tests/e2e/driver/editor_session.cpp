@@ -4,6 +4,8 @@
 #include "message_box.h"
 #include "windows_of.h"
 
+#include <vector>
+
 namespace {
 
 HWND FileNameEdit(HWND fileDialog);
@@ -33,6 +35,25 @@ HWND FileNameEdit(HWND fileDialog) {
         return edit;
     HWND combo = FindWindowExA(named, nullptr, "ComboBox", nullptr);
     return combo != nullptr ? FindWindowExA(combo, nullptr, "Edit", nullptr) : named;
+}
+
+// Key events as the keyboard gives them, to whatever window has the keyboard.
+void SendKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> input;
+    for (WORD key : keys) {
+        INPUT event = {};
+        event.type = INPUT_KEYBOARD;
+        event.ki.wVk = key;
+        event.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+        input.push_back(event);
+    }
+    const size_t pressed = input.size();
+    for (size_t index = pressed; index > 0; --index) {
+        INPUT release = input[index - 1];
+        release.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.push_back(release);
+    }
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
 } // namespace
@@ -133,16 +154,23 @@ bool EditorSession::Focus(int id) const {
 
 void EditorSession::PressKey(WORD key) const {
     // As the keyboard gives it: the system turns F1 into the help request only for real key
-    // input, not for key messages posted to a window. It goes to the focus of the active window.
-    SetForegroundWindow(mainWindow_);
-    INPUT input[2] = {};
-    for (INPUT& event : input) {
-        event.type = INPUT_KEYBOARD;
-        event.ki.wVk = key;
-        event.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    }
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
+    // input, not for key messages posted to a window.
+    PressKeysIn(mainWindow_, {key});
+}
+
+HWND EditorSession::OpenMenu(char menuLetter) const {
+    PressKeysIn(mainWindow_, {VK_MENU, static_cast<WORD>(menuLetter)});
+    return WaitForWindowWhere(process_->id(),
+                              [](HWND window) { return ClassOf(window) == "#32768"; });
+}
+
+bool EditorSession::ChooseMenuItem(char menuLetter, char itemLetter) const {
+    // The item's letter counts only once the menu is open: before, it would go to the dialog.
+    if (OpenMenu(menuLetter) == nullptr)
+        return false;
+    // The open menu reads the keyboard of the main window's thread.
+    SendKeys({static_cast<WORD>(itemLetter)});
+    return true;
 }
 
 void EditorSession::SelectListItem(int index) const {
@@ -159,4 +187,21 @@ bool EditorSession::WaitForFieldText(int id, const std::string& text) const {
         Sleep(20);
     }
     return false;
+}
+
+void PressKeysIn(HWND window, std::initializer_list<WORD> keys) {
+    // Key input goes to the focus of the active window. The window's thread takes the
+    // activation when it gets to it: keys sent before, say while a dialog that just closed
+    // still held it, would find no window and be lost.
+    SetForegroundWindow(window);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndActive == window &&
+            info.hwndFocus != nullptr)
+            break;
+        Sleep(20);
+    }
+    SendKeys(keys);
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <dlgs.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -49,6 +50,12 @@ public:
     // Presses key (a virtual-key code) in the control that has the focus, as the keyboard
     // would: posted, so that what the key opens does not block the driver.
     void PressKey(WORD key) const;
+    // Opens a menu of the main window with the keyboard, as a user does: Alt with the menu's
+    // letter. The open menu's window, or nullptr when it did not open.
+    HWND OpenMenu(char menuLetter) const;
+    // Opens a menu and chooses an item with its letter. Returns once the item is chosen,
+    // without waiting for what it opens; false when the menu did not open.
+    bool ChooseMenuItem(char menuLetter, char itemLetter) const;
     // Selects item index of the entry list as a click would (with its notification).
     void SelectListItem(int index) const;
     // Waits until the field shows text; false after the time-out.
@@ -62,6 +69,10 @@ private:
     HWND mainWindow_ = nullptr;
     HWND mainDialog_ = nullptr;
 };
+
+// Presses keys as the keyboard would, in window, which becomes the active window first: held
+// down in the order given and let go in reverse (VK_MENU first for an Alt combination).
+void PressKeysIn(HWND window, std::initializer_list<WORD> keys);
 
 // The child window with the given id anywhere below parent (the file dialog nests its
 // controls), or nullptr.
