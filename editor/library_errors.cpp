@@ -1,0 +1,46 @@
+// How the C++ library reports a misuse (an index past a string's end, a size beyond the
+// largest) and a failed allocation: by the same kinds of exceptions, without their text.
+//
+// The library's own versions of these functions live in one object that also brings the
+// exception classes holding a second, reference-counted string implementation, and with it a
+// random-number device and a formatter: about 40 KB of the program for texts nobody reads. A
+// windowed program has nowhere to show them, and its window procedures catch every exception
+// alike. Defining all of them here keeps that object out; leaving one out would link it again
+// and fail the build with duplicate definitions, so none can be forgotten silently.
+#include <exception>
+#include <new>
+#include <typeinfo>
+
+namespace {
+
+// A misuse the library detected; what() names its kind, as the library's message would.
+class LibraryError : public std::exception {
+public:
+    explicit LibraryError(const char* what) : what_(what) {}
+    const char* what() const noexcept override { return what_; }
+
+private:
+    const char* what_;
+};
+
+} // namespace
+
+namespace std {
+
+void __throw_bad_exception() { throw bad_exception(); }
+void __throw_bad_alloc() { throw bad_alloc(); }
+void __throw_bad_array_new_length() { throw bad_array_new_length(); }
+void __throw_bad_cast() { throw bad_cast(); }
+void __throw_bad_typeid() { throw bad_typeid(); }
+void __throw_logic_error(const char* what) { throw LibraryError(what); }
+void __throw_domain_error(const char* what) { throw LibraryError(what); }
+void __throw_invalid_argument(const char* what) { throw LibraryError(what); }
+void __throw_length_error(const char* what) { throw LibraryError(what); }
+void __throw_out_of_range(const char* what) { throw LibraryError(what); }
+void __throw_out_of_range_fmt(const char* format, ...) { throw LibraryError(format); }
+void __throw_runtime_error(const char* what) { throw LibraryError(what); }
+void __throw_range_error(const char* what) { throw LibraryError(what); }
+void __throw_overflow_error(const char* what) { throw LibraryError(what); }
+void __throw_underflow_error(const char* what) { throw LibraryError(what); }
+
+} // namespace std
