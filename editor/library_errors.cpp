@@ -27,20 +27,50 @@ private:
 
 namespace std {
 
-void __throw_bad_exception() { throw bad_exception(); }
-void __throw_bad_alloc() { throw bad_alloc(); }
-void __throw_bad_array_new_length() { throw bad_array_new_length(); }
-void __throw_bad_cast() { throw bad_cast(); }
-void __throw_bad_typeid() { throw bad_typeid(); }
-void __throw_logic_error(const char* what) { throw LibraryError(what); }
-void __throw_domain_error(const char* what) { throw LibraryError(what); }
-void __throw_invalid_argument(const char* what) { throw LibraryError(what); }
-void __throw_length_error(const char* what) { throw LibraryError(what); }
-void __throw_out_of_range(const char* what) { throw LibraryError(what); }
-void __throw_out_of_range_fmt(const char* format, ...) { throw LibraryError(format); }
-void __throw_runtime_error(const char* what) { throw LibraryError(what); }
-void __throw_range_error(const char* what) { throw LibraryError(what); }
-void __throw_overflow_error(const char* what) { throw LibraryError(what); }
-void __throw_underflow_error(const char* what) { throw LibraryError(what); }
+void __throw_bad_exception() {
+    throw bad_exception();
+}
+void __throw_bad_alloc() {
+    throw bad_alloc();
+}
+void __throw_bad_array_new_length() {
+    throw bad_array_new_length();
+}
+void __throw_bad_cast() {
+    throw bad_cast();
+}
+void __throw_bad_typeid() {
+    throw bad_typeid();
+}
+void __throw_logic_error(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_domain_error(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_invalid_argument(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_length_error(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_out_of_range(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_out_of_range_fmt(const char* format, ...) {
+    throw LibraryError(format);
+}
+void __throw_runtime_error(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_range_error(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_overflow_error(const char* what) {
+    throw LibraryError(what);
+}
+void __throw_underflow_error(const char* what) {
+    throw LibraryError(what);
+}
 
 } // namespace std
