@@ -43,7 +43,8 @@ protected:
     // Opens the dialog of the CD's name through the menu; nullptr if it does not come.
     HWND OpenLabelDialog() {
         EXPECT_TRUE(session_->ChooseMenuItem('C', 'N'))
-            << "the menu CD did not open: " << DescribeWindowsOf(session_->Process().id());
+            << "the menu CD did not open: " << DescribeWindowsOf(session_->Process().id())
+            << DescribeKeyboard(session_->MainWindow());
         return WaitForDialogCaptioned(kLabelCaption);
     }
 

@@ -159,7 +159,24 @@ void EditorSession::PressKey(WORD key) const {
 }
 
 HWND EditorSession::OpenMenu(char menuLetter) const {
-    PressKeysIn(mainWindow_, {VK_MENU, static_cast<WORD>(menuLetter)});
+    // Alt pressed and let go on its own puts the menu bar into menu mode; the menu's letter
+    // then opens that menu. Alt is not held down over the letter: Wine takes its key state from
+    // the X server's when the X focus moves, which knows nothing of keys sent here, and an Alt
+    // held only in Windows' state would be let go under the letter, which then goes into the
+    // field that has the focus.
+    PressKeysIn(mainWindow_, {VK_MENU});
+    const DWORD thread = GetWindowThreadProcessId(mainWindow_, nullptr);
+    bool menuMode = false;
+    for (DWORD waited = 0; !menuMode && waited < kWindowTimeoutMs; waited += 20) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        menuMode = GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0;
+        if (!menuMode)
+            Sleep(20);
+    }
+    if (!menuMode)
+        return nullptr;
+    SendKeys({static_cast<WORD>(menuLetter)});
     return WaitForWindowWhere(process_->id(),
                               [](HWND window) { return ClassOf(window) == "#32768"; });
 }

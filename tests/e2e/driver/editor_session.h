@@ -34,6 +34,7 @@ public:
     // The main window "Marlisk V1.0" and the dialog it holds; nullptr if they do not come.
     HWND WaitForMainWindow();
     HWND MainDialog() const { return mainDialog_; }
+    HWND MainWindow() const { return mainWindow_; }
     HWND Item(int id) const { return GetDlgItem(mainDialog_, id); }
 
     // Clicks a button of the main dialog, without waiting for what it opens.
@@ -50,7 +51,7 @@ public:
     // Presses key (a virtual-key code) in the control that has the focus, as the keyboard
     // would: posted, so that what the key opens does not block the driver.
     void PressKey(WORD key) const;
-    // Opens a menu of the main window with the keyboard, as a user does: Alt with the menu's
+    // Opens a menu of the main window with the keyboard, as a user does: Alt, then the menu's
     // letter. The open menu's window, or nullptr when it did not open.
     HWND OpenMenu(char menuLetter) const;
     // Opens a menu and chooses an item with its letter. Returns once the item is chosen,

@@ -91,6 +91,25 @@ bool CloseWindowAndWait(HWND window, DWORD timeoutMs) {
     return true;
 }
 
+std::string DescribeKeyboard(HWND window) {
+    auto name = [](HWND described) {
+        return described == nullptr
+                   ? std::string("none")
+                   : "[" + ClassOf(described) + " \"" + WindowText(described) + "\"]";
+    };
+    HWND foreground = GetForegroundWindow();
+    DWORD foregroundProcess = 0;
+    GetWindowThreadProcessId(foreground, &foregroundProcess);
+    std::string description =
+        "foreground " + name(foreground) + " of process " + std::to_string(foregroundProcess);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        description += ", active " + name(info.hwndActive) + ", focus " + name(info.hwndFocus) +
+                       ((info.flags & GUI_INMENUMODE) != 0 ? ", in menu mode" : "");
+    return description;
+}
+
 std::string DescribeWindowsOf(DWORD processId) {
     std::string description;
     for (HWND window : VisibleWindowsOf(processId))

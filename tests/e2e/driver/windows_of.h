@@ -32,6 +32,10 @@ bool CloseWindowAndWait(HWND window, DWORD timeoutMs = kWindowTimeoutMs);
 // All visible top-level windows of the process, described for a failure message.
 std::string DescribeWindowsOf(DWORD processId);
 
+// Which window has the keyboard: the foreground window with its process, and the active and
+// focus windows of processId's thread that owns window, for a failure message.
+std::string DescribeKeyboard(HWND window);
+
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
 
