@@ -87,6 +87,16 @@ protected:
         return help;
     }
 
+    // The help window comes with its title, and goes when the editor is cancelled.
+    void ExpectHelpWindowUntilTheEditorEnds() {
+        HWND contents = nullptr;
+        HWND help = WaitForHelpWindow(contents);
+        ASSERT_NE(help, nullptr) << DescribeWindowsOf(session_->Process().id());
+        EXPECT_EQ(WindowText(help), kHelpTitle);
+        CancelAndExpectEnd();
+        EXPECT_FALSE(IsWindow(help));
+    }
+
     static HWND FindChildOfClass(HWND parent, const char* className) {
         struct Search {
             const char* className;
@@ -144,12 +154,7 @@ TEST_F(HelpTest, F1InTheIconNumberFieldOpensTheHelp) {
     OpenCdInf();
     ASSERT_TRUE(session_->Focus(IDC_ICON_NUMBER));
     session_->PressKey(VK_F1);
-    HWND contents = nullptr;
-    HWND help = WaitForHelpWindow(contents);
-    ASSERT_NE(help, nullptr) << DescribeWindowsOf(session_->Process().id());
-    EXPECT_EQ(WindowText(help), kHelpTitle);
-    CancelAndExpectEnd();
-    EXPECT_FALSE(IsWindow(help));
+    ExpectHelpWindowUntilTheEditorEnds();
 }
 
 TEST_F(HelpTest, InhaltInTheMenuOpensTheHelpAsTheButtonDoes) {
@@ -157,12 +162,7 @@ TEST_F(HelpTest, InhaltInTheMenuOpensTheHelpAsTheButtonDoes) {
     OpenCdInf();
     ASSERT_TRUE(session_->ChooseMenuItem('H', 'I'))
         << "the menu Hilfe did not open: " << DescribeWindowsOf(session_->Process().id());
-    HWND contents = nullptr;
-    HWND help = WaitForHelpWindow(contents);
-    ASSERT_NE(help, nullptr) << DescribeWindowsOf(session_->Process().id());
-    EXPECT_EQ(WindowText(help), kHelpTitle);
-    CancelAndExpectEnd();
-    EXPECT_FALSE(IsWindow(help));
+    ExpectHelpWindowUntilTheEditorEnds();
 }
 
 TEST_F(HelpTest, OnlyTheWinHelpFileAsksWinHelpForIt) {
