@@ -8,4 +8,9 @@ std::string_view WithoutEnclosingQuotes(std::string_view value) {
     return enclosed ? value.substr(1, value.size() - 2) : value;
 }
 
+bool LosesQuotePairs(std::string_view value) {
+    const std::string_view inside = WithoutEnclosingQuotes(value);
+    return inside.size() != value.size() && inside.find(value.front()) != std::string_view::npos;
+}
+
 } // namespace value_quotes

@@ -9,6 +9,7 @@
 #include "utf8_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 namespace cd_check {
@@ -124,6 +125,14 @@ CheckResult CheckCd(const std::filesystem::path& path, const CheckOptions& optio
             return result;
     }
     CheckNames(tree, options.iso9660, result.findings);
+    if (const std::optional<WalkFailure>& failure = tree.Failure()) {
+        // Findings of a part of the CD would pass for those of all of it.
+        result.problem = Problem::kWalkIncomplete;
+        result.problemPath = failure->directory;
+        result.problemReason = WalkStopText(failure->tooDeep, CdTree::kMaxDepth, failure->error);
+        result.findings.clear();
+        return result;
+    }
     SortForReading(result.findings);
     return result;
 }

@@ -18,6 +18,8 @@ struct CheckResult {
     // Why the check could not be made, about which path; kNone when it was made.
     Problem problem = Problem::kNone;
     std::filesystem::path problemPath;
+    // What more there is to say about it (code page 1252), or nothing.
+    std::string problemReason;
 
     // The INF that was checked; empty when the directory has none.
     std::filesystem::path inf;

@@ -9,12 +9,15 @@ namespace cd_check {
 
 namespace {
 
-CommandResult Refused(Problem problem, const std::string& about) {
+CommandResult Refused(Problem problem, const std::string& about,
+                      const std::string& reason = std::string()) {
     CommandResult result;
     result.exitCode = 2;
     result.error = utf8_text::FromCodePage(TextOf(problem));
     if (!about.empty())
         result.error += ' ' + about;
+    if (!reason.empty())
+        result.error += " (" + utf8_text::FromCodePage(reason) + ')';
     result.error += '\n';
     return result;
 }
@@ -40,7 +43,8 @@ CommandResult RunCheckCommand(const std::vector<std::filesystem::path>& argument
 
     const CheckResult check = CheckCd(paths.front(), options);
     if (check.problem != Problem::kNone)
-        return Refused(check.problem, check_platform::DisplayPath(check.problemPath));
+        return Refused(check.problem, check_platform::DisplayPath(check.problemPath),
+                       check.problemReason);
     CommandResult result;
     result.exitCode = ExitCodeOf(check);
     result.output = json ? JsonReport(check) : TextReport(check);

@@ -1,6 +1,7 @@
 #include "findings.h"
 
 #include <cstddef>
+#include <string>
 
 namespace cd_check {
 
@@ -32,10 +33,16 @@ const std::vector<FindingText> kTexts = {
     {FindingKind::kKeyTwice, "Q203", Severity::kWarning,
      "Der Schl\374ssel steht zweimal im Abschnitt; Windows nimmt den ersten."},
     {FindingKind::kPlatformKeyMissing, "Q204", Severity::kWarning,
-     "Dem Abschnitt fehlt ein Schl\374ssel, den [AutoRun] hat. Wo es diesen Abschnitt gibt, "
-     "liest Windows auf seiner Plattform nur ihn."},
+     "Windows liest auf der Plattform dieses Abschnitts nur ihn, nicht [AutoRun]. Verschieden "
+     "sind die Schl\374ssel:"},
     {FindingKind::kLabelTooLong, "Q205", Severity::kWarning,
      "Die Bezeichnung ist l\344nger als 32 Zeichen; Windows zeigt nur die ersten 32."},
+    {FindingKind::kQuotesBreakCommandLine, "Q206", Severity::kError,
+     "Windows entfernt die Anf\374hrungszeichen am Anfang und am Ende des Werts; die "
+     "Befehlszeile kommt so an und startet nichts:"},
+    {FindingKind::kQuotesChangeValue, "Q207", Severity::kWarning,
+     "Windows entfernt die Anf\374hrungszeichen am Anfang und am Ende des Werts; er lautet "
+     "dann:"},
     {FindingKind::kFileMissing, "Q301", Severity::kError, "Die Datei existiert nicht auf der CD:"},
     {FindingKind::kFileOutsideRoot, "Q302", Severity::kError,
      "Die Datei liegt nicht im Verzeichnis oder Unterverzeichnis der CD:"},
@@ -80,11 +87,26 @@ const char* TextOf(Problem problem) {
         return "Den Pfad gibt es nicht:";
     case Problem::kUnreadable:
         return "Die Datei kann nicht gelesen werden:";
+    case Problem::kWalkIncomplete:
+        return "Das Verzeichnis der CD kann nicht ganz gelesen werden:";
     case Problem::kUsage:
         return "Aufruf: quillot-check [--json] [--iso9660] PFAD (das Verzeichnis der CD oder "
                "ihre AutoRun.INF)";
     }
     return "";
+}
+
+std::string WalkStopText(bool tooDeep, int maxDepth, const std::error_code& error) {
+    if (tooDeep)
+        return "mehr als " + std::to_string(maxDepth) + " Verzeichnisebenen";
+    if (error == std::errc::too_many_files_open ||
+        error == std::errc::too_many_files_open_in_system)
+        return "keine Datei-Handles mehr frei";
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+        return "keine Berechtigung";
+    if (error == std::errc::filename_too_long)
+        return "Pfad zu lang";
+    return "Systemfehler " + std::to_string(error.value());
 }
 
 } // namespace cd_check

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace cd_check {
@@ -22,6 +23,8 @@ enum class FindingKind {
     kKeyTwice,
     kPlatformKeyMissing,
     kLabelTooLong,
+    kQuotesBreakCommandLine,
+    kQuotesChangeValue,
     kFileMissing,
     kFileOutsideRoot,
     kIconNumberMissing,
@@ -60,9 +63,13 @@ struct Finding {
 using Findings = std::vector<Finding>;
 
 // Why a check could not be made at all.
-enum class Problem { kNone, kNoSuchPath, kUnreadable, kUsage };
+enum class Problem { kNone, kNoSuchPath, kUnreadable, kUsage, kWalkIncomplete };
 
 // The German text (code page 1252) of a problem; a path follows it.
 const char* TextOf(Problem problem);
+
+// Why the walk through the CD's directories stopped (code page 1252): deeper than maxDepth, or
+// the system's error.
+std::string WalkStopText(bool tooDeep, int maxDepth, const std::error_code& error);
 
 } // namespace cd_check

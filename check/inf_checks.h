@@ -15,7 +15,8 @@ namespace cd_check {
 std::vector<const section*> AutoRunSections(const InfView& inf);
 
 // What lies in the INF alone: [AutoRun] missing, sections and keys written twice, platform
-// sections that lack keys of [AutoRun], a label too long to be shown.
+// sections that differ from [AutoRun], a label too long to be shown, quotes that Windows
+// strips to the value's harm.
 void CheckLayout(const InfView& inf, Findings& findings);
 
 // The files the INF names: Open, ShellExecute, Icon with its number, the context menu's
@@ -24,6 +25,10 @@ void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings)
 
 // The context menu's entries: every verb with its command, the default verb present.
 void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings);
+
+// The program that the command line of key names, as Windows hands the line out; empty when
+// it names none, or when the quotes Windows strips break it.
+std::string CommandProgram(const entry& key);
 
 // The file that text names, reported when it is missing or outside the root and found where
 // the key is. An empty text names nothing, as Windows takes an empty key for a missing one.

@@ -3,7 +3,6 @@
 #include "value_quotes.h"
 
 #include <algorithm>
-#include <string>
 
 namespace cd_check {
 
@@ -15,10 +14,22 @@ template <typename Element> void SortByLine(std::vector<const Element*>& element
         [](const Element* left, const Element* right) { return left->line < right->line; });
 }
 
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 } // namespace
 
 bool SameName(std::string_view left, std::string_view right) {
-    return rtext(std::string(left)) == rtext(std::string(right));
+    return left.size() == right.size() &&
+           std::equal(left.begin(), left.end(), right.begin(),
+                      [](char l, char r) { return UpperAscii(l) == UpperAscii(r); });
+}
+
+std::string NameKey(std::string_view name) {
+    std::string key(name);
+    std::transform(key.begin(), key.end(), key.begin(), UpperAscii);
+    return key;
 }
 
 InfView::InfView(const INIFile& document, bool firstLineLost) {
@@ -29,34 +40,34 @@ InfView::InfView(const INIFile& document, bool firstLineLost) {
             sections_.push_back(&part);
     }
     SortByLine(sections_);
+    for (const section* part : sections_) {
+        // In file order, so the first of a name is the one that stays.
+        firstSections_.emplace(NameKey(*part), part);
+        Keys& keys = keys_[part];
+        for (unsigned index = 0; index < part->entries.GetItemsInContainer(); ++index)
+            keys.inFileOrder.push_back(&part->entries[index]);
+        SortByLine(keys.inFileOrder);
+        for (const entry* item : keys.inFileOrder)
+            keys.first.emplace(NameKey(*item), item);
+    }
 }
 
 const section* InfView::Find(std::string_view name) const {
-    for (const section* part : sections_)
-        if (SameName(*part, name))
-            return part;
-    return nullptr;
+    const auto found = firstSections_.find(NameKey(name));
+    return found != firstSections_.end() ? found->second : nullptr;
 }
 
-std::vector<const entry*> InfView::EntriesInFileOrder(const section& part) {
-    std::vector<const entry*> entries;
-    for (unsigned index = 0; index < part.entries.GetItemsInContainer(); ++index)
-        entries.push_back(&part.entries[index]);
-    SortByLine(entries);
-    return entries;
+const std::vector<const entry*>& InfView::EntriesInFileOrder(const section& part) const {
+    return keys_.at(&part).inFileOrder;
 }
 
-const entry* InfView::Find(const section& part, std::string_view key) {
-    const entry* first = nullptr;
-    for (unsigned index = 0; index < part.entries.GetItemsInContainer(); ++index) {
-        const entry& candidate = part.entries[index];
-        if (SameName(candidate, key) && (first == nullptr || candidate.line < first->line))
-            first = &candidate;
-    }
-    return first;
+const entry* InfView::Find(const section& part, std::string_view key) const {
+    const std::unordered_map<std::string, const entry*>& first = keys_.at(&part).first;
+    const auto found = first.find(NameKey(key));
+    return found != first.end() ? found->second : nullptr;
 }
 
-std::string_view InfView::ValueOf(const section& part, std::string_view key) {
+std::string_view InfView::ValueOf(const section& part, std::string_view key) const {
     const entry* found = Find(part, key);
     return found != nullptr ? value_quotes::WithoutEnclosingQuotes(found->value)
                             : std::string_view();

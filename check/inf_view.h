@@ -1,12 +1,15 @@
 // The INF as Windows' profile reader reads it, over the editor's INI document: of sections
 // with the same name only the first in the file counts, and of keys with the same name in a
 // section only the first. Names match as the document matches them (a to z without regard to
-// case).
+// case). The view indexes every section and key once, so that each lookup after that takes
+// the same time however many keys the INF holds.
 #pragma once
 
 #include "ini_file.h"
 
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace cd_check {
@@ -15,6 +18,9 @@ namespace cd_check {
 enum class InfEncoding { kAnsi, kUtf16, kUtf8Mark, kUtf8WithoutMark, kUnreadable };
 
 bool SameName(std::string_view left, std::string_view right);
+
+// The form of a name under which every spelling of it that SameName matches is the same.
+std::string NameKey(std::string_view name);
 
 class InfView {
 public:
@@ -28,15 +34,23 @@ public:
     // The section Windows reads for name, or nullptr.
     const section* Find(std::string_view name) const;
 
-    // The entries of a section in the order of the file.
-    static std::vector<const entry*> EntriesInFileOrder(const section& part);
+    // The entries of a section of this view in the order of the file.
+    const std::vector<const entry*>& EntriesInFileOrder(const section& part) const;
     // The entry Windows reads for key, or nullptr.
-    static const entry* Find(const section& part, std::string_view key);
+    const entry* Find(const section& part, std::string_view key) const;
     // Its value as Windows hands it out (enclosing quotes dropped), "" when there is none.
-    static std::string_view ValueOf(const section& part, std::string_view key);
+    std::string_view ValueOf(const section& part, std::string_view key) const;
 
 private:
+    struct Keys {
+        std::vector<const entry*> inFileOrder;
+        // The first entry of each name.
+        std::unordered_map<std::string, const entry*> first;
+    };
+
     std::vector<const section*> sections_;
+    std::unordered_map<std::string, const section*> firstSections_;
+    std::unordered_map<const section*, Keys> keys_;
 };
 
 } // namespace cd_check

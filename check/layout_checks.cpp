@@ -2,7 +2,9 @@
 #include "inf_checks.h"
 
 #include "inf_names.h"
+#include "value_quotes.h"
 
+#include <algorithm>
 #include <string>
 
 namespace cd_check {
@@ -19,31 +21,98 @@ bool IsPlatformSection(std::string_view name) {
 }
 
 void CheckTwice(const InfView& inf, Findings& findings) {
-    const std::vector<const section*>& sections = inf.SectionsInFileOrder();
-    for (std::size_t index = 0; index < sections.size(); ++index) {
-        const section& part = *sections[index];
-        if (inf.Find(part) != &part)
-            findings.push_back({FindingKind::kSectionTwice, part, "", part.line, ""});
-        const std::vector<const entry*> entries = InfView::EntriesInFileOrder(part);
-        for (const entry* item : entries)
-            if (InfView::Find(part, *item) != item)
-                findings.push_back({FindingKind::kKeyTwice, part, *item, item->line, ""});
+    for (const section* part : inf.SectionsInFileOrder()) {
+        if (inf.Find(*part) != part)
+            findings.push_back({FindingKind::kSectionTwice, *part, "", part->line, ""});
+        for (const entry* item : inf.EntriesInFileOrder(*part))
+            if (inf.Find(*part, *item) != item)
+                findings.push_back({FindingKind::kKeyTwice, *part, *item, item->line, ""});
     }
 }
 
+// The keys Windows reads from a section, each the first of its name, in the order of the file.
+std::vector<const entry*> KeysRead(const InfView& inf, const section& part) {
+    std::vector<const entry*> keys;
+    for (const entry* item : inf.EntriesInFileOrder(part))
+        if (inf.Find(part, *item) == item)
+            keys.push_back(item);
+    return keys;
+}
+
+void Append(std::string& list, std::string_view name) {
+    if (!list.empty())
+        list += ", ";
+    list += name;
+}
+
+// On its platform Windows reads the platform section instead of [AutoRun]: what differs
+// between them works on one kind of machine and not on the other. Named are the keys that
+// differ, then those of [AutoRun] that the platform's Windows never sees.
 void CheckPlatformSections(const InfView& inf, const std::vector<const section*>& autoRuns,
                            Findings& findings) {
     const section* base = inf.Find(inf_names::AutoRun());
     if (base == nullptr)
         return;
+    const std::vector<const entry*> baseKeys = KeysRead(inf, *base);
     for (const section* platform : autoRuns) {
         if (platform == base)
             continue;
-        for (const entry* item : InfView::EntriesInFileOrder(*base))
-            if (InfView::Find(*base, *item) == item && InfView::Find(*platform, *item) == nullptr)
-                findings.push_back(
-                    {FindingKind::kPlatformKeyMissing, *platform, *item, platform->line, ""});
+        std::string differing;
+        std::string unseen;
+        for (const entry* item : baseKeys) {
+            const entry* own = inf.Find(*platform, *item);
+            if (own == nullptr)
+                Append(unseen, *item);
+            if (own == nullptr || inf.ValueOf(*platform, *item) != inf.ValueOf(*base, *item))
+                Append(differing, *item);
+        }
+        for (const entry* item : KeysRead(inf, *platform))
+            if (inf.Find(*base, *item) == nullptr)
+                Append(differing, *item);
+        if (differing.empty())
+            continue;
+        if (!unseen.empty())
+            differing += "; Windows dieser Plattform sieht nicht: " + unseen;
+        findings.push_back(
+            {FindingKind::kPlatformKeyMissing, *platform, "", platform->line, differing});
     }
+}
+
+// The characters Windows shows of a value: a character that code page 1252 lacks stands as
+// one "?" in the value, except one beyond UTF-16's first plane, which is two code units and
+// so two "?".
+std::size_t CharactersOf(const entry& item, std::string_view shown) {
+    std::size_t pairs = 0;
+    for (const char16_t unit : item.wideValue)
+        if (unit >= 0xDC00 && unit <= 0xDFFF)
+            ++pairs;
+    return shown.size() - std::min(pairs, shown.size());
+}
+
+// Keys whose values are command lines that Windows or the starter runs.
+bool IsCommandLine(const section& part, const entry& key) {
+    if (SameName(part, inf_names::Orbilan()))
+        return SameName(key, inf_names::Exec());
+    const std::string_view prefix = inf_names::ShellPrefix();
+    const std::string_view suffix = inf_names::CommandSuffix();
+    const std::string_view name = key;
+    const bool verbCommand = name.size() > prefix.size() + suffix.size() &&
+                             SameName(name.substr(0, prefix.size()), prefix) &&
+                             SameName(name.substr(name.size() - suffix.size()), suffix);
+    return verbCommand || SameName(name, inf_names::Open()) ||
+           SameName(name, inf_names::kShellExecute);
+}
+
+void CheckQuotes(const InfView& inf, const std::vector<const section*>& sections,
+                 Findings& findings) {
+    for (const section* part : sections)
+        for (const entry* item : KeysRead(inf, *part))
+            if (value_quotes::LosesQuotePairs(item->value))
+                findings.push_back(
+                    {IsCommandLine(*part, *item) ? FindingKind::kQuotesBreakCommandLine
+                                                 : FindingKind::kQuotesChangeValue,
+                     *part, *item, item->line,
+                     std::string(value_quotes::WithoutEnclosingQuotes(item->value))});
 }
 
 } // namespace
@@ -64,13 +133,17 @@ void CheckLayout(const InfView& inf, Findings& findings) {
     const std::vector<const section*> autoRuns = AutoRunSections(inf);
     CheckPlatformSections(inf, autoRuns, findings);
     for (const section* part : autoRuns) {
-        const entry* label = InfView::Find(*part, inf_names::kLabel);
-        const std::string_view text = InfView::ValueOf(*part, inf_names::kLabel);
-        // Characters that code page 1252 lacks stand as one "?" each: the length holds.
-        if (label != nullptr && text.size() > kMaxLabelLength)
+        const entry* label = inf.Find(*part, inf_names::kLabel);
+        const std::string_view text = inf.ValueOf(*part, inf_names::kLabel);
+        if (label != nullptr && CharactersOf(*label, text) > kMaxLabelLength)
             findings.push_back(
                 {FindingKind::kLabelTooLong, *part, *label, label->line, std::string(text)});
     }
+    std::vector<const section*> quoted = autoRuns;
+    // The starter reads its section with the same reader.
+    if (const section* starter = inf.Find(inf_names::Orbilan()))
+        quoted.push_back(starter);
+    CheckQuotes(inf, quoted, findings);
 }
 
 } // namespace cd_check

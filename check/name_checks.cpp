@@ -50,16 +50,7 @@ std::string RelativeName(const std::filesystem::path& root, const std::filesyste
 } // namespace
 
 void CheckNames(const CdTree& tree, bool iso9660, Findings& findings) {
-    std::error_code error;
-    std::vector<std::filesystem::path> paths;
-    std::filesystem::recursive_directory_iterator entries(
-        tree.Root(), std::filesystem::directory_options::skip_permission_denied, error);
-    for (; !error && entries != std::filesystem::recursive_directory_iterator();
-         entries.increment(error))
-        paths.push_back(entries->path());
-    // The order of a directory listing is the file system's; the report's is the same anywhere.
-    std::sort(paths.begin(), paths.end());
-
+    const std::vector<std::filesystem::path> paths = tree.Walk();
     for (const std::filesystem::path& path : paths) {
         const std::filesystem::path name = path.filename();
         if (check_platform::NameUnits(name).size() > kMaxJolietLength)

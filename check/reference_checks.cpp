@@ -46,7 +46,7 @@ bool IsStarter(const FileReference& reference) {
 
 // Checks Open; true when it names the starter.
 bool CheckOpen(const CdTree& tree, const section& part, const entry& key, Findings& findings) {
-    const std::string program = ProgramOf(value_quotes::WithoutEnclosingQuotes(key.value));
+    const std::string program = CommandProgram(key);
     if (program.empty())
         return false;
     const FileReference reference = ResolveFile(tree, program, true);
@@ -65,9 +65,10 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
     const section* starter = inf.Find(inf_names::Orbilan());
     if (!named && starter == nullptr)
         return;
-    const entry* exec = starter != nullptr ? InfView::Find(*starter, inf_names::Exec()) : nullptr;
-    const std::string program =
-        exec != nullptr ? ProgramOf(value_quotes::WithoutEnclosingQuotes(exec->value)) : "";
+    const entry* exec = starter != nullptr ? inf.Find(*starter, inf_names::Exec()) : nullptr;
+    if (exec != nullptr && value_quotes::LosesQuotePairs(exec->value))
+        return;
+    const std::string program = exec != nullptr ? CommandProgram(*exec) : "";
     if (program.empty()) {
         // Where Exec belongs: its own line, or the section's, or nowhere when Open alone
         // names the starter.
@@ -81,6 +82,13 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
 }
 
 } // namespace
+
+std::string CommandProgram(const entry& key) {
+    // The quote trap is reported on its own; the name left behind it is no file's name.
+    if (value_quotes::LosesQuotePairs(key.value))
+        return std::string();
+    return ProgramOf(value_quotes::WithoutEnclosingQuotes(key.value));
+}
 
 FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgram,
                         const section& part, const entry& key, Findings& findings) {
@@ -97,12 +105,11 @@ FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgra
 void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings) {
     bool starterNamed = false;
     for (const section* part : AutoRunSections(inf)) {
-        if (const entry* open = InfView::Find(*part, inf_names::Open()))
+        if (const entry* open = inf.Find(*part, inf_names::Open()))
             starterNamed = CheckOpen(tree, *part, *open, findings) || starterNamed;
-        if (const entry* shellExecute = InfView::Find(*part, inf_names::kShellExecute))
-            CheckFile(tree, ProgramOf(value_quotes::WithoutEnclosingQuotes(shellExecute->value)),
-                      false, *part, *shellExecute, findings);
-        if (const entry* icon = InfView::Find(*part, inf_names::Icon()))
+        if (const entry* shellExecute = inf.Find(*part, inf_names::kShellExecute))
+            CheckFile(tree, CommandProgram(*shellExecute), false, *part, *shellExecute, findings);
+        if (const entry* icon = inf.Find(*part, inf_names::Icon()))
             CheckIcon(tree, *part, *icon, findings);
     }
     CheckStarter(inf, tree, starterNamed, findings);

@@ -7,8 +7,10 @@
 #include "file_reference.h"
 #include "value_quotes.h"
 #include "inf_names.h"
+#include "path_identity.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace cd_check {
@@ -21,27 +23,33 @@ struct Verb {
     const entry* command = nullptr;
 };
 
+// A verb's name as Windows tells verbs apart: without regard to letter case.
+std::string VerbKey(std::string_view name) {
+    std::string key;
+    key.reserve(name.size());
+    for (const char c : name)
+        key += filehelp::UpperCaseCp1252(c);
+    return key;
+}
+
 // The verbs of a section in the order their first keys stand in the file; of two command
 // keys of one verb the first counts.
-std::vector<Verb> VerbsOf(const section& part) {
+std::vector<Verb> VerbsOf(const InfView& inf, const section& part) {
     const std::string_view prefix = inf_names::ShellPrefix();
     std::vector<Verb> verbs;
-    for (const entry* item : InfView::EntriesInFileOrder(part)) {
+    std::unordered_map<std::string, std::size_t> indexOfName;
+    for (const entry* item : inf.EntriesInFileOrder(part)) {
         const std::optional<std::string> name =
             entry_names::EntryNameOfKey(*item, prefix, entry_names::PrefixCase::kIgnored);
         if (!name)
             continue;
-        Verb* verb = nullptr;
-        for (Verb& known : verbs)
-            if (SameFileName(known.name, *name))
-                verb = &known;
-        if (verb == nullptr) {
+        const auto known = indexOfName.emplace(VerbKey(*name), verbs.size());
+        if (known.second)
             verbs.push_back(Verb{*name, item, nullptr});
-            verb = &verbs.back();
-        }
+        Verb& verb = verbs[known.first->second];
         const std::string_view rest = std::string_view(*item).substr(prefix.size() + name->size());
-        if (verb->command == nullptr && SameName(rest, inf_names::CommandSuffix()))
-            verb->command = item;
+        if (verb.command == nullptr && SameName(rest, inf_names::CommandSuffix()))
+            verb.command = item;
     }
     return verbs;
 }
@@ -50,12 +58,12 @@ std::vector<Verb> VerbsOf(const section& part) {
 
 void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
     for (const section* part : AutoRunSections(inf)) {
-        const std::vector<Verb> verbs = VerbsOf(*part);
+        const std::vector<Verb> verbs = VerbsOf(inf, *part);
         for (const Verb& verb : verbs) {
+            if (verb.command != nullptr && value_quotes::LosesQuotePairs(verb.command->value))
+                continue;
             const std::string program =
-                verb.command != nullptr
-                    ? ProgramOf(value_quotes::WithoutEnclosingQuotes(verb.command->value))
-                    : std::string();
+                verb.command != nullptr ? CommandProgram(*verb.command) : std::string();
             if (program.empty()) {
                 findings.push_back({FindingKind::kVerbWithoutCommand, *part, *verb.firstKey,
                                     verb.firstKey->line, verb.name});
@@ -64,8 +72,8 @@ void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
             CheckFile(tree, program, true, *part, *verb.command, findings);
         }
 
-        const entry* defaultVerb = InfView::Find(*part, inf_names::kDefaultVerb);
-        const std::string_view name = InfView::ValueOf(*part, inf_names::kDefaultVerb);
+        const entry* defaultVerb = inf.Find(*part, inf_names::kDefaultVerb);
+        const std::string_view name = inf.ValueOf(*part, inf_names::kDefaultVerb);
         if (defaultVerb == nullptr || name.empty())
             continue;
         bool known = false;

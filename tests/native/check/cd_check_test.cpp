@@ -49,11 +49,31 @@ CdFiles WithSetup(const std::string& inf) {
     return {{"AutoRun.INF", inf}, {"setup.exe", TinyProgram({0, {1}})}};
 }
 
+// An INF in UTF-16 with its mark, whose [AutoRun] has only the label.
+std::string Utf16Inf(const std::u16string& label) {
+    const std::u16string text = u"\uFEFF[AutoRun]\r\nlabel=" + label + u"\r\n";
+    std::string bytes;
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+// count times U+1F4BF (an optical disc), one surrogate pair each.
+std::u16string EmojiLabel(int count) {
+    std::u16string label;
+    for (int i = 0; i < count; ++i)
+        label += u"\U0001F4BF";
+    return label;
+}
+
 const std::string kUtf16WithoutMark("[\0A\0u\0t\0o\0R\0u\0n\0]\0\r\0\n\0", 22);
 
 // Everything a CD can hold, right: names in other letter case than the INF writes them, a
 // quoted path with a blank, a negative icon number naming a resource id, a program of the
-// system, an address, the starter with its program, a platform section with every key.
+// system, an address, the starter with its program, a platform section that reads the same
+// as [AutoRun] (keys in another order and letter case, a value in quotes Windows strips).
 const CdFiles kCorrectCd = {
     {"autorun.inf", "[AutoRun]\r\n"
                     "open=Orbilan.EXE\r\n"
@@ -65,11 +85,13 @@ const CdFiles kCorrectCd = {
                     "shell\\install\\command=\"Neue Version\\setup\" /q\r\n"
                     "Shell\\Lies\\Command=notepad liesmich.txt\r\n"
                     "[AutoRun.Amd64]\r\n"
-                    "Open=SETUP.EXE /x64\r\n"
-                    "icon=Icons\\cd.ico\r\n"
-                    "label=CD\r\nshellexecute=liesmich.txt\r\nshell=install\r\n"
-                    "shell\\install=Installieren\r\nshell\\install\\command=setup.exe\r\n"
-                    "shell\\lies\\command=liesmich.txt\r\n"
+                    "Shell\\Lies\\Command=notepad liesmich.txt\r\n"
+                    "OPEN=Orbilan.EXE\r\n"
+                    "icon=\"bin\\..\\Setup.exe,-101\"\r\n"
+                    "label=Zweiunddrei\337ig Zeichen: so viele\r\n"
+                    "shellexecute=http://example.org/\r\nshell=install\r\n"
+                    "shell\\install=&Installieren\r\n"
+                    "shell\\install\\command=\"Neue Version\\setup\" /q\r\n"
                     "[Orbilan]\r\nHeadline=Demo\r\nExec=\"Neue Version\\SETUP.exe\" /q\r\n"},
     {"ORBILAN.EXE", TinyProgram({})},
     {"SETUP.EXE", TinyProgram({2, {101, 102}})},
@@ -108,9 +130,34 @@ INSTANTIATE_TEST_SUITE_P(
                  WithSetup("[AutoRun]\r\nopen=setup.exe\r\nlabel=CD\r\n"
                            "[AutoRun.Amd64]\r\nopen=setup.exe\r\n"),
                  {"Q204"}},
+        TreeCase{"PlatformSectionDiffers",
+                 {{"AutoRun.INF", "[AutoRun]\r\nopen=setup.exe\r\n"
+                                  "[AutoRun.Amd64]\r\nOpen=SETUP.EXE /x64\r\n"
+                                  "icon=Icons\\cd.ico\r\nshellexecute=liesmich.txt\r\n"
+                                  "shell\\lies\\command=liesmich.txt\r\n"},
+                  {"SETUP.EXE", TinyProgram({})},
+                  {"ICONS/CD.ICO", TinyIconFile(1)},
+                  {"liesmich.txt", "Hallo"}},
+                 {"Q204"}},
         TreeCase{"LabelTooLong",
                  {{"AutoRun.INF", "[AutoRun]\r\nlabel=Dreiunddrei\337ig Zeichen: zu viele!\r\n"}},
                  {"Q205"}},
+        // 32 characters beyond the first plane, in 64 code units
+        TreeCase{"LabelOfSurrogatePairs", {{"AutoRun.INF", Utf16Inf(EmojiLabel(32))}}, {}},
+        TreeCase{
+            "LabelOfSurrogatePairsTooLong", {{"AutoRun.INF", Utf16Inf(EmojiLabel(33))}}, {"Q205"}},
+        TreeCase{"QuotesBreakTheStartersCommandLine",
+                 {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\n[Orbilan]\r\n"
+                                  "Exec=\"Neue Version\\setup.exe\" \"C:\\Daten\"\r\n"},
+                  {"Orbilan.EXE", TinyProgram({})},
+                  {"Neue Version/setup.exe", TinyProgram({})}},
+                 {"Q206"}},
+        TreeCase{"QuotesBreakAVerbsCommandLine",
+                 WithSetup("[AutoRun]\r\nshell\\go\\command='setup.exe' 'x'\r\n"),
+                 {"Q206"}},
+        TreeCase{"QuotesChangeTheLabel",
+                 {{"AutoRun.INF", "[AutoRun]\r\nlabel=\"Rock\" und \"Pop\"\r\n"}},
+                 {"Q207"}},
         TreeCase{"FileMissing", {{"AutoRun.INF", "[AutoRun]\r\nopen=setup.exe /q\r\n"}}, {"Q301"}},
         TreeCase{"FileMissingInASubdirectory",
                  WithSetup("[AutoRun]\r\nopen=bin\\setup.exe\r\n"),
@@ -168,6 +215,52 @@ TEST(Findings, NameWhereTheyAre) {
     EXPECT_EQ("setup.exe,3", finding.detail);
     EXPECT_EQ(std::filesystem::path(dir.Path()) / "AutoRun.INF", result.inf);
 }
+
+// What differs between [AutoRun] and a platform section, and what of [AutoRun] that
+// platform's Windows never reads.
+TEST(Findings, PlatformSectionNamesTheKeysThatDiffer) {
+    TempDir dir;
+    const cd_check::CheckResult result =
+        CheckTree(dir, {"",
+                        WithSetup("[AutoRun]\r\nopen=setup.exe\r\nlabel=CD\r\n"
+                                  "icon=setup.exe\r\nshell\\a\\command=setup.exe\r\n"
+                                  "[AutoRun.x86]\r\nICON=\"setup.exe\"\r\nopen=setup.exe /q\r\n"
+                                  "shellexecute=setup.exe\r\n"),
+                        {}});
+    ASSERT_EQ(1u, result.findings.size());
+    const cd_check::Finding& finding = result.findings.front();
+    EXPECT_EQ("AutoRun.x86", finding.section);
+    EXPECT_EQ(6u, finding.line);
+    EXPECT_EQ("open, label, shell\\a\\command, shellexecute; Windows dieser Plattform sieht "
+              "nicht: label, shell\\a\\command",
+              finding.detail);
+}
+
+// How Windows' profile reader reads what the INI document once read otherwise: each file
+// would pass, or fail, if the check read it another way.
+INSTANTIATE_TEST_SUITE_P(
+    ReadingRules, Trees,
+    testing::Values(TreeCase{"SemicolonInsideAValue",
+                             {{"AutoRun.INF", "[AutoRun]\r\nopen=start.exe;x\r\n"},
+                              {"start.exe", ""}},
+                             {"Q301"}},
+                    TreeCase{"SemicolonInsideTheLabel",
+                             {{"AutoRun.INF",
+                               "[AutoRun]\r\nlabel=Rock;Pop;Jazz;Blues;Soul;Funk;Folk;Punk\r\n"}},
+                             {"Q205"}},
+                    TreeCase{"LinesEndingInCarriageReturnsAlone",
+                             {{"AutoRun.INF", "[AutoRun]\rlabel=CD\ropen=fehlt.exe\r"}},
+                             {"Q301"}},
+                    TreeCase{"BracketsInATextLineOpenNoSection",
+                             WithSetup("[AutoRun]\r\nopen=setup.exe\r\nsiehe [Orbilan]\r\n"),
+                             {}},
+                    TreeCase{"ShellKeysInAnyLetterCase",
+                             WithSetup("[AutoRun]\r\nSHELL=Go\r\nsHeLl\\go\\COMMAND=fehlt.exe\r\n"),
+                             {"Q301"}},
+                    TreeCase{"UnquotedProgramWithABlank",
+                             {{"AutoRun.INF", "[AutoRun]\r\nopen=Setup Programm.exe /q\r\n"},
+                              {"Setup Programm.exe", ""}},
+                             {}}));
 
 TEST(Findings, AMissingPathCannotBeChecked) {
     TempDir dir;

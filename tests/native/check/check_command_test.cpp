@@ -51,16 +51,28 @@ const CdFiles kClean = {{"AutoRun.INF", "[AutoRun]\r\nlabel=CD\r\n"}};
 const CdFiles kWarning = {{"AutoRun.INF", "[AutoRun]\r\nlabel=CD\r\nlabel=DVD\r\n"}};
 const CdFiles kError = {{"AutoRun.INF", "[AutoRun]\r\nopen=setup.exe\r\n"}};
 
-INSTANTIATE_TEST_SUITE_P(Runs, ExitCodes,
-                         testing::Values(ExitCase{"Clean", kClean, {"CD"}, 0},
-                                         ExitCase{"WarningsOnly", kWarning, {"--json", "CD"}, 0},
-                                         ExitCase{"AnError", kError, {"CD", "--iso9660"}, 1},
-                                         ExitCase{"NoInfIsAnError", {{"setup.exe", ""}}, {"CD"}, 1},
-                                         ExitCase{
-                                             "NoSuchPath", kClean, {"/nirgends/AutoRun.INF"}, 2},
-                                         ExitCase{"NoPath", kClean, {"--json"}, 2},
-                                         ExitCase{"TwoPaths", kClean, {"CD", "CD"}, 2},
-                                         ExitCase{"UnknownOption", kClean, {"--yaml", "CD"}, 2}));
+// A directory deeper than the walk through the CD goes.
+std::string TooDeep() {
+    std::string path;
+    for (int level = 0; level < 130; ++level)
+        path += "d/";
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, ExitCodes,
+    testing::Values(ExitCase{"Clean", kClean, {"CD"}, 0},
+                    ExitCase{"WarningsOnly", kWarning, {"--json", "CD"}, 0},
+                    ExitCase{"AnError", kError, {"CD", "--iso9660"}, 1},
+                    ExitCase{"NoInfIsAnError", {{"setup.exe", ""}}, {"CD"}, 1},
+                    ExitCase{"NoSuchPath", kClean, {"/nirgends/AutoRun.INF"}, 2},
+                    ExitCase{"NoPath", kClean, {"--json"}, 2},
+                    ExitCase{"WalkCannotFinish",
+                             {{"AutoRun.INF", "[AutoRun]\r\n"}, {TooDeep(), ""}},
+                             {"--json", "CD"},
+                             2},
+                    ExitCase{"TwoPaths", kClean, {"CD", "CD"}, 2},
+                    ExitCase{"UnknownOption", kClean, {"--yaml", "CD"}, 2}));
 
 TEST(Json, HoldsEveryFindingWithItsParts) {
     TempDir dir;
@@ -75,9 +87,10 @@ TEST(Json, HoldsEveryFindingWithItsParts) {
             "  \"errors\": 1,\n"
             "  \"warnings\": 1,\n"
             "  \"findings\": [\n"
-            "    {\"code\": \"Q301\", \"severity\": \"error\", \"section\": \"AutoRun\", "
-            "\"key\": \"open\", \"line\": 2, \"message\": \"Die Datei existiert nicht auf der "
-            "CD:\", \"detail\": \"Neu\"},\n"
+            "    {\"code\": \"Q206\", \"severity\": \"error\", \"section\": \"AutoRun\", "
+            "\"key\": \"open\", \"line\": 2, \"message\": \"Windows entfernt die "
+            "Anf\xC3\xBChrungszeichen am Anfang und am Ende des Werts; die Befehlszeile kommt so "
+            "an und startet nichts:\", \"detail\": \"Neu \\\\\\\"x\\\\\\\".exe\"},\n"
             "    {\"code\": \"Q203\", \"severity\": \"warning\", \"section\": \"AutoRun\", "
             "\"key\": \"Open\", \"line\": 3, \"message\": \"Der Schl\xC3\xBCssel steht zweimal "
             "im Abschnitt; Windows nimmt den ersten.\", \"detail\": null}\n"
@@ -113,6 +126,13 @@ TEST(Text, IsGermanInUtf8) {
                         "fen\n"))
         << text;
     EXPECT_NE(std::string::npos, text.find("\n1 Fehler, 0 Warnungen\n")) << text;
+}
+
+TEST(Text, TellsWhyTheWalkStopped) {
+    TempDir dir;
+    WriteTree(dir, {{"AutoRun.INF", "[AutoRun]\r\nopen=fehlt.exe\r\n"}, {TooDeep(), ""}});
+    const std::string error = RunCommand(dir, {"CD"}).error;
+    EXPECT_NE(std::string::npos, error.find("(mehr als 128 Verzeichnisebenen)\n")) << error;
 }
 
 // The codes are the contract with scripts: each names one kind for good.
