@@ -1,7 +1,5 @@
 #include "inf_view.h"
 
-#include "value_quotes.h"
-
 #include <algorithm>
 #include <string>
 
@@ -58,8 +56,7 @@ const entry* InfView::Find(const section& part, std::string_view key) {
 
 std::string_view InfView::ValueOf(const section& part, std::string_view key) {
     const entry* found = Find(part, key);
-    return found != nullptr ? value_quotes::WithoutEnclosingQuotes(found->value)
-                            : std::string_view();
+    return found != nullptr ? found->value : std::string_view();
 }
 
 } // namespace cd_check

@@ -5,7 +5,6 @@
 
 #include "entry_names.h"
 #include "file_reference.h"
-#include "value_quotes.h"
 #include "inf_names.h"
 
 #include <string>
@@ -53,9 +52,7 @@ void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
         const std::vector<Verb> verbs = VerbsOf(*part);
         for (const Verb& verb : verbs) {
             const std::string program =
-                verb.command != nullptr
-                    ? ProgramOf(value_quotes::WithoutEnclosingQuotes(verb.command->value))
-                    : std::string();
+                verb.command != nullptr ? ProgramOf(verb.command->value) : std::string();
             if (program.empty()) {
                 findings.push_back({FindingKind::kVerbWithoutCommand, *part, *verb.firstKey,
                                     verb.firstKey->line, verb.name});
