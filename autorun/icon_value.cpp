@@ -1,14 +1,10 @@
 #include "icon_value.h"
 
 #include "number_text.h"
-#include "value_quotes.h"
 
 namespace icon_value {
 
-IconReference SplitIconValue(std::string_view quotedValue) {
-    // Windows' profile reader drops enclosing quotes; taken literally they would name no file,
-    // and the icon would be cleared by the next OK.
-    const std::string_view value = value_quotes::WithoutEnclosingQuotes(quotedValue);
+IconReference SplitIconValue(std::string_view value) {
     IconReference icon;
     const std::size_t comma = value.find(',');
     icon.file = std::string(value.substr(0, comma));

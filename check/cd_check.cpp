@@ -19,8 +19,8 @@ namespace {
 // More than any AutoRun.INF holds; only this much is looked at for UTF-8.
 constexpr std::uint64_t kMaxInspectedBytes = 1 << 20;
 
-// The document itself tells UTF-16 from 8-bit text; UTF-8, with or without its mark, it reads
-// as 8-bit text, as Windows does.
+// The document itself tells UTF-16 and UTF-8 behind its mark from 8-bit text; UTF-8 without
+// its mark it reads as 8-bit text, as Windows does.
 InfEncoding EncodingOf(ByteSource& bytes, const INIFile& document) {
     std::string start(static_cast<std::size_t>(std::min(bytes.Size(), kMaxInspectedBytes)), '\0');
     if (!bytes.Read(0, &start[0], start.size()))
@@ -32,6 +32,8 @@ InfEncoding EncodingOf(ByteSource& bytes, const INIFile& document) {
         return InfEncoding::kUtf16;
     case TextEncoding::kUnreadable:
         return InfEncoding::kUnreadable;
+    case TextEncoding::kUtf8:
+        return InfEncoding::kUtf8Mark;
     case TextEncoding::kAnsi:
         break;
     }

@@ -26,6 +26,14 @@ void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings)
 // The context menu's entries: every verb with its command, the default verb present.
 void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings);
 
+// Whether the quotes that Windows' reader takes off a command line break it: they enclosed
+// not the whole line but a quoted program at its start and a quoted argument at its end.
+bool QuotesBreakCommandLine(const entry& key);
+
+// Whether they change another value: the quotes that enclosed it stand inside it as well, as
+// the writer meant two quoted parts.
+bool QuotesChangeValue(const entry& key);
+
 // The program that the command line of key names, as Windows hands the line out; empty when
 // it names none, or when the quotes Windows strips break it.
 std::string CommandProgram(const entry& key);

@@ -1,7 +1,5 @@
 #include "inf_view.h"
 
-#include "value_quotes.h"
-
 #include <algorithm>
 
 namespace cd_check {
@@ -12,6 +10,11 @@ template <typename Element> void SortByLine(std::vector<const Element*>& element
     std::stable_sort(
         elements.begin(), elements.end(),
         [](const Element* left, const Element* right) { return left->line < right->line; });
+}
+
+// The white space that the reader trims off a value.
+bool IsWhiteSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
 }
 
 char UpperAscii(char c) {
@@ -69,8 +72,20 @@ const entry* InfView::Find(const section& part, std::string_view key) const {
 
 std::string_view InfView::ValueOf(const section& part, std::string_view key) const {
     const entry* found = Find(part, key);
-    return found != nullptr ? value_quotes::WithoutEnclosingQuotes(found->value)
-                            : std::string_view();
+    return found != nullptr ? found->value : std::string_view();
+}
+
+std::string_view InfView::WrittenValue(const entry& item) {
+    // The line as read holds the key, the "=" and the value; a key holds no "=".
+    const std::size_t equals = item.asRead.find('=');
+    if (equals == std::string::npos)
+        return item.value;
+    std::string_view written = std::string_view(item.asRead).substr(equals + 1);
+    while (!written.empty() && IsWhiteSpace(written.front()))
+        written.remove_prefix(1);
+    while (!written.empty() && IsWhiteSpace(written.back()))
+        written.remove_suffix(1);
+    return written;
 }
 
 } // namespace cd_check

@@ -41,6 +41,9 @@ public:
     // Its value as Windows hands it out (enclosing quotes dropped), "" when there is none.
     std::string_view ValueOf(const section& part, std::string_view key) const;
 
+    // The value as the file writes it, with the quotes that the reader takes off.
+    static std::string_view WrittenValue(const entry& item);
+
 private:
     struct Keys {
         std::vector<const entry*> inFileOrder;

@@ -2,7 +2,6 @@
 #include "inf_checks.h"
 
 #include "inf_names.h"
-#include "value_quotes.h"
 
 #include <algorithm>
 #include <string>
@@ -106,16 +105,26 @@ bool IsCommandLine(const section& part, const entry& key) {
 void CheckQuotes(const InfView& inf, const std::vector<const section*>& sections,
                  Findings& findings) {
     for (const section* part : sections)
-        for (const entry* item : KeysRead(inf, *part))
-            if (value_quotes::LosesQuotePairs(item->value))
-                findings.push_back(
-                    {IsCommandLine(*part, *item) ? FindingKind::kQuotesBreakCommandLine
-                                                 : FindingKind::kQuotesChangeValue,
-                     *part, *item, item->line,
-                     std::string(value_quotes::WithoutEnclosingQuotes(item->value))});
+        for (const entry* item : KeysRead(inf, *part)) {
+            const bool commandLine = IsCommandLine(*part, *item);
+            if (commandLine ? QuotesBreakCommandLine(*item) : QuotesChangeValue(*item))
+                findings.push_back({commandLine ? FindingKind::kQuotesBreakCommandLine
+                                                : FindingKind::kQuotesChangeValue,
+                                    *part, *item, item->line, item->value});
+        }
 }
 
 } // namespace
+
+bool QuotesBreakCommandLine(const entry& key) {
+    return QuotesChangeValue(key);
+}
+
+bool QuotesChangeValue(const entry& key) {
+    const std::string_view written = InfView::WrittenValue(key);
+    return written.size() == key.value.size() + 2 &&
+           key.value.find(written.front()) != std::string::npos;
+}
 
 std::vector<const section*> AutoRunSections(const InfView& inf) {
     std::vector<const section*> found;

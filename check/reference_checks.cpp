@@ -3,7 +3,6 @@
 
 #include "icon_container.h"
 #include "icon_value.h"
-#include "value_quotes.h"
 #include "inf_names.h"
 
 #include <string>
@@ -66,7 +65,7 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
     if (!named && starter == nullptr)
         return;
     const entry* exec = starter != nullptr ? inf.Find(*starter, inf_names::Exec()) : nullptr;
-    if (exec != nullptr && value_quotes::LosesQuotePairs(exec->value))
+    if (exec != nullptr && QuotesBreakCommandLine(*exec))
         return;
     const std::string program = exec != nullptr ? CommandProgram(*exec) : "";
     if (program.empty()) {
@@ -85,9 +84,9 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
 
 std::string CommandProgram(const entry& key) {
     // The quote trap is reported on its own; the name left behind it is no file's name.
-    if (value_quotes::LosesQuotePairs(key.value))
+    if (QuotesBreakCommandLine(key))
         return std::string();
-    return ProgramOf(value_quotes::WithoutEnclosingQuotes(key.value));
+    return ProgramOf(key.value);
 }
 
 FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgram,

@@ -5,7 +5,6 @@
 
 #include "entry_names.h"
 #include "file_reference.h"
-#include "value_quotes.h"
 #include "inf_names.h"
 #include "path_identity.h"
 
@@ -60,7 +59,7 @@ void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
     for (const section* part : AutoRunSections(inf)) {
         const std::vector<Verb> verbs = VerbsOf(inf, *part);
         for (const Verb& verb : verbs) {
-            if (verb.command != nullptr && value_quotes::LosesQuotePairs(verb.command->value))
+            if (verb.command != nullptr && QuotesBreakCommandLine(*verb.command))
                 continue;
             const std::string program =
                 verb.command != nullptr ? CommandProgram(*verb.command) : std::string();

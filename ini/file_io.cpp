@@ -22,7 +22,7 @@ bool IsUnit(const char* at, int unit, char wanted) {
 FileIO::FileIO(const char* fileName, unsigned openMode, TextEncoding encoding)
     : file_(ini_platform::kNoFile), buffer_{}, position_(kEmpty), count_(0), endFlag_(0),
       writing_(openMode == kCreateWrite), writeFailed_(false), readFailed_(false), lineLength_(0),
-      encoding_(TextEncoding::kAnsi), unit_(1), firstLoad_(true) {
+      encoding_(TextEncoding::kAnsi), unit_(1), firstLoad_(true), skipLineFeed_(false) {
     if (writing_) {
         targetPath_ = fileName;
         file_ = ini_platform::CreateBeside(fileName, tempPath_);
@@ -47,14 +47,17 @@ FileIO::~FileIO() {
         ini_platform::CloseWithoutStoring(file_);
 }
 
-// UTF-16 little-endian is read behind its mark. A big-endian mark, or a first character
-// whose other byte is zero (UTF-16 without a mark), makes text that this reader cannot take
-// apart into lines.
+// UTF-16 little-endian and UTF-8 are read behind their marks. A big-endian mark, or a first
+// character whose other byte is zero (UTF-16 without a mark), makes text that this reader cannot
+// take apart into lines.
 void FileIO::TakeEncodingFromMark() {
     const auto byteAt = [this](int index) {
         return index < count_ ? static_cast<unsigned char>(buffer_[index]) : 0x100u;
     };
-    if (byteAt(0) == 0xFF && byteAt(1) == 0xFE) {
+    if (byteAt(0) == 0xEF && byteAt(1) == 0xBB && byteAt(2) == 0xBF) {
+        encoding_ = TextEncoding::kUtf8;
+        position_ = 3;
+    } else if (byteAt(0) == 0xFF && byteAt(1) == 0xFE) {
         encoding_ = TextEncoding::kUtf16;
         unit_ = 2;
         position_ = 2;
@@ -87,38 +90,54 @@ bool FileIO::Load(int kept) {
     return more;
 }
 
-int FileIO::FindLineFeed(int from) const {
-    if (unit_ == 1) {
-        const void* found =
-            std::memchr(buffer_ + from, '\n', static_cast<std::size_t>(count_ - from));
-        return found == nullptr ? -1 : static_cast<int>(static_cast<const char*>(found) - buffer_);
-    }
-    for (int at = from; at + 1 < count_; at += 2)
-        if (IsUnit(buffer_ + at, 2, '\n'))
+int FileIO::FindLineEnd(int from) const {
+    for (int at = from; at + unit_ <= count_; at += unit_)
+        if (IsUnit(buffer_ + at, unit_, '\n') || IsUnit(buffer_ + at, unit_, '\r'))
             return at;
     return -1;
 }
 
-// The line runs from start to end, behind what longLine_ holds of it. When it ends at a line
-// feed, a CR right in front of the LF belongs to the line end.
+// The line runs from start to end, behind what longLine_ holds of it. A line end is CR LF, LF
+// alone or CR alone, as Windows' profile reader takes them: the LF of a CR LF pair is skipped
+// here, or, when the CR is the last character of the buffer, at the start of the next line.
 const char* FileIO::CutLineAt(int start, int end) {
-    const bool atLineFeed = end < count_;
-    position_ = atLineFeed && end + unit_ < count_ ? end + unit_ : kEmpty;
+    const bool atLineEnd = end < count_;
+    int next = end + unit_;
+    if (atLineEnd && IsUnit(buffer_ + end, unit_, '\r')) {
+        if (next + unit_ <= count_ && IsUnit(buffer_ + next, unit_, '\n'))
+            next += unit_;
+        else if (next >= count_)
+            skipLineFeed_ = true;
+    }
+    position_ = atLineEnd && next < count_ ? next : kEmpty;
     if (longLine_.empty()) {
-        int stop = end;
-        if (atLineFeed && stop - unit_ >= start && IsUnit(buffer_ + stop - unit_, unit_, '\r'))
-            stop -= unit_;
-        buffer_[stop] = '\0';
-        lineLength_ = static_cast<std::size_t>(stop - start);
+        buffer_[end] = '\0';
+        lineLength_ = static_cast<std::size_t>(end - start);
         return buffer_ + start;
     }
     longLine_.append(buffer_ + start, static_cast<std::size_t>(end - start));
-    const std::size_t unit = static_cast<std::size_t>(unit_);
-    if (atLineFeed && longLine_.size() >= unit &&
-        IsUnit(longLine_.data() + longLine_.size() - unit, unit_, '\r'))
-        longLine_.resize(longLine_.size() - unit);
     lineLength_ = longLine_.size();
     return longLine_.c_str();
+}
+
+// True when the buffer holds a next line; skips the LF left over from a CR LF pair that the
+// end of the previous load split.
+bool FileIO::HasNextLine() {
+    for (;;) {
+        if (position_ == kEmpty) {
+            Load(0);
+            if (position_ >= count_)
+                return false;
+        }
+        if (!skipLineFeed_)
+            return true;
+        skipLineFeed_ = false;
+        if (!IsUnit(buffer_ + position_, unit_, '\n'))
+            return true;
+        position_ += unit_;
+        if (position_ >= count_)
+            position_ = kEmpty;
+    }
 }
 
 const char* FileIO::ReadLine() {
@@ -126,15 +145,12 @@ const char* FileIO::ReadLine() {
     lineLength_ = 0;
     if (endFlag_ != 0)
         return "";
-    if (position_ == kEmpty) {
-        Load(0);
-        if (position_ >= count_) {
-            endFlag_ = 1;
-            return "";
-        }
+    if (!HasNextLine()) {
+        endFlag_ = 1;
+        return "";
     }
     for (;;) {
-        const int lineFeed = FindLineFeed(position_);
+        const int lineFeed = FindLineEnd(position_);
         if (lineFeed >= 0)
             return CutLineAt(position_, lineFeed);
 

@@ -38,8 +38,8 @@ public:
     // Known once the first line has been read.
     TextEncoding Encoding() const { return encoding_; }
 
-    // The next line without its line end, "" at the end, however long it is. The text is
-    // valid until the next call. For an ANSI file it is the line's bytes; for a UTF-16 file
+    // The next line without its line end (CR LF, LF or CR), "" at the end, however long it is. The
+    // text is valid until the next call. For an ANSI file it is the line's bytes; for a UTF-16 file
     // its code units, two bytes each, low byte first. LineLength counts its bytes.
     const char* ReadLine();
     std::size_t LineLength() const { return lineLength_; }
@@ -59,7 +59,8 @@ private:
     bool Load(int keep);
     void TakeEncodingFromMark();
     const char* CutLineAt(int start, int lineFeed);
-    int FindLineFeed(int from) const;
+    int FindLineEnd(int from) const;
+    bool HasNextLine();
     void Append(const char* bytes, std::size_t count);
     void Flush();
     void Discard();
@@ -81,4 +82,6 @@ private:
     // Bytes of a character: 1 or 2.
     int unit_;
     bool firstLoad_;
+    // The last line ended in a CR at the end of a load: an LF that follows belongs to it.
+    bool skipLineFeed_;
 };

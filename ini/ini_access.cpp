@@ -9,7 +9,7 @@
 namespace {
 
 unsigned EntryIndexOf(const section& holder, const char* key) {
-    return holder.entries.Find(rtext(key));
+    return FirstInFileOf(holder.entries, rtext(key));
 }
 
 unsigned TextLineIndexOf(const section& holder, const rtext& wanted) {
@@ -154,7 +154,7 @@ void INIFile::RemoveText(const char* sectionName, const char* text) {
 // Unlike the other operations this one takes an empty name at its word, so that a section
 // "[]" read from a file can be removed.
 void INIFile::RemoveSection(const char* sectionName) {
-    const unsigned index = sections_.Find(rtext(sectionName));
+    const unsigned index = FirstInFileOf(sections_, rtext(sectionName));
     if (index == sections_.NPOS)
         return;
     sections_.Destroy(index);

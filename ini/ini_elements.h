@@ -1,5 +1,7 @@
 // The elements of an INI document. Each is the text that names it (a section's name, an
-// entry's key, a text line's text) together with the comment of its line.
+// entry's key, a text line's text) together with the line it was read from. Only a section's
+// header line has a comment: as Windows' profile reader reads a file, a ";" anywhere else is
+// part of the text, and a line that begins with ";" is a comment line of its own.
 #pragma once
 
 #include "indirect_array.h"
@@ -14,7 +16,8 @@ public:
     explicit rtext(std::string text, std::string lineComment = std::string())
         : std::string(std::move(text)), comment(std::move(lineComment)) {}
 
-    // Without its ";", trimmed; empty when the line has none.
+    // What stands behind the "]" of a header line, without a leading ";", trimmed; empty
+    // otherwise.
     std::string comment;
 
     // For a text read from a UTF-16 file that code page 1252 cannot hold: the characters it
@@ -27,6 +30,12 @@ public:
     // Elements of the same name keep their order, but names in other letter case sort apart:
     // only the line tells which came first in the file.
     unsigned line = 0;
+
+    // The whole line as it was read, trimmed, with wideAsRead for its characters as wideText
+    // holds them: the writer puts it back byte for byte while the element is what was read.
+    // Empty for an element added since.
+    std::string asRead;
+    std::u16string wideAsRead;
 };
 
 // Names sort byte by byte as unsigned values, so "AutoRun" < "Orbilan" < "autorun".
@@ -36,14 +45,34 @@ bool operator<(const rtext& left, const rtext& right);
 // (umlauts included) is mapped.
 bool operator==(const rtext& left, const rtext& right);
 
+// The index of the element named wanted that Windows' profile reader takes when several bear
+// the name: the first of them in the file, an element added since behind every one read.
+// NPOS when none does.
+template <class T> unsigned FirstInFileOf(const TISArrayAsVector<T>& items, const rtext& wanted) {
+    unsigned found = items.NPOS;
+    for (unsigned index = 0; index < items.GetItemsInContainer(); ++index) {
+        const T& item = items[index];
+        if (!(item == wanted))
+            continue;
+        if (found == items.NPOS ||
+            (item.line != 0 && (items[found].line == 0 || item.line < items[found].line)))
+            found = index;
+    }
+    return found;
+}
+
 // A key=value line; the text is the key.
 class entry : public rtext {
 public:
     entry(std::string key, std::string lineComment, std::string entryValue)
         : rtext(std::move(key), std::move(lineComment)), value(std::move(entryValue)) {}
 
+    // As Windows' profile reader hands it out: everything behind the first "=", trimmed,
+    // without a pair of quotes that encloses all of it.
     std::string value;
     std::u16string wideValue;
+    // The value as it was read; the line read is written back only while value is the same.
+    std::string valueAsRead;
 };
 
 // A section; the text is its name, the comment that of its header line.

@@ -19,7 +19,7 @@ INIFile::~INIFile() {
 unsigned INIFile::SectionIndexOf(const char* sectionName) const {
     if (*sectionName == '\0')
         return sections_.NPOS;
-    return sections_.Find(rtext(sectionName));
+    return FirstInFileOf(sections_, rtext(sectionName));
 }
 
 section* INIFile::FindSection(const char* name) const {

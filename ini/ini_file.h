@@ -32,13 +32,16 @@ public:
     INIFile(const INIFile&) = delete;
     INIFile& operator=(const INIFile&) = delete;
 
-    // Writes the document to its file if it was changed. True when the file now holds the
-    // document (also when there was nothing to write); false when the file could not be
-    // replaced, in which case it is left exactly as it was and the document stays modified.
+    // Writes the document to its file if it was changed, or if the file is UTF-8, a form
+    // Windows' profile reader does not take (it is written as Encoding() then tells). True
+    // when the file now holds the document (also when there was nothing to write); false when
+    // the file could not be replaced, in which case it is left exactly as it was and the
+    // document stays modified.
     bool Save();
 
     bool IsModified() const { return modified_ != 0; }
-    // The encoding the file was read in, and that it is written back in.
+    // The encoding the file was read in, and that it is written back in; UTF-8 is written back
+    // in code page 1252 or UTF-16, and this then tells which.
     TextEncoding Encoding() const { return encoding_; }
     // Gives up the changes not yet saved: the file stays as it is, also at destruction. The
     // document itself keeps them.
@@ -102,6 +105,7 @@ public:
 
 private:
     void Parse();
+    TextEncoding EncodingToWrite() const;
     unsigned SectionIndexOf(const char* sectionName) const;
     section* SectionForChange(const char* sectionName);
     void StoreString(const char* sectionName, const char* key, const char* value, bool replace);

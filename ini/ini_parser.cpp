@@ -1,10 +1,10 @@
 // Reading a document. The parser never fails: what it cannot place it drops (lines before
-// the first section, blank and comment-only lines, headers without "]", lines with an empty
-// key).
+// the first section, blank lines and comment lines).
 #include "cp1252.h"
 #include "file_io.h"
 #include "ini_file.h"
 #include "trim.h"
+#include "utf8_units.h"
 
 #include <cstring>
 #include <memory>
@@ -32,66 +32,66 @@ private:
     const std::u16string* wide_;
 };
 
-// A "[" makes a header, unless an "=" stands before it: then the line is a key whose value
-// happens to hold brackets, as in "Headline=Demo [Version 2]".
-bool IsHeader(const char* content, const char* openBracket) {
-    if (openBracket == nullptr)
-        return false;
-    const char* equals = std::strchr(content, '=');
-    return equals == nullptr || equals > openBracket;
+// The value as the reader hands it out: without one pair of the same quotes ('"' or "'")
+// around all of it. Cut in place.
+char* WithoutEnclosingQuotes(char* value) {
+    const std::size_t length = std::strlen(value);
+    if (length >= 2 && (value[0] == '"' || value[0] == '\'') && value[length - 1] == value[0]) {
+        value[length - 1] = '\0';
+        return value + 1;
+    }
+    return value;
 }
 
-// Handles one line, changing it in place; current is the section the line falls into.
+// Handles one line, changing it in place; current is the section the line falls into. The
+// line is read as Windows' profile reader reads it: trimmed; a line that begins with ";" is a
+// comment; one that begins with "[" and holds a "]" is a header, naming what stands between
+// the "[" and the last "]"; any other line is a key line when it holds a "=", and a text line
+// otherwise.
 void ParseLine(char* line, unsigned lineNumber, const LineSource& source,
                TISArrayAsVector<section>& sections, section*& current) {
-    const char* comment = "";
-    if (char* semicolon = std::strchr(line, ';')) {
-        *semicolon = '\0';
-        comment = Trim(semicolon + 1);
-    }
+    char* content = Trim(line);
+    if (*content == '\0' || *content == ';')
+        return;
+    const std::string asRead = content;
+    const std::u16string wideAsRead = source.WideOf(content);
 
-    char* openBracket = std::strchr(line, '[');
-    if (IsHeader(line, openBracket)) {
-        // The name ends at the first "]" behind the "[", so that it never holds a "]"
-        // (a header written with such a name would read back as another name). With no "]"
-        // behind the "[", one in front of it still marks the line as a header.
-        char* closeBracket = std::strchr(openBracket, ']');
-        if (closeBracket == nullptr)
-            closeBracket = std::strchr(line, ']');
-        if (closeBracket == nullptr)
-            return;
+    if (char* closeBracket = *content == '[' ? std::strrchr(content, ']') : nullptr) {
+        char* behind = Trim(closeBracket + 1);
+        if (*behind == ';')
+            behind = Trim(behind + 1);
         *closeBracket = '\0';
-        const char* name = Trim(openBracket + 1);
-        current = &sections.Add(std::make_unique<section>(name, comment));
+        const char* name = Trim(content + 1);
+        current = &sections.Add(std::make_unique<section>(name, behind));
         current->wideText = source.WideOf(name);
-        current->wideComment = source.WideOf(comment);
+        current->wideComment = source.WideOf(behind);
         current->line = lineNumber;
+        current->asRead = asRead;
+        current->wideAsRead = wideAsRead;
         return;
     }
 
     if (current == nullptr)
         return;
-    char* content = Trim(line);
-    if (*content == '\0')
-        return;
     char* equals = std::strchr(content, '=');
     if (equals == nullptr) {
-        rtext& added = current->textLines.Add(std::make_unique<rtext>(content, comment));
-        added.wideText = source.WideOf(content);
-        added.wideComment = source.WideOf(comment);
+        rtext& added = current->textLines.Add(std::make_unique<rtext>(content));
+        added.wideText = wideAsRead;
         added.line = lineNumber;
+        added.asRead = asRead;
+        added.wideAsRead = wideAsRead;
         return;
     }
-    if (equals == content)
-        return;
     *equals = '\0';
     const char* key = Trim(content);
-    const char* value = Trim(equals + 1);
-    entry& added = current->entries.Add(std::make_unique<entry>(key, comment, value));
+    const char* value = WithoutEnclosingQuotes(Trim(equals + 1));
+    entry& added = current->entries.Add(std::make_unique<entry>(key, std::string(), value));
     added.wideText = source.WideOf(key);
-    added.wideComment = source.WideOf(comment);
     added.wideValue = source.WideOf(value);
+    added.valueAsRead = value;
     added.line = lineNumber;
+    added.asRead = asRead;
+    added.wideAsRead = wideAsRead;
 }
 
 // The code units of a line read from a UTF-16 file, up to a NUL character, as a NUL ends
@@ -133,11 +133,15 @@ void INIFile::Parse() {
             sections_.Flush();
             return;
         }
-        if (encoding_ == TextEncoding::kUtf16) {
-            // A last byte without its partner is no character: a rewrite would lose it.
-            if (file.LineLength() % 2 != 0)
-                neverWrittenOver_ = true;
-            units = UnitsOf(line, file.LineLength());
+        if (encoding_ == TextEncoding::kUtf16 || encoding_ == TextEncoding::kUtf8) {
+            if (encoding_ == TextEncoding::kUtf8) {
+                units = utf8_units::Decoded(line, std::strlen(line));
+            } else {
+                // A last byte without its partner is no character: a rewrite would lose it.
+                if (file.LineLength() % 2 != 0)
+                    neverWrittenOver_ = true;
+                units = UnitsOf(line, file.LineLength());
+            }
             copy = cp1252::Narrowed(units);
             ParseLine(&copy[0], lineNumber, LineSource(copy.c_str(), &units), sections_, current);
         } else {

@@ -1,10 +1,21 @@
 // Writing a document back. The layout is fixed: sections sorted by name, a blank line
-// between them, a section's entries (sorted by key) before its text lines, comments behind
-// a TAB, ";" and blank, and two more line ends at the end. Entries with empty values are
-// left out: setting a value to "" is how a key is taken out of the file.
+// between them, a section's entries (sorted by key) before its text lines, and two more line
+// ends at the end. A line that is still what was read is written back byte for byte; a
+// changed or new entry is written as key=value. Entries set to an empty value are left out:
+// setting a value to "" is how a key is taken out of the file.
+//
+// Windows' profile reader takes the first of several sections of one name, and the first of
+// several keys of one name in a section, in any letter case; the sorted layout would put
+// "Open" in front of an "open" that came first in the file. Elements of one name are therefore
+// written together, at the place of the first of them in the layout, in the order they were
+// read, so that the reader finds the same one first.
 #include "cp1252.h"
 #include "file_io.h"
 #include "ini_file.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
 
 namespace {
 
@@ -16,26 +27,69 @@ FileIO& WriteText(FileIO& file, const std::string& text, const std::u16string& w
     return file.Write(text.c_str());
 }
 
-} // namespace
-
-FileIO& WriteComment(const rtext& element, FileIO& file) {
-    if (!element.comment.empty())
-        WriteText(file.Write("\t; "), element.comment, element.wideComment);
-    return file;
+bool IsReaderSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
 }
 
-namespace {
+// The reader trims a value and takes a pair of quotes around it away: a value that would lose
+// something to either is written inside quotes, which the reader takes away again.
+std::string AsWrittenValue(const std::string& value) {
+    const bool trimmed = IsReaderSpace(value.front()) || IsReaderSpace(value.back());
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return trimmed || quoted ? "\"" + value + "\"" : value;
+}
+
+unsigned FileOrder(const rtext& element) {
+    return element.line == 0 ? UINT_MAX : element.line;
+}
+
+template <class T> std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items) {
+    const unsigned count = items.GetItemsInContainer();
+    std::vector<const T*> order;
+    std::vector<bool> placed(count, false);
+    for (unsigned first = 0; first < count; ++first) {
+        if (placed[first])
+            continue;
+        const std::size_t groupStart = order.size();
+        for (unsigned other = first; other < count; ++other) {
+            if (!placed[other] && items[other] == items[first]) {
+                placed[other] = true;
+                order.push_back(&items[other]);
+            }
+        }
+        std::stable_sort(
+            order.begin() + static_cast<std::ptrdiff_t>(groupStart), order.end(),
+            [](const T* left, const T* right) { return FileOrder(*left) < FileOrder(*right); });
+    }
+    return order;
+}
+
+void WriteEntry(const entry& item, FileIO& file) {
+    if (!item.asRead.empty() && item.value == item.valueAsRead) {
+        WriteText(file, item.asRead, item.wideAsRead).Write("\r\n");
+        return;
+    }
+    if (item.value.empty())
+        return;
+    WriteText(file, item, item.wideText).Write("=");
+    const std::string value = AsWrittenValue(item.value);
+    if (value == item.value)
+        WriteText(file, item.value, item.wideValue);
+    else
+        file.Write(value.c_str());
+    file.Write("\r\n");
+}
 
 void WriteSection(const section& written, FileIO& file) {
-    WriteText(file.Write("["), written, written.wideText).Write("]");
-    WriteComment(written, file).Write("\r\n");
-    for (const auto& item : written.entries) {
-        if (item->value.empty())
-            continue;
-        WriteText(file, *item, item->wideText).Write("=");
-        WriteText(file, item->value, item->wideValue);
-        WriteComment(*item, file).Write("\r\n");
+    if (!written.asRead.empty()) {
+        WriteText(file, written.asRead, written.wideAsRead).Write("\r\n");
+    } else {
+        WriteText(file.Write("["), written, written.wideText).Write("]");
+        WriteComment(written, file).Write("\r\n");
     }
+    for (const entry* item : InWritingOrder(written.entries))
+        WriteEntry(*item, file);
     for (const auto& line : written.textLines) {
         if (line->empty())
             continue;
@@ -46,22 +100,55 @@ void WriteSection(const section& written, FileIO& file) {
 
 } // namespace
 
+FileIO& WriteComment(const rtext& element, FileIO& file) {
+    if (!element.comment.empty())
+        WriteText(file.Write("\t; "), element.comment, element.wideComment);
+    return file;
+}
+
+// A UTF-8 file is written in a form Windows reads: code page 1252 when that holds every
+// character, UTF-16 otherwise.
+TextEncoding INIFile::EncodingToWrite() const {
+    if (encoding_ != TextEncoding::kUtf8)
+        return encoding_;
+    const auto hides = [](const std::string& text, const std::u16string& wide) {
+        return !wide.empty() && cp1252::Narrowed(wide) == text;
+    };
+    for (const auto& held : sections_) {
+        if (hides(*held, held->wideText) || hides(held->comment, held->wideComment) ||
+            hides(held->asRead, held->wideAsRead))
+            return TextEncoding::kUtf16;
+        for (const auto& item : held->entries) {
+            if (hides(*item, item->wideText) || hides(item->value, item->wideValue) ||
+                (item->value == item->valueAsRead && hides(item->asRead, item->wideAsRead)))
+                return TextEncoding::kUtf16;
+        }
+        for (const auto& line : held->textLines) {
+            if (hides(*line, line->wideText))
+                return TextEncoding::kUtf16;
+        }
+    }
+    return TextEncoding::kAnsi;
+}
+
 bool INIFile::Save() {
-    if (modified_ == 0)
+    if (modified_ == 0 && encoding_ != TextEncoding::kUtf8)
         return true;
     if (neverWrittenOver_)
         return false;
-    FileIO file(fileName_.c_str(), FileIO::kCreateWrite, encoding_);
+    const TextEncoding written = EncodingToWrite();
+    FileIO file(fileName_.c_str(), FileIO::kCreateWrite, written);
     bool first = true;
-    for (const auto& written : sections_) {
+    for (const section* held : InWritingOrder(sections_)) {
         if (!first)
             file.Write("\r\n");
         first = false;
-        WriteSection(*written, file);
+        WriteSection(*held, file);
     }
     file.Write("\r\n\r\n");
     if (!file.Commit())
         return false;
     modified_ = 0;
+    encoding_ = written;
     return true;
 }

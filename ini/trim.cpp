@@ -4,8 +4,10 @@
 
 namespace {
 
+// The white space of Windows' profile reader: blank, HT to CR, and the DOS end-of-file mark
+// Ctrl+Z, which old CDs carry at the end of their files.
 bool IsWhiteSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Any bytes as an AutoRun.INF, in either encoding the document reads: parsing, saving and
+// Any bytes as an AutoRun.INF, in any encoding the document reads: parsing, saving and
 // parsing again must not crash, and what the second pass reads must be what the first wrote.
 // The files live in memory (memory_platform.cpp), so that a run is not bound to the disk.
 #include "ini_describe.h"
@@ -55,6 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(memory_files::Count() == 1, "a refused save left a file behind");
             return 0;
         }
+        // A UTF-8 file is written in code page 1252 or UTF-16; the others as they were read.
+        Require(encoding == TextEncoding::kUtf8 || document.Encoding() == encoding,
+                "the file changed its encoding");
+        encoding = document.Encoding();
     }
     const std::string firstBytes = FileBytes();
     {

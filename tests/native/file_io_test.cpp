@@ -45,6 +45,7 @@ TEST_P(ReadLine, GivesEachLineWithoutItsLineEnd) {
 const std::string k2034(2034, 'x');
 const std::string k2035(2035, 'x');
 const std::string k2036(2036, 'x');
+const std::string k2047(2047, 'y');
 
 // The first load holds 2048 bytes; "head" and its line end take 10 of them.
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"LF alone keeps the last byte", "ab\ncd\n", {"ab", "cd"}},
                       LineCase{"mixed line ends", "a\r\nb\nc", {"a", "b", "c"}},
                       LineCase{"LF alone at the start", "\n\nx", {"", "", "x"}},
-                      LineCase{"only the CR in front of the LF goes", "x\r\r\n", {"x\r"}},
+                      LineCase{"CR alone ends a line", "a\rb\r\rc", {"a", "b", "", "c"}},
+                      LineCase{"CR CR LF is two line ends", "x\r\r\n", {"x", ""}},
+                      LineCase{"CR alone last of the first load", k2047 + "\rz", {k2047, "z"}},
+                      LineCase{"CR LF split by the end of the first load", k2047 + "\r\nz",
+                               {k2047, "z"}},
                       LineCase{"CR and LF both in the next load",
                                "headxxxx\r\n" + k2036 + "\r\nend",
                                {"headxxxx", k2036, "end"}},

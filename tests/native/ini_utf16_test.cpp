@@ -77,4 +77,33 @@ TEST(Utf16Values, AppearInCodePage1252AndAreKeptUnlessChanged) {
     EXPECT_FALSE(document.HasHiddenCharacters("AutoRun", "label"));
 }
 
+// Windows' profile reader does not take the UTF-8 mark: such a file is written in code page
+// 1252 when every character fits, in UTF-16 otherwise, also when nothing was changed.
+TEST(Utf8Files, AreSavedInAFormWindowsReads) {
+    struct Case {
+        std::string utf8;
+        std::string written;
+        TextEncoding encoding;
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBF[A]\r\nk=\xC3\xA4 ; x\r\n", "[A]\r\nk=\xE4 ; x\r\n\r\n\r\n",
+         TextEncoding::kAnsi},
+        {"\xEF\xBB\xBF[A]\r\nk=\xE4\xB8\xAD\r\nj=1\r\n",
+         Utf16File(u"[A]\r\nj=1\r\nk=\u4E2D\r\n\r\n\r\n"), TextEncoding::kUtf16},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string path = dir.PathOf("AutoRun.INF");
+        WriteBytes(path, c.utf8);
+        {
+            INIFile document(path.c_str());
+            EXPECT_EQ(TextEncoding::kUtf8, document.Encoding());
+            EXPECT_FALSE(document.IsModified());
+            ASSERT_TRUE(document.Save());
+            EXPECT_EQ(c.encoding, document.Encoding());
+        }
+        EXPECT_EQ(c.written, ReadBytes(path));
+    }
+}
+
 } // namespace

@@ -49,9 +49,24 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "[AutoRun]\r\nIcon=i\r\nOpen=o\r\n\r\n"
                    "[Orbilan]\r\nExec=e\r\nHeadline=h\r\nText=t\r\n\r\n\r\n"},
-        LayoutCase{"comments behind TAB ';' blank, empty ones not at all",
-                   "[A] ; head \r\nk = v ;  on key\r\nline;on line\r\nn=1 ;   \r\n", MarkModified,
-                   "[A]\t; head\r\nk=v\t; on key\r\nn=1\r\nline\t; on line\r\n\r\n\r\n"},
+        LayoutCase{"lines read are written back as read, ';' and all",
+                   "[A] ; head \r\nk = v ;  on key\r\nline;on line\r\nn=1 ;   \r\ne=\r\n",
+                   MarkModified,
+                   "[A] ; head\r\ne=\r\nk = v ;  on key\r\nn=1 ;\r\nline;on line\r\n\r\n\r\n"},
+        LayoutCase{"a changed value is written as key=value", "[A]\r\nk = v ; c\r\n",
+                   [](INIFile& d) { d.SetString("A", "k", "w ; d"); },
+                   "[A]\r\nk=w ; d\r\n\r\n\r\n"},
+        LayoutCase{"a value the reader would trim or unquote is written in quotes", "",
+                   [](INIFile& d) {
+                       d.SetString("A", "a", " x ");
+                       d.SetString("A", "b", "\"q\"");
+                       d.SetString("A", "c", "\"q");
+                   },
+                   "[A]\r\na=\" x \"\r\nb=\"\"q\"\"\r\nc=\"q\r\n\r\n\r\n"},
+        LayoutCase{"names in other letter case keep their order in the file",
+                   "[b]\r\nopen=1\r\nOpen=2\r\n[B]\r\nk=3\r\n",
+                   [](INIFile& d) { d.SetString("b", "x", "y"); },
+                   "[b]\r\nopen=1\r\nOpen=2\r\nx=y\r\n\r\n[B]\r\nk=3\r\n\r\n\r\n"},
         LayoutCase{"entries with empty values left out", "[A]\r\nk=1\r\n[B]\r\nx=2\r\n",
                    [](INIFile& d) {
                        d.SetString("A", "k", "");

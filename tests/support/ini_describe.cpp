@@ -15,7 +15,8 @@ std::string DescribeDocument(const INIFile& document, bool withEmptyTexts) {
     for (const auto& held : document.Sections()) {
         out += "[" + TextOf(*held) + "]" + CommentOf(*held) + "\n";
         for (const auto& item : held->entries) {
-            if (!withEmptyTexts && item->value.empty())
+            const bool keptAsRead = !item->asRead.empty() && item->value == item->valueAsRead;
+            if (!withEmptyTexts && item->value.empty() && !keptAsRead)
                 continue;
             out += "  " + TextOf(*item) + "=" + item->value + CommentOf(*item) + "\n";
         }

@@ -12,6 +12,6 @@ std::string Describe(const INIFile& document);
 // Sets the modified flag without changing the content, so that Save writes the document.
 void MarkModified(INIFile& document);
 
-// The description of what Save writes of the document: entries with empty values and
+// The description of what Save writes of the document: entries set to empty values and
 // empty text lines are left out, so a saved document reads back as this.
 std::string DescribeAsWritten(const INIFile& document);
