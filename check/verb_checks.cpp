@@ -54,7 +54,7 @@ void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
         for (const Verb& verb : verbs) {
             const std::string program =
                 verb.command != nullptr
-                    ? ProgramOf(value_quotes::WithoutEnclosingQuotes(verb.command->value))
+                    ? ProgramOf(tree, value_quotes::WithoutEnclosingQuotes(verb.command->value))
                     : std::string();
             if (program.empty()) {
                 findings.push_back({FindingKind::kVerbWithoutCommand, *part, *verb.firstKey,
