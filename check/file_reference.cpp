@@ -1,6 +1,6 @@
 #include "file_reference.h"
 
-#include "command_line.h"
+#include "command_program.h"
 #include "root_references.h"
 
 #include <array>
@@ -53,11 +53,13 @@ bool IsAddress(std::string_view text) {
 
 } // namespace
 
-std::string ProgramOf(std::string_view commandLine) {
-    std::string line(commandLine);
-    char* program = nullptr;
-    SplitCommandLine(&line[0], program);
-    return std::string(program);
+std::string ProgramOf(const CdTree& tree, std::string_view commandLine) {
+    return command_program::ProgramOf(commandLine,
+                                      [&tree](const std::string& candidate) {
+                                          return ResolveFile(tree, candidate, true).status ==
+                                                 FileReference::Status::kOnCd;
+                                      })
+        .file;
 }
 
 FileReference ResolveFile(const CdTree& tree, std::string_view text, bool isProgram) {

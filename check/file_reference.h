@@ -26,9 +26,10 @@ struct FileReference {
     std::string relative;
 };
 
-// The program of a command line as the launcher splits it: in quotes, or up to the first
-// blank or tab.
-std::string ProgramOf(std::string_view commandLine);
+// The program of a command line, as Windows finds it among the files of the CD: in quotes, or
+// the shortest part in front of a blank that names a file on the CD (a program also without
+// its ".exe"); up to the first blank when none does.
+std::string ProgramOf(const CdTree& tree, std::string_view commandLine);
 
 // Resolves the text that names one file. A program may be named without its ".exe", as
 // Windows starts it.

@@ -36,7 +36,7 @@ bool QuotesChangeValue(const entry& key);
 
 // The program that the command line of key names, as Windows hands the line out; empty when
 // it names none, or when the quotes Windows strips break it.
-std::string CommandProgram(const entry& key);
+std::string CommandProgram(const CdTree& tree, const entry& key);
 
 // The file that text names, reported when it is missing or outside the root and found where
 // the key is. An empty text names nothing, as Windows takes an empty key for a missing one.

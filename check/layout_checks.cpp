@@ -1,6 +1,7 @@
 // What lies in the INF alone, without looking at the CD.
 #include "inf_checks.h"
 
+#include "command_program.h"
 #include "inf_names.h"
 
 #include <algorithm>
@@ -117,7 +118,7 @@ void CheckQuotes(const InfView& inf, const std::vector<const section*>& sections
 } // namespace
 
 bool QuotesBreakCommandLine(const entry& key) {
-    return QuotesChangeValue(key);
+    return command_program::QuotesStrippedByReader(InfView::WrittenValue(key));
 }
 
 bool QuotesChangeValue(const entry& key) {

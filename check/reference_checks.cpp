@@ -45,7 +45,7 @@ bool IsStarter(const FileReference& reference) {
 
 // Checks Open; true when it names the starter.
 bool CheckOpen(const CdTree& tree, const section& part, const entry& key, Findings& findings) {
-    const std::string program = CommandProgram(key);
+    const std::string program = CommandProgram(tree, key);
     if (program.empty())
         return false;
     const FileReference reference = ResolveFile(tree, program, true);
@@ -67,7 +67,7 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
     const entry* exec = starter != nullptr ? inf.Find(*starter, inf_names::Exec()) : nullptr;
     if (exec != nullptr && QuotesBreakCommandLine(*exec))
         return;
-    const std::string program = exec != nullptr ? CommandProgram(*exec) : "";
+    const std::string program = exec != nullptr ? CommandProgram(tree, *exec) : "";
     if (program.empty()) {
         // Where Exec belongs: its own line, or the section's, or nowhere when Open alone
         // names the starter.
@@ -82,11 +82,11 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
 
 } // namespace
 
-std::string CommandProgram(const entry& key) {
+std::string CommandProgram(const CdTree& tree, const entry& key) {
     // The quote trap is reported on its own; the name left behind it is no file's name.
     if (QuotesBreakCommandLine(key))
         return std::string();
-    return ProgramOf(key.value);
+    return ProgramOf(tree, key.value);
 }
 
 FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgram,
@@ -107,7 +107,8 @@ void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings)
         if (const entry* open = inf.Find(*part, inf_names::Open()))
             starterNamed = CheckOpen(tree, *part, *open, findings) || starterNamed;
         if (const entry* shellExecute = inf.Find(*part, inf_names::kShellExecute))
-            CheckFile(tree, CommandProgram(*shellExecute), false, *part, *shellExecute, findings);
+            CheckFile(tree, CommandProgram(tree, *shellExecute), false, *part, *shellExecute,
+                      findings);
         if (const entry* icon = inf.Find(*part, inf_names::Icon()))
             CheckIcon(tree, *part, *icon, findings);
     }

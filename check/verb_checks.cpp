@@ -62,7 +62,7 @@ void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
             if (verb.command != nullptr && QuotesBreakCommandLine(*verb.command))
                 continue;
             const std::string program =
-                verb.command != nullptr ? CommandProgram(*verb.command) : std::string();
+                verb.command != nullptr ? CommandProgram(tree, *verb.command) : std::string();
             if (program.empty()) {
                 findings.push_back({FindingKind::kVerbWithoutCommand, *part, *verb.firstKey,
                                     verb.firstKey->line, verb.name});
