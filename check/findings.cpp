@@ -32,7 +32,7 @@ const std::vector<FindingText> kTexts = {
      "Der Abschnitt steht zweimal in der Datei; Windows liest nur den ersten."},
     {FindingKind::kKeyTwice, "Q203", Severity::kWarning,
      "Der Schl\374ssel steht zweimal im Abschnitt; Windows nimmt den ersten."},
-    {FindingKind::kPlatformKeyMissing, "Q204", Severity::kWarning,
+    {FindingKind::kPlatformSectionDiffers, "Q204", Severity::kWarning,
      "Windows liest auf der Plattform dieses Abschnitts nur ihn, nicht [AutoRun]. Verschieden "
      "sind die Schl\374ssel:"},
     {FindingKind::kLabelTooLong, "Q205", Severity::kWarning,
@@ -94,6 +94,12 @@ const char* TextOf(Problem problem) {
                "ihre AutoRun.INF)";
     }
     return "";
+}
+
+std::string PlatformDetail(const std::string& differing, const std::string& unseen) {
+    if (unseen.empty())
+        return differing;
+    return differing + "; Windows dieser Plattform sieht nicht: " + unseen;
 }
 
 std::string WalkStopText(bool tooDeep, int maxDepth, const std::error_code& error) {

@@ -21,7 +21,7 @@ enum class FindingKind {
     kAutoRunMissing,
     kSectionTwice,
     kKeyTwice,
-    kPlatformKeyMissing,
+    kPlatformSectionDiffers,
     kLabelTooLong,
     kQuotesBreakCommandLine,
     kQuotesChangeValue,
@@ -67,6 +67,10 @@ enum class Problem { kNone, kNoSuchPath, kUnreadable, kUsage, kWalkIncomplete };
 
 // The German text (code page 1252) of a problem; a path follows it.
 const char* TextOf(Problem problem);
+
+// The detail of a platform section's finding: the keys that differ from [AutoRun], then those
+// of [AutoRun] that the platform's Windows does not see (lists joined by ", ").
+std::string PlatformDetail(const std::string& differing, const std::string& unseen);
 
 // Why the walk through the CD's directories stopped (code page 1252): deeper than maxDepth, or
 // the system's error.

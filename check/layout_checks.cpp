@@ -71,10 +71,8 @@ void CheckPlatformSections(const InfView& inf, const std::vector<const section*>
                 Append(differing, *item);
         if (differing.empty())
             continue;
-        if (!unseen.empty())
-            differing += "; Windows dieser Plattform sieht nicht: " + unseen;
-        findings.push_back(
-            {FindingKind::kPlatformKeyMissing, *platform, "", platform->line, differing});
+        findings.push_back({FindingKind::kPlatformSectionDiffers, *platform, "", platform->line,
+                            PlatformDetail(differing, unseen)});
     }
 }
 
