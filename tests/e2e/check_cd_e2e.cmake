@@ -45,5 +45,15 @@ file(COPY_FILE ${STARTER} ${cd}/Setup.exe)
 run_check(0 --json --iso9660)
 expect("\"errors\": 0,\n  \"warnings\": 0,\n  \"findings\": []")
 
+# Windows' reader takes the first and the last quote off Exec: the starter would get
+# Neue Version\setup.exe" "C:\Daten, and the platform section lacks the icon.
+file(WRITE ${cd}/autorun.inf "[AutoRun]\r\nopen=Orbilan.EXE\r\nicon=Orbilan.EXE\r\n"
+                             "[AutoRun.Amd64]\r\nopen=Orbilan.EXE\r\n"
+                             "[Orbilan]\r\nExec=\"Neue Version\\setup.exe\" \"C:\\Daten\"\r\n")
+run_check(1)
+expect("Fehler  Q206 [Orbilan] Exec, Zeile 7:")
+expect("Warnung Q204 [AutoRun.Amd64], Zeile 4:")
+expect(": icon; Windows dieser Plattform sieht nicht: icon")
+
 file(REMOVE_RECURSE ${cd})
 run_check(2)
