@@ -12,6 +12,20 @@ char UpperAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
 }
 
+} // namespace
+
+bool SameName(std::string_view left, std::string_view right) {
+    if (left.size() != right.size())
+        return false;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        if (UpperAscii(left[i]) != UpperAscii(right[i]))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
 bool BeginsWith(std::string_view key, std::string_view prefix, PrefixCase letterCase) {
     if (key.size() < prefix.size())
         return false;
@@ -29,8 +43,6 @@ bool BeginsWith(std::string_view key, std::string_view prefix, PrefixCase letter
 
 std::optional<std::string> EntryNameOfKey(std::string_view key, std::string_view prefix,
                                           PrefixCase letterCase) {
-    // Windows itself matches these keys without regard to case, but a key in other letter
-    // case was not written by the editor and is left to whoever wrote it.
     if (!BeginsWith(key, prefix, letterCase))
         return std::nullopt;
     const std::string_view rest = key.substr(prefix.size());

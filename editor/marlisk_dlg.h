@@ -64,6 +64,8 @@ public:
     // Whether the fields still hold what loading left in them, when it had to remember.
     bool LoadedIconUntouched() const;
 
+    void TellOfUtf8(const INIFile& document);
+
     // Starter settings.
     void ApplyStarterCheckBox();
 
@@ -76,6 +78,8 @@ public:
     void NewEntry();
     void DeleteEntry();
     void RenameEntry();
+    std::string MenuKeyOf(const ShellData& item) const;
+    std::string CommandKeyOf(const ShellData& item) const;
 
 private:
     // Handlers of the notification table.
@@ -154,6 +158,9 @@ private:
     std::string winHelpFile_;
     HWND winHelpOwner_ = nullptr;
     TISArrayAsVector<ShellData> entries_{11, 10};
+    // How the file spells the "Shell\" and "\Command" of its entries' keys: new keys follow it.
+    std::string entryPrefix_;
+    std::string commandSuffix_;
     ShellData* currentEntry_ = nullptr;
     int currentIndex_ = 0;
 };

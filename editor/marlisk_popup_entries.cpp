@@ -1,6 +1,7 @@
 // The entries of the CD's context menu: read from the keys "Shell\<name>" and
-// "Shell\<name>\Command" of [AutoRun], shown in the entry list with the current entry's
-// fields beside it, added, renamed and deleted there, and written back on OK.
+// "Shell\<name>\Command" of [AutoRun], in any letter case as Windows reads them, shown in the entry
+// list with the current entry's fields beside it, added, renamed and deleted there, and written
+// back on OK.
 #include "marlisk_dlg.h"
 
 #include "bounded_text.h"
@@ -9,29 +10,49 @@
 #include "string_ids.h"
 #include "string_resource.h"
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
 using Entries = TISArrayAsVector<ShellData>;
 
-unsigned IndexOfName(const Entries& entries, const std::string& name) {
-    return entries.Find(ShellData(name, std::string(), std::string()));
-}
-
 unsigned IndexOfEntry(const Entries& entries, const ShellData* wanted) {
     return entries.FindFirst([wanted](const ShellData& item) { return &item == wanted; });
 }
 
-// The keys of an entry; a name read from a file may be of any length.
-std::string MenuTextKey(const std::string& name) {
-    return LoadResourceString(IDS_SHELL_PREFIX) + name;
+// Windows tells entries apart by their keys, without regard to the case of a to z.
+bool IsNameTaken(const Entries& entries, const std::string& name) {
+    return entries.FindFirst([&name](const ShellData& item) {
+        return entry_names::SameName(item.name, name);
+    }) != Entries::NPOS;
 }
 
-std::string CommandKey(const std::string& name) {
-    return MenuTextKey(name) + LoadResourceString(IDS_COMMAND_SUFFIX);
+// The keys of a section in the order of the file, keys added since behind them: of keys that
+// Windows takes for one, it reads the first.
+std::vector<const entry*> KeysInFileOrder(const section* holder) {
+    std::vector<const entry*> keys;
+    if (holder == nullptr)
+        return keys;
+    for (const auto& item : holder->entries)
+        keys.push_back(item.get());
+    std::stable_sort(keys.begin(), keys.end(), [](const entry* left, const entry* right) {
+        return (left->line == 0 ? UINT_MAX : left->line) <
+               (right->line == 0 ? UINT_MAX : right->line);
+    });
+    return keys;
+}
+
+const entry* FirstKeyNamed(const std::vector<const entry*>& keys, const std::string& wanted) {
+    for (const entry* key : keys) {
+        if (entry_names::SameName(*key, wanted))
+            return key;
+    }
+    return nullptr;
 }
 
 // Sets key of section, exactly as written, to value. An empty value for a key the document does not
@@ -49,23 +70,50 @@ void SetEntryKey(INIFile& document, const std::string& sectionName, const std::s
 
 void MarliskDlg::LoadPopupEntries() {
     const std::string autoRun = LoadResourceString(IDS_AUTORUN);
-    const std::string prefix = LoadResourceString(IDS_SHELL_PREFIX);
-    const int keyCount = document_->EntryCount(autoRun.c_str());
-    for (int index = 0; index < keyCount; ++index) {
-        const std::optional<std::string> name = entry_names::EntryNameOfKey(
-            document_->GetKey(autoRun.c_str(), static_cast<unsigned>(index)), prefix);
-        if (name && IndexOfName(entries_, *name) == Entries::NPOS)
+    entryPrefix_ = LoadResourceString(IDS_SHELL_PREFIX);
+    commandSuffix_ = LoadResourceString(IDS_COMMAND_SUFFIX);
+    const std::vector<const entry*> keys = KeysInFileOrder(document_->FindSection(autoRun.c_str()));
+    bool prefixSeen = false;
+    bool suffixSeen = false;
+    for (const entry* key : keys) {
+        const std::optional<std::string> name =
+            entry_names::EntryNameOfKey(*key, entryPrefix_, entry_names::PrefixCase::kIgnored);
+        if (!name)
+            continue;
+        if (!prefixSeen)
+            entryPrefix_ = key->substr(0, entryPrefix_.size());
+        prefixSeen = true;
+        const std::size_t commandLength =
+            entryPrefix_.size() + name->size() + commandSuffix_.size();
+        if (!suffixSeen && key->size() == commandLength &&
+            entry_names::SameName(key->substr(commandLength - commandSuffix_.size()),
+                                  commandSuffix_)) {
+            commandSuffix_ = key->substr(commandLength - commandSuffix_.size());
+            suffixSeen = true;
+        }
+        if (!IsNameTaken(entries_, *name))
             entries_.Add(std::make_unique<ShellData>(*name, std::string(), std::string()));
     }
+    // The keys Windows reads for each entry, in their own spelling.
     for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
         ShellData& item = entries_[index];
-        item.menuText =
-            document_->GetExactString(autoRun.c_str(), MenuTextKey(item.name).c_str(), "");
-        item.command =
-            document_->GetExactString(autoRun.c_str(), CommandKey(item.name).c_str(), "");
+        const entry* menuKey = FirstKeyNamed(keys, MenuKeyOf(item));
+        const entry* commandKey = FirstKeyNamed(keys, CommandKeyOf(item));
+        item.menuKey = menuKey != nullptr ? std::string(*menuKey) : MenuKeyOf(item);
+        item.commandKey = commandKey != nullptr ? std::string(*commandKey) : CommandKeyOf(item);
+        item.menuText = menuKey != nullptr ? menuKey->value : std::string();
+        item.command = commandKey != nullptr ? commandKey->value : std::string();
     }
     currentIndex_ = 0;
     RefillEntryList();
+}
+
+std::string MarliskDlg::MenuKeyOf(const ShellData& item) const {
+    return item.menuKey.empty() ? entryPrefix_ + item.name : item.menuKey;
+}
+
+std::string MarliskDlg::CommandKeyOf(const ShellData& item) const {
+    return item.commandKey.empty() ? entryPrefix_ + item.name + commandSuffix_ : item.commandKey;
 }
 
 void MarliskDlg::RefillEntryList() {
@@ -124,10 +172,8 @@ void MarliskDlg::EnableEntryControls(bool enable) {
 }
 
 void MarliskDlg::MakeUniqueName(char* name) const {
-    const std::string unique =
-        entry_names::MakeUniqueName(name, [this](const std::string& candidate) {
-            return IndexOfName(entries_, candidate) != Entries::NPOS;
-        });
+    const std::string unique = entry_names::MakeUniqueName(
+        name, [this](const std::string& candidate) { return IsNameTaken(entries_, candidate); });
     filehelp::BoundedText(name, filehelp::kPathBufferSize).Append(unique);
 }
 
@@ -162,6 +208,9 @@ void MarliskDlg::RenameEntry() {
         // The stored texts: the fields are taken over again under the new name below.
         const std::string command = currentEntry_->command;
         const std::string menuText = currentEntry_->menuText;
+        const std::string oldName = currentEntry_->name;
+        const std::string menuKey = currentEntry_->menuKey;
+        const std::string commandKey = currentEntry_->commandKey;
         const unsigned index = IndexOfEntry(entries_, currentEntry_);
         currentEntry_ = nullptr;
         entries_.Destroy(index);
@@ -175,8 +224,13 @@ void MarliskDlg::RenameEntry() {
                 .Append(LoadResourceString(IDS_POPUP_NAME_BASE));
         MakeUniqueName(name.data());
 
-        ShellData& renamed =
-            entries_.Add(std::make_unique<ShellData>(name.data(), command, menuText));
+        auto kept = std::make_unique<ShellData>(name.data(), command, menuText);
+        // Under its old name the entry stays with its keys as the file spells them.
+        if (kept->name == oldName) {
+            kept->menuKey = menuKey;
+            kept->commandKey = commandKey;
+        }
+        ShellData& renamed = entries_.Add(std::move(kept));
         currentEntry_ = &renamed;
         currentIndex_ = static_cast<int>(IndexOfEntry(entries_, &renamed));
         RefillEntryList();
@@ -188,14 +242,29 @@ void MarliskDlg::RenameEntry() {
 void MarliskDlg::WritePopupEntries() {
     TakeOverEntryFields();
     const std::string autoRun = LoadResourceString(IDS_AUTORUN);
-    const std::string prefix = LoadResourceString(IDS_SHELL_PREFIX);
 
-    // Keys of entries that are gone. A removal shifts the later keys down onto the index just
-    // looked at, so the walk moves on only past a key that stays.
+    // The names whose keys in the file belong to an entry still there: every key of such a
+    // name stays, also one that Windows does not read beside the one it does. The keys of the
+    // other names belong to entries that were deleted or renamed.
+    std::vector<std::string> keptNames;
+    for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
+        const ShellData& item = entries_[index];
+        if (!item.menuKey.empty())
+            keptNames.push_back(item.name);
+    }
+    const auto isKept = [&keptNames](const std::string& name) {
+        return std::any_of(keptNames.begin(), keptNames.end(), [&name](const std::string& kept) {
+            return entry_names::SameName(kept, name);
+        });
+    };
+
+    // A removal shifts the later keys down onto the index just looked at, so the walk moves on
+    // only past a key that stays.
     for (int index = 0; index < document_->EntryCount(autoRun.c_str());) {
         const std::string key = document_->GetKey(autoRun.c_str(), static_cast<unsigned>(index));
-        const std::optional<std::string> name = entry_names::EntryNameOfKey(key, prefix);
-        if (!name || IndexOfName(entries_, *name) != Entries::NPOS) {
+        const std::optional<std::string> name =
+            entry_names::EntryNameOfKey(key, entryPrefix_, entry_names::PrefixCase::kIgnored);
+        if (!name || isKept(*name)) {
             ++index;
             continue;
         }
@@ -207,7 +276,7 @@ void MarliskDlg::WritePopupEntries() {
 
     for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
         const ShellData& item = entries_[index];
-        SetEntryKey(*document_, autoRun, MenuTextKey(item.name), item.menuText);
-        SetEntryKey(*document_, autoRun, CommandKey(item.name), item.command);
+        SetEntryKey(*document_, autoRun, MenuKeyOf(item), item.menuText);
+        SetEntryKey(*document_, autoRun, CommandKeyOf(item), item.command);
     }
 }

@@ -2,8 +2,10 @@
 #include "marlisk_dlg.h"
 
 #include "icon_value.h"
+#include "modal_boxes.h"
 #include "number_text.h"
 #include "string_ids.h"
+#include "string_resource.h"
 
 #include <string>
 
@@ -44,4 +46,17 @@ void MarliskDlg::SetupWindow() {
     ApplyStarterCheckBox();
 
     LoadPopupEntries();
+    TellOfUtf8(document);
+}
+
+// Windows does not read the UTF-8 mark: OK writes the file in a form it reads, and the user
+// learns so before anything is changed. Abbruch leaves the file as it is.
+void MarliskDlg::TellOfUtf8(const INIFile& document) {
+    if (document.Encoding() != TextEncoding::kUtf8)
+        return;
+    const unsigned text = document.EncodingToWrite() == TextEncoding::kUtf16
+                              ? IDS_UTF8_SAVED_AS_UTF16
+                              : IDS_UTF8_SAVED_AS_ANSI;
+    ShowMessageBox(Handle(), LoadResourceString(text).c_str(),
+                   LoadResourceString(IDS_CAPTION).c_str(), MB_OK | MB_ICONINFORMATION);
 }

@@ -43,6 +43,8 @@ public:
     // The encoding the file was read in, and that it is written back in; UTF-8 is written back
     // in code page 1252 or UTF-16, and this then tells which.
     TextEncoding Encoding() const { return encoding_; }
+    // The encoding Save writes the file in.
+    TextEncoding EncodingToWrite() const;
     // Gives up the changes not yet saved: the file stays as it is, also at destruction. The
     // document itself keeps them.
     void DiscardChanges() { modified_ = 0; }
@@ -105,7 +107,6 @@ public:
 
 private:
     void Parse();
-    TextEncoding EncodingToWrite() const;
     unsigned SectionIndexOf(const char* sectionName) const;
     section* SectionForChange(const char* sectionName);
     void StoreString(const char* sectionName, const char* key, const char* value, bool replace);

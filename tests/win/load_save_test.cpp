@@ -101,12 +101,13 @@ TEST_F(LoadAndSave, CancelAfterEditsLeavesTheFileByteForByte) {
     EXPECT_EQ(ReadFile("AutoRun.INF"), original);
 }
 
-TEST_F(LoadAndSave, KeepsUnknownSectionsKeysAndTheirComments) {
+// A ";" inside a line is part of its value, as Windows reads it: the lines stay as they were.
+TEST_F(LoadAndSave, KeepsUnknownSectionsAndKeysAsTheyStand) {
     OpenDialog("AutoRun.INF", "[AutoRun]\r\nOpen=a.exe\r\nlabel=CD ; Name\r\n\r\n"
                               "[Fremd]\r\nzwei=2\r\neins=1 ; erste\r\nfreier Text\r\n");
     PressOk();
-    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=a.exe\r\nlabel=CD\t; Name\r\n"
-                                       "\r\n[Fremd]\r\neins=1\t; erste\r\nzwei=2\r\nfreier Text\r\n"
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nOpen=a.exe\r\nlabel=CD ; Name\r\n"
+                                       "\r\n[Fremd]\r\neins=1 ; erste\r\nzwei=2\r\nfreier Text\r\n"
                                        "\r\n\r\n");
 }
 

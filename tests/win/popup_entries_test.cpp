@@ -99,8 +99,8 @@ using Items = std::vector<std::string>;
 
 TEST_F(PopupEntries, LoadsEntryKeysInByteOrderAndShowsTheFirst) {
     Open(kEntriesInf);
-    EXPECT_EQ(ListItems(),
-              (Items{"2nd", "ALongVerbNameFromFile", "Setup", "Setup Now", "Zeta", "alpha"}));
+    EXPECT_EQ(ListItems(), (Items{"2nd", "ALongVerbNameFromFile", "Setup", "Setup Now", "Zeta",
+                                  "alpha", "lower"}));
     EXPECT_EQ(ShownEntry(), (Shown{"2nd", "", "Zweite"}));
     SelectName("Setup");
     EXPECT_EQ(ShownEntry(), (Shown{"Setup", "setup.exe /s", "Programm installieren"}));
@@ -116,7 +116,7 @@ TEST_F(PopupEntries, AKeyThatIsJustThePrefixGivesAnEmptyName) {
 }
 
 TEST_F(PopupEntries, WithoutEntriesTheFieldsAreEmptyAndOff) {
-    Open("[AutoRun]\r\nOpen=setup.exe\r\nshell\\x=y\r\n");
+    Open("[AutoRun]\r\nOpen=setup.exe\r\nShellx=y\r\n");
     EXPECT_TRUE(ListItems().empty());
     EXPECT_EQ(ShownEntry(), std::nullopt);
 }
@@ -233,56 +233,56 @@ const RenameCase kRenameCases[] = {
      std::nullopt,
      std::nullopt,
      "Install",
-     {"2nd", "ALongVerbNameFromFile", "Install", "Setup Now", "Zeta", "alpha"}},
+     {"2nd", "ALongVerbNameFromFile", "Install", "Setup Now", "Zeta", "alpha", "lower"}},
     {"NameOfAnotherEntryIsNumbered",
      "Setup",
      "Zeta",
      std::nullopt,
      std::nullopt,
      "Zeta1",
-     {"2nd", "ALongVerbNameFromFile", "Setup Now", "Zeta", "Zeta1", "alpha"}},
+     {"2nd", "ALongVerbNameFromFile", "Setup Now", "Zeta", "Zeta1", "alpha", "lower"}},
     {"UntouchedLoadedNameIsCleaned",
      "Setup Now",
      std::nullopt,
      std::nullopt,
      std::nullopt,
      "SetupNow",
-     {"2nd", "ALongVerbNameFromFile", "Setup", "SetupNow", "Zeta", "alpha"}},
+     {"2nd", "ALongVerbNameFromFile", "Setup", "SetupNow", "Zeta", "alpha", "lower"}},
     {"UntouchedLongNameIsCut",
      "ALongVerbNameFromFile",
      std::nullopt,
      std::nullopt,
      std::nullopt,
      "ALongVer",
-     {"2nd", "ALongVer", "Setup", "Setup Now", "Zeta", "alpha"}},
+     {"2nd", "ALongVer", "Setup", "Setup Now", "Zeta", "alpha", "lower"}},
     {"UntouchedCleanNameStays",
      "Zeta",
      std::nullopt,
      std::nullopt,
      std::nullopt,
      "Zeta",
-     {"2nd", "ALongVerbNameFromFile", "Setup", "Setup Now", "Zeta", "alpha"}},
+     {"2nd", "ALongVerbNameFromFile", "Setup", "Setup Now", "Zeta", "alpha", "lower"}},
     {"EmptyNameFromTheMenuText",
      "Setup",
      "",
      std::nullopt,
      std::nullopt,
      "Programm",
-     {"2nd", "ALongVerbNameFromFile", "Programm", "Setup Now", "Zeta", "alpha"}},
+     {"2nd", "ALongVerbNameFromFile", "Programm", "Setup Now", "Zeta", "alpha", "lower"}},
     {"EmptyNameFromTheCommand",
      "Setup",
      "",
      "",
      std::nullopt,
      "setupexe",
-     {"2nd", "ALongVerbNameFromFile", "Setup Now", "Zeta", "alpha", "setupexe"}},
+     {"2nd", "ALongVerbNameFromFile", "Setup Now", "Zeta", "alpha", "lower", "setupexe"}},
     {"EmptyNameFromTheDefault",
      "Setup",
      "",
      "",
      "",
      "PopupMnu",
-     {"2nd", "ALongVerbNameFromFile", "PopupMnu", "Setup Now", "Zeta", "alpha"}},
+     {"2nd", "ALongVerbNameFromFile", "PopupMnu", "Setup Now", "Zeta", "alpha", "lower"}},
 };
 
 class RenamingAnEntry : public PopupEntries, public testing::WithParamInterface<RenameCase> {};
@@ -323,8 +323,8 @@ TEST_F(PopupEntries, TypingANameRenamesTheEntry) {
 }
 
 // The document after OK, as the file holds it: removed keys one after another (the walk must
-// not skip any when the later keys move up), renamed entries under their new keys only, keys
-// in other letter case and other sections untouched, and the typed command of the entry
+// not skip any when the later keys move up), renamed entries under their new keys only, an
+// entry in other letter case and other sections untouched, and the typed command of the entry
 // still shown taken over.
 TEST_F(PopupEntries, WritesTheEntriesIntoTheDocument) {
     Open("[AutoRun]\r\n"
@@ -367,32 +367,47 @@ TEST_F(PopupEntries, WritesTheEntriesIntoTheDocument) {
                                        "\r\n");
 }
 
-// Keys that differ from an entry's keys only in letter case belong to someone else: deleting
-// one entry and renaming another touches neither their lines nor their values.
-TEST_F(PopupEntries, KeysInOtherLetterCaseSurviveDeletingAndRenaming) {
+// Windows reads an entry's keys in any letter case, and of two spellings of one key the first:
+// that one is shown and edited, the other stays as it is. A deleted entry takes every spelling
+// of its keys along, or Windows would read the one left behind.
+TEST_F(PopupEntries, EntriesInAnyLetterCaseAreEditedInTheirSpelling) {
     Open("[AutoRun]\r\n"
          "SHELL\\SETUP=fremd\r\n"
          "SHELL\\SETUP\\COMMAND=fremd.exe\r\n"
          "Shell\\Setup=Setup\r\n"
-         "Shell\\Setup\\Command=setup.exe\r\n"
          "Shell\\Web=Web\r\n"
-         "Shell\\Web\\Command=web.exe\r\n"
          "shell\\web=klein\r\n");
-    SelectName("Setup");
+    EXPECT_EQ(ListItems(), (Items{"SETUP", "Web"}));
+    EXPECT_EQ(ShownEntry(), (Shown{"SETUP", "fremd.exe", "fremd"}));
+    SetField(IDC_MENU_TEXT, "neu");
+    SelectName("Web");
     ExpectBox(IDYES);
     Click(IDC_DELETE_ENTRY);
-    SelectName("Web");
-    SetField(IDC_ENTRY_NAME, "Setup");
-    LeaveField(IDC_ENTRY_NAME);
 
     Dialog().WritePopupEntries();
     ASSERT_TRUE(Dialog().Document().Save());
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\n"
-                                       "SHELL\\SETUP=fremd\r\n"
+                                       "SHELL\\SETUP=neu\r\n"
+                                       "Shell\\Setup=Setup\r\n"
                                        "SHELL\\SETUP\\COMMAND=fremd.exe\r\n"
-                                       "Shell\\Setup=Web\r\n"
-                                       "Shell\\Setup\\Command=web.exe\r\n"
-                                       "shell\\web=klein\r\n"
+                                       "\r\n"
+                                       "\r\n");
+}
+
+// A new entry's keys are spelled as the file spells its entries' keys.
+TEST_F(PopupEntries, ANewEntryTakesTheSpellingOfTheFile) {
+    Open("[AutoRun]\r\nshell\\a=A\r\nshell\\a\\command=a.exe\r\n");
+    Click(IDC_NEW_ENTRY);
+    SetField(IDC_MENU_TEXT, "B");
+    SetField(IDC_ENTRY_COMMAND, "b.exe");
+
+    Dialog().WritePopupEntries();
+    ASSERT_TRUE(Dialog().Document().Save());
+    EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\n"
+                                       "shell\\PopupMnu=B\r\n"
+                                       "shell\\PopupMnu\\command=b.exe\r\n"
+                                       "shell\\a=A\r\n"
+                                       "shell\\a\\command=a.exe\r\n"
                                        "\r\n"
                                        "\r\n");
 }
