@@ -3,6 +3,7 @@
 // with the main dialog's OK, and the About box with the version of the editor's own file.
 #include "editor_on_cd.h"
 #include "resource_ids.h"
+#include "string_table.h"
 
 #include <ostream>
 #include <string>
@@ -48,10 +49,13 @@ protected:
         return WaitForDialogCaptioned(kLabelCaption);
     }
 
-    HWND WaitForDialogCaptioned(const std::string& caption) {
-        return WaitForWindowWhere(session_->Process().id(), [&caption](HWND window) {
-            return ClassOf(window) == "#32770" && WindowText(window) == caption;
-        });
+    HWND WaitForDialogCaptioned(const std::string& caption, DWORD timeoutMs = kWindowTimeoutMs) {
+        return WaitForWindowWhere(
+            session_->Process().id(),
+            [&caption](HWND window) {
+                return ClassOf(window) == "#32770" && WindowText(window) == caption;
+            },
+            timeoutMs);
     }
 
     // Ends a small dialog with a key (Enter for OK, Escape for its cancel button) and waits
@@ -220,6 +224,34 @@ TEST_F(Menu, AboutShowsTheVersionOfTheEditorsFile) {
     ASSERT_NE(about, nullptr) << DescribeWindowsOf(session_->Process().id());
     EXPECT_EQ(WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)), "Version " + version);
     ASSERT_NO_FATAL_FAILURE(CloseWithKey(about, VK_RETURN));
+    CancelAndExpectEnd();
+}
+
+// A path typed into a field, and then a command of the menu: the field's check asks its one
+// question before the dialog of the menu opens, over the main window and not inside that
+// dialog; leaving the field afterwards asks nothing more.
+TEST_F(Menu, ATypedPathIsCheckedBeforeTheMenusDialogOpens) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\n"));
+    OpenCdInf();
+    ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+    session_->SetField(IDC_AUTOPLAY_FILE, "fehlt.exe");
+    ASSERT_TRUE(session_->ChooseMenuItem('C', 'N'))
+        << "the menu CD did not open: " << DescribeWindowsOf(session_->Process().id());
+
+    HWND box = WaitForWindowWhere(session_->Process().id(), IsMessageBox);
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(ReadMessageBox(box).text, StringTableText(IDS_FILE_MISSING));
+    EXPECT_EQ(GetWindow(box, GW_OWNER), session_->MainWindow());
+    EXPECT_EQ(WaitForDialogCaptioned(kLabelCaption, 0), nullptr)
+        << "the question came inside the dialog of the menu";
+    AnswerMessageBox(box, IDOK);
+
+    HWND dialog = WaitForDialogCaptioned(kLabelCaption);
+    ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_FALSE(IsWindow(box));
+    ASSERT_NO_FATAL_FAILURE(CloseWithKey(dialog, VK_ESCAPE));
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST))
+        << "a second question: " << DescribeWindowsOf(session_->Process().id());
     CancelAndExpectEnd();
 }
 
