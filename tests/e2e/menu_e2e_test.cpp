@@ -39,6 +39,26 @@ std::string FileVersionOf(const std::string& path) {
            std::to_string(LOWORD(fixed->dwFileVersionLS));
 }
 
+// Whether the process has a top-level window of that caption, shown or not.
+bool HasWindowCaptioned(DWORD processId, const std::string& caption) {
+    struct Search {
+        DWORD processId;
+        const std::string& caption;
+        bool found;
+    } search{processId, caption, false};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == wanted->processId && WindowText(window) == wanted->caption)
+                wanted->found = true;
+            return !wanted->found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 class Menu : public EditorOnCd {
 protected:
     // Opens the dialog of the CD's name through the menu; nullptr if it does not come.
@@ -242,8 +262,9 @@ TEST_F(Menu, ATypedPathIsCheckedBeforeTheMenusDialogOpens) {
     ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
     EXPECT_EQ(ReadMessageBox(box).text, StringTableText(IDS_FILE_MISSING));
     EXPECT_EQ(GetWindow(box, GW_OWNER), session_->MainWindow());
-    EXPECT_EQ(WaitForDialogCaptioned(kLabelCaption, 0), nullptr)
-        << "the question came inside the dialog of the menu";
+    // A dialog still being made is not shown yet: its window is looked for hidden too.
+    EXPECT_FALSE(HasWindowCaptioned(session_->Process().id(), kLabelCaption))
+        << "the question came while the dialog of the menu was being opened";
     AnswerMessageBox(box, IDOK);
 
     HWND dialog = WaitForDialogCaptioned(kLabelCaption);
