@@ -2,21 +2,7 @@
 
 #include "path_identity.h"
 
-#include <cctype>
-
 namespace root_references {
-
-namespace {
-
-// "C:\..." or "\\server\share\...": a path that does not depend on a current directory.
-bool IsFullPath(std::string_view path) {
-    const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
-                       path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-    const bool share = path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
-    return drive || share;
-}
-
-} // namespace
 
 std::string AbsoluteReference(std::string_view root, std::string_view text) {
     if (text.find(':') != std::string_view::npos)
@@ -48,24 +34,6 @@ std::optional<std::string> RelativeFile(std::string_view root, std::string_view 
     if (driveOnly || normalFile + '\\' != normalRoot)
         return std::nullopt;
     return std::string();
-}
-
-std::string_view ReferencedFile(std::string_view reference) {
-    return reference.substr(0, reference.find(' '));
-}
-
-std::optional<CommandFile> SplitCommandFile(std::string_view path,
-                                            const std::function<bool(const std::string&)>& isFile) {
-    for (std::size_t end = path.size(); end > 0;) {
-        const std::string file(path.substr(0, end));
-        // A part that ends in a blank is no name of its own: the system drops the blank.
-        if (file.back() != ' ' && IsFullPath(file) && isFile(file))
-            return CommandFile{file, std::string(path.substr(end))};
-        end = path.rfind(' ', end - 1);
-        if (end == std::string_view::npos)
-            break;
-    }
-    return std::nullopt;
 }
 
 std::optional<std::string> PathInRoot(std::string_view root, std::string_view name) {

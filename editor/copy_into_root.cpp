@@ -23,6 +23,9 @@ void FollowInWindow(HWND dialog, const std::string& fileName, CopyProgress& prog
                     const TWorkerThread& copy) {
     const HWND topLevel = TopLevelWindowOf(dialog);
     const HWND focus = GetFocus();
+    // A copy that starts while a dialog of the program is open finds the window disabled, and
+    // must leave it so.
+    const bool wasEnabled = IsWindowEnabled(topLevel) != FALSE;
     CopyProgressWindow window(dialog, fileName, progress);
     EnableWindow(topLevel, FALSE);
     if (window.Create())
@@ -51,7 +54,8 @@ void FollowInWindow(HWND dialog, const std::string& fileName, CopyProgress& prog
 
     // Enabled before the window goes, so that the system activates the dialog's window again
     // instead of another program's.
-    EnableWindow(topLevel, TRUE);
+    if (wasEnabled)
+        EnableWindow(topLevel, TRUE);
     window.Destroy(IDCANCEL);
     if (focus != nullptr && IsWindow(focus))
         SetFocus(focus);

@@ -28,6 +28,11 @@ std::string LabelKeyOf(INIFile& document, const std::string& autoRun) {
 } // namespace
 
 void MarliskDlg::EditCdLabel() {
+    if (MainWindowBusy())
+        return;
+    // The dialog takes the focus from the field the user was in: that field's check runs
+    // now, before the dialog is there, and not inside it.
+    RunPendingCheck();
     INIFile& document = *document_;
     const std::string autoRun = LoadResourceString(IDS_AUTORUN);
     const std::string key = LabelKeyOf(document, autoRun);

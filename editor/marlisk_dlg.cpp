@@ -5,6 +5,7 @@
 #include "string_ids.h"
 #include "string_resource.h"
 #include "the_file_help.h"
+#include "top_level_window.h"
 
 #include <cstring>
 
@@ -46,6 +47,10 @@ MarliskDlg::~MarliskDlg() {
     if (Result() != IDOK)
         document_->DiscardChanges();
     document_.reset();
+}
+
+bool MarliskDlg::MainWindowBusy() const {
+    return IsWindowEnabled(TopLevelWindowOf(Handle())) == FALSE;
 }
 
 int MarliskDlg::ShowError(unsigned textId, unsigned type) {

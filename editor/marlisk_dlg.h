@@ -48,11 +48,12 @@ public:
     // The full path of a field text: a text with ':' is one already, any other lies below
     // the virtual root. Points into the path scratch, valid until the next call.
     const char* MakeAbsolute(const char* text);
-    // The rest of path behind the virtual root, with "." and ".." resolved, or nullptr when
-    // path lies outside it. Points into a scratch of its own, valid until the next call.
+    // The rest of path (a file's full path, blanks and all) behind the virtual root, with "."
+    // and ".." resolved, or nullptr when path lies outside it. Points into a scratch of its
+    // own, valid until the next call.
     const char* RelativePart(const char* path) const;
-    // Whether path (a path buffer, changed when the file is copied into the root) may be used;
-    // interactive: the user is asked and told.
+    // Whether path (a path buffer holding a file's full path, changed when the file is copied
+    // into the root) may be used; interactive: the user is asked and told.
     bool CheckFileReference(char* path, bool interactive);
 
     // Icon preview.
@@ -99,7 +100,8 @@ private:
     // The CD's name, in a dialog of its own that the menu opens.
     void EditCdLabel();
 
-    // Checks the reference in field after a change, when it is left; reverts nothing.
+    // Checks the program of the command line in field after a change, when it is left;
+    // reverts nothing.
     void CheckFieldReference(TEdit& field);
     // The browse dialog of a file field.
     void BrowseFileField(TEdit& field);
@@ -109,6 +111,10 @@ private:
     int ShowError(unsigned textId, unsigned type = MB_OK);
     // Enables or disables the controls that follow the current entry.
     void EnableEntryControls(bool enable);
+    // Whether something modal holds the main window (a copy, a box, a dialog of the menu):
+    // commands of the menu and help requests that reach the dialog meanwhile are dropped, so
+    // that no second modal thing opens over the first.
+    bool MainWindowBusy() const;
 
     // Controls, in the order they are made.
     TStatic autoPlayLabel_{*this, IDC_AUTOPLAY_LABEL};

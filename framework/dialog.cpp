@@ -116,6 +116,15 @@ void TDialog::SetTextQuietly(int controlId, const std::string& text) {
     SetDlgItemTextA(window_, controlId, text.c_str());
 }
 
+void TDialog::RunPendingCheck(int field) {
+    const HWND focus = GetFocus();
+    if (window_ == nullptr || focus == nullptr || !IsChild(window_, focus))
+        return;
+    const int focused = GetDlgCtrlID(focus);
+    if (field == 0 || field == focused)
+        leaveChecks_.Left(focused);
+}
+
 INT_PTR CALLBACK TDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(window, DWLP_USER, lParam);

@@ -71,6 +71,13 @@ protected:
     void BindLeaveCheck(std::initializer_list<int> fields, Handler check);
     // Forgets the change of the fields that field shares its check with.
     void ClearChangeMark(int field) { leaveChecks_.ClearMark(field); }
+    // Runs the check of the field that has the focus, as leaving it would, when it has one
+    // pending: before something of the program's own takes the focus from it (a dialog of the
+    // menu), so that the check's questions come first and outside that. field 0: whichever
+    // field of the dialog has the focus.
+    void RunPendingCheck(int field = 0);
+    // Whether a leave check is under way.
+    bool LeaveCheckRunning() const { return leaveChecks_.Running(); }
 
 private:
     struct Response {

@@ -23,6 +23,9 @@ public:
     // mark is cleared first, so that the check sees later changes as new ones.
     void Left(int field);
 
+    // Whether a check is under way.
+    bool Running() const { return running_; }
+
     // Clears the mark of the fields that field belongs to.
     void ClearMark(int field);
 

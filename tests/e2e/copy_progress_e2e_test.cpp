@@ -1,14 +1,17 @@
 // A file from outside brought into the CD root through the real editor. A large one shows the
 // progress window over the disabled dialog, which still repaints; "Abbrechen" stops the copy,
-// leaves nothing on the CD and the field as after a refused copy, with no message. A small
-// one is copied without any window.
+// leaves nothing on the CD (a file of that name there before as it was) and the field as after
+// a refused copy, with no message; F1 meanwhile opens nothing. A small one is copied without any
+// window; its name may hold blanks.
 #include "driver/mouse.h"
 #include "editor_on_cd.h"
 #include "resource_ids.h"
 #include "string_table.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -68,6 +71,42 @@ protected:
         EXPECT_EQ(WaitForWindowWhere(session_->Process().id(), IsMessageBox, 0), nullptr);
     }
 
+    // A file of that name already in the root, written long ago.
+    void PutOlderFileOnCd(const std::string& name, const std::string& content) {
+        ASSERT_TRUE(WriteCdFile(name, content));
+        const HANDLE file = CreateFileA((CdRoot() + name).c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                                        nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const SYSTEMTIME when = {2001, 5, 2, 15, 12, 0, 0, 0};
+        FILETIME time;
+        SystemTimeToFileTime(&when, &time);
+        EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &time));
+        CloseHandle(file);
+        olderTime_ = WriteTimeOnCd(name);
+    }
+
+    static FILETIME WriteTimeOnCd(const std::string& name) {
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        GetFileAttributesExA((CdRoot() + name).c_str(), GetFileExInfoStandard, &data);
+        return data.ftLastWriteTime;
+    }
+
+    static std::vector<std::string> CdRootNames() {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        const HANDLE search = FindFirstFileA((CdRoot() + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            const std::string name = found.cFileName;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     // Waits (bounded) until window is gone.
     static bool Gone(HWND window) {
         for (DWORD waited = 0; IsWindow(window) && waited < kWindowTimeoutMs; waited += 20)
@@ -76,6 +115,7 @@ protected:
     }
 
     std::string sparse_;
+    FILETIME olderTime_ = {};
 };
 
 TEST_F(CopyIntoTheCd, ALargeFileShowsItsProgressUntilAbbrechenStopsIt) {
@@ -111,6 +151,50 @@ TEST_F(CopyIntoTheCd, ALargeFileShowsItsProgressUntilAbbrechenStopsIt) {
     EXPECT_FALSE(CdFileExists("Gross.bin"));
     EXPECT_EQ(session_->FieldText(IDC_AUTOPLAY_FILE), source);
     CancelAndExpectEnd();
+}
+
+// The root holds an older file of the same name: the cancelled copy leaves it as it was, bytes
+// and time, and nothing of its own.
+TEST_F(CopyIntoTheCd, AbbrechenKeepsTheFileOfThatNameInTheRoot) {
+    const std::string older = "die alte Version";
+    ASSERT_NO_FATAL_FAILURE(PutOlderFileOnCd("Gross.bin", older));
+    const std::string source = OutsideSparseFile("Gross.bin", kLargeSize);
+    ASSERT_NO_FATAL_FAILURE(AcceptCopyOf(source));
+
+    HWND progress = WaitForWindowWhere(session_->Process().id(), IsProgressWindow);
+    ASSERT_NE(progress, nullptr) << DescribeWindowsOf(session_->Process().id());
+    // F1 meanwhile opens nothing over the copy (here, with no help file beside the editor, a
+    // box would say so): the key comes before the click, so it has been handled once the
+    // window is gone.
+    PressKeysIn(progress, {VK_F1});
+    ClickWithMouse(GetDlgItem(progress, IDCANCEL));
+    ASSERT_TRUE(Gone(progress)) << "the copy did not stop: "
+                                << DescribeWindowsOf(session_->Process().id());
+    ASSERT_NO_FATAL_FAILURE(ExpectNoBox());
+
+    std::string kept;
+    ASSERT_TRUE(ReadCdFile("Gross.bin", kept));
+    EXPECT_EQ(kept, older);
+    const FILETIME keptTime = WriteTimeOnCd("Gross.bin");
+    EXPECT_EQ(CompareFileTime(&keptTime, &olderTime_), 0);
+    EXPECT_EQ(CdRootNames(), (std::vector<std::string>{"AutoRun.INF", "Gross.bin"}));
+    CancelAndExpectEnd();
+}
+
+// A program whose name holds a blank, with an argument: copied into the root and written in
+// quotes, the argument behind it, with no message on the way.
+TEST_F(CopyIntoTheCd, ANameWithABlankIsWrittenInQuotes) {
+    const std::string source = toolDir_ + "Mein Setup.exe";
+    ASSERT_TRUE(CopyFileA(kMarker.c_str(), source.c_str(), FALSE));
+    ASSERT_NO_FATAL_FAILURE(AcceptCopyOf(source + " /q"));
+
+    ASSERT_TRUE(session_->WaitForFieldText(IDC_AUTOPLAY_FILE, "\"Mein Setup.exe\" /q"))
+        << session_->FieldText(IDC_AUTOPLAY_FILE);
+    ASSERT_NO_FATAL_FAILURE(ExpectNoBox());
+    EXPECT_TRUE(CdFileExists("Mein Setup.exe"));
+    DeleteFileA(source.c_str());
+    PressOkAndExpectEnd();
+    EXPECT_NE(CdInf().find("=\"Mein Setup.exe\" /q\r\n"), std::string::npos) << CdInf();
 }
 
 TEST_F(CopyIntoTheCd, ASmallFileIsCopiedWithoutAWindow) {

@@ -42,6 +42,7 @@ protected:
 
 const std::string kIconMissing = StringTableText(IDS_ICON_MISSING);
 const std::string kCopyQuestion = StringTableText(IDS_OUTSIDE_ROOT_QUESTION);
+const std::string kFileMissing = StringTableText(IDS_FILE_MISSING);
 
 TEST_F(FieldChecks, AnIconNumberTheNewFileLacksIsReportedOnce) {
     ASSERT_TRUE(CopyToCd(kThreeIcons, "icons.dll"));
@@ -106,6 +107,82 @@ TEST_F(FieldChecks, AnEntryCommandIsOfferedOnceBeforeTheNameIsTakenOver) {
     PressOkAndExpectEnd();
     EXPECT_EQ(CdInf(), "[AutoRun]\r\nIcon=,0\r\nShell\\Tool=Werkzeug\r\n"
                        "Shell\\Tool\\Command=setup.exe\r\n\r\n\r\n");
+}
+
+// The user leaves a field whose check reports a missing file for the entry's command field,
+// whose loaded command is checked the first time it is left and is missing too. The box takes
+// the focus from the command field: its check must not start under the first one. It stays
+// due, and comes alone when the user really leaves the field.
+TEST_F(FieldChecks, ACheckDueInTheFieldEnteredWaitsUntilItIsLeft) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nShell\\Tool=Werkzeug\r\n"
+                                           "Shell\\Tool\\Command=fehlt.exe\r\n"));
+    OpenCdInf();
+
+    session_->SetField(IDC_AUTOPLAY_FILE, "auch-fehlt.exe");
+    ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+    session_->MoveFocus(IDC_ENTRY_COMMAND);
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(ReadMessageBox(box).text, kFileMissing);
+    AnswerMessageBox(box, IDOK);
+    for (DWORD waited = 0; IsWindow(box) && waited < kWindowTimeoutMs; waited += 20)
+        Sleep(20);
+    ASSERT_FALSE(IsWindow(box)) << "the box stays after its answer";
+    EXPECT_EQ(WaitForWindowWhere(session_->Process().id(), IsMessageBox, 0), nullptr)
+        << "a second box: " << DescribeWindowsOf(session_->Process().id());
+
+    // Wherever the focus went back to, the command field's check is still due.
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_COMMAND))
+        << "a box: " << DescribeWindowsOf(session_->Process().id());
+    session_->MoveFocus(IDC_MENU_TEXT);
+    AnswerTheOnlyBox(kFileMissing, IDOK, IDC_ENTRY_LIST);
+}
+
+// The command fields find a program in quotes, blanks and all, and say when the profile reader
+// would take the quotes off both ends of the line.
+TEST_F(FieldChecks, AQuotedProgramIsFound) {
+    ASSERT_TRUE(CopyToCd(kMarker, "Neue Version\\setup.exe"));
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\n"));
+    OpenCdInf();
+
+    session_->SetField(IDC_AUTOPLAY_FILE, "\"Neue Version\\setup.exe\" \"C:\\Daten\"");
+    ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+    session_->MoveFocus(IDC_ENTRY_LIST);
+    AnswerTheOnlyBox(StringTableText(IDS_QUOTES_STRIPPED), IDOK, IDC_ICON_FILE);
+
+    const std::string written = "\"Neue Version\\setup.exe\" /q";
+    session_->SetField(IDC_AUTOPLAY_FILE, written);
+    ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST))
+        << "a box: " << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(session_->FieldText(IDC_AUTOPLAY_FILE), written);
+    PressOkAndExpectEnd();
+    EXPECT_NE(CdInf().find("=" + written + "\r\n"), std::string::npos) << CdInf();
+}
+
+// Enter in the entry's name field ends the dialog with OK: the name typed is applied first, as
+// leaving the field applies it, numbered where another entry has it.
+TEST_F(FieldChecks, EnterAfterARenameSavesTheNewName) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\n"
+                                           "Shell\\Install=Installieren\r\n"
+                                           "Shell\\Install\\Command=setup.exe\r\n"
+                                           "Shell\\Lies=Liesmich\r\n"
+                                           "Shell\\Lies\\Command=notepad.exe l.txt\r\n"));
+    OpenCdInf();
+    session_->SelectListItem(1);
+    ASSERT_TRUE(session_->WaitForFieldText(IDC_ENTRY_NAME, "Lies"));
+
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_NAME));
+    session_->SetField(IDC_ENTRY_NAME, "Install");
+    session_->PressKey(VK_RETURN);
+    DWORD code = 1;
+    ASSERT_TRUE(session_->Ended(code)) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(CdInf(), "[AutoRun]\r\nIcon=,0\r\n"
+                       "Shell\\Install=Installieren\r\n"
+                       "Shell\\Install1=Liesmich\r\n"
+                       "Shell\\Install1\\Command=notepad.exe l.txt\r\n"
+                       "Shell\\Install\\Command=setup.exe\r\n\r\n\r\n");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // with the main dialog's OK, and the About box with the version of the editor's own file.
 #include "editor_on_cd.h"
 #include "resource_ids.h"
+#include "string_table.h"
 
 #include <ostream>
 #include <string>
@@ -38,6 +39,26 @@ std::string FileVersionOf(const std::string& path) {
            std::to_string(LOWORD(fixed->dwFileVersionLS));
 }
 
+// Whether the process has a top-level window of that caption, shown or not.
+bool HasWindowCaptioned(DWORD processId, const std::string& caption) {
+    struct Search {
+        DWORD processId;
+        const std::string& caption;
+        bool found;
+    } search{processId, caption, false};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == wanted->processId && WindowText(window) == wanted->caption)
+                wanted->found = true;
+            return !wanted->found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 class Menu : public EditorOnCd {
 protected:
     // Opens the dialog of the CD's name through the menu; nullptr if it does not come.
@@ -48,10 +69,13 @@ protected:
         return WaitForDialogCaptioned(kLabelCaption);
     }
 
-    HWND WaitForDialogCaptioned(const std::string& caption) {
-        return WaitForWindowWhere(session_->Process().id(), [&caption](HWND window) {
-            return ClassOf(window) == "#32770" && WindowText(window) == caption;
-        });
+    HWND WaitForDialogCaptioned(const std::string& caption, DWORD timeoutMs = kWindowTimeoutMs) {
+        return WaitForWindowWhere(
+            session_->Process().id(),
+            [&caption](HWND window) {
+                return ClassOf(window) == "#32770" && WindowText(window) == caption;
+            },
+            timeoutMs);
     }
 
     // Ends a small dialog with a key (Enter for OK, Escape for its cancel button) and waits
@@ -220,6 +244,35 @@ TEST_F(Menu, AboutShowsTheVersionOfTheEditorsFile) {
     ASSERT_NE(about, nullptr) << DescribeWindowsOf(session_->Process().id());
     EXPECT_EQ(WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)), "Version " + version);
     ASSERT_NO_FATAL_FAILURE(CloseWithKey(about, VK_RETURN));
+    CancelAndExpectEnd();
+}
+
+// A path typed into a field, and then a command of the menu: the field's check asks its one
+// question before the dialog of the menu opens, over the main window and not inside that
+// dialog; leaving the field afterwards asks nothing more.
+TEST_F(Menu, ATypedPathIsCheckedBeforeTheMenusDialogOpens) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\n"));
+    OpenCdInf();
+    ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+    session_->SetField(IDC_AUTOPLAY_FILE, "fehlt.exe");
+    ASSERT_TRUE(session_->ChooseMenuItem('C', 'N'))
+        << "the menu CD did not open: " << DescribeWindowsOf(session_->Process().id());
+
+    HWND box = WaitForWindowWhere(session_->Process().id(), IsMessageBox);
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(ReadMessageBox(box).text, StringTableText(IDS_FILE_MISSING));
+    EXPECT_EQ(GetWindow(box, GW_OWNER), session_->MainWindow());
+    // A dialog still being made is not shown yet: its window is looked for hidden too.
+    EXPECT_FALSE(HasWindowCaptioned(session_->Process().id(), kLabelCaption))
+        << "the question came while the dialog of the menu was being opened";
+    AnswerMessageBox(box, IDOK);
+
+    HWND dialog = WaitForDialogCaptioned(kLabelCaption);
+    ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_FALSE(IsWindow(box));
+    ASSERT_NO_FATAL_FAILURE(CloseWithKey(dialog, VK_ESCAPE));
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST))
+        << "a second question: " << DescribeWindowsOf(session_->Process().id());
     CancelAndExpectEnd();
 }
 

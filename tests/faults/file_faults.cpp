@@ -41,10 +41,14 @@ struct FaultState {
     std::size_t passed = 0; // bytes read from the copy's source or written to its target
 };
 
-FaultState state;
+// Made on first use: a fault may be armed while the program's statics are made.
+FaultState& State() {
+    static FaultState instance;
+    return instance;
+}
 
 bool IsArmed(file_faults::Step step) {
-    return state.active && state.step == step;
+    return State().active && State().step == step;
 }
 
 bool IsWriteFault() {
@@ -56,37 +60,37 @@ bool IsCopyFault() {
 }
 
 HFILE WINAPI FaultyOpenFile(LPCSTR path, LPOFSTRUCT info, UINT style) {
-    const bool watched = state.active && (style & OF_CREATE) != 0 && path != nullptr &&
-                         lstrcmpiA(path, state.watched.c_str()) == 0;
+    const bool watched = State().active && (style & OF_CREATE) != 0 && path != nullptr &&
+                         lstrcmpiA(path, State().watched.c_str()) == 0;
     if (watched && IsArmed(file_faults::Step::kCreate)) {
-        state.fired = true;
+        State().fired = true;
         info->nErrCode = ERROR_ACCESS_DENIED;
         SetLastError(ERROR_ACCESS_DENIED);
         return HFILE_ERROR;
     }
     const HFILE file = RealOpenFile(path, info, style);
     if (watched) {
-        state.file = file;
-        state.stored = 0;
+        State().file = file;
+        State().stored = 0;
     }
     return file;
 }
 
 UINT WINAPI FaultyWrite(HFILE file, LPCCH bytes, UINT count) {
-    if (!IsWriteFault() || file == HFILE_ERROR || file != state.file)
+    if (!IsWriteFault() || file == HFILE_ERROR || file != State().file)
         return RealWrite(file, bytes, count);
-    const bool error = state.step == file_faults::Step::kWriteError;
-    if (state.fired)
+    const bool error = State().step == file_faults::Step::kWriteError;
+    if (State().fired)
         return error ? HFILE_ERROR : 0;
-    if (state.stored + count < state.bytesBefore) {
-        state.stored += count;
+    if (State().stored + count < State().bytesBefore) {
+        State().stored += count;
         return RealWrite(file, bytes, count);
     }
-    const UINT front = static_cast<UINT>(state.bytesBefore - state.stored);
+    const UINT front = static_cast<UINT>(State().bytesBefore - State().stored);
     if (front > 0 && RealWrite(file, bytes, front) != front)
         return HFILE_ERROR;
-    state.stored += front;
-    state.fired = true;
+    State().stored += front;
+    State().fired = true;
     return error ? HFILE_ERROR : front;
 }
 
@@ -99,9 +103,9 @@ HANDLE WINAPI FaultyCreateFile(LPCSTR path, DWORD access, DWORD share,
     const HANDLE file = real(path, access, share, security, disposition, flags, templateFile);
     if (IsCopyFault() && file != INVALID_HANDLE_VALUE) {
         if (disposition == OPEN_EXISTING && (access & GENERIC_READ) != 0)
-            state.copySource = file;
+            State().copySource = file;
         else if (disposition == CREATE_ALWAYS && (access & GENERIC_WRITE) != 0)
-            state.copyTarget = file;
+            State().copyTarget = file;
     }
     return file;
 }
@@ -109,36 +113,36 @@ HANDLE WINAPI FaultyCreateFile(LPCSTR path, DWORD access, DWORD share,
 BOOL WINAPI FaultyReadFile(HANDLE file, LPVOID bytes, DWORD count, LPDWORD got,
                            LPOVERLAPPED overlapped) {
     static const auto real = RealFunction<ReadFileFunction>("ReadFile");
-    if (!IsArmed(file_faults::Step::kCopyRead) || file != state.copySource)
+    if (!IsArmed(file_faults::Step::kCopyRead) || file != State().copySource)
         return real(file, bytes, count, got, overlapped);
-    if (state.passed >= state.bytesBefore) {
-        state.fired = true;
+    if (State().passed >= State().bytesBefore) {
+        State().fired = true;
         *got = 0;
         SetLastError(ERROR_READ_FAULT);
         return FALSE;
     }
-    const std::size_t room = state.bytesBefore - state.passed;
+    const std::size_t room = State().bytesBefore - State().passed;
     const BOOL read =
         real(file, bytes, room < count ? static_cast<DWORD>(room) : count, got, overlapped);
     if (read)
-        state.passed += *got;
+        State().passed += *got;
     return read;
 }
 
 BOOL WINAPI FaultyWriteFile(HANDLE file, LPCVOID bytes, DWORD count, LPDWORD written,
                             LPOVERLAPPED overlapped) {
     static const auto real = RealFunction<WriteFileFunction>("WriteFile");
-    if (!IsArmed(file_faults::Step::kCopyWrite) || file != state.copyTarget || state.fired)
+    if (!IsArmed(file_faults::Step::kCopyWrite) || file != State().copyTarget || State().fired)
         return real(file, bytes, count, written, overlapped);
-    if (state.passed + count < state.bytesBefore) {
-        state.passed += count;
+    if (State().passed + count < State().bytesBefore) {
+        State().passed += count;
         return real(file, bytes, count, written, overlapped);
     }
-    const DWORD front = static_cast<DWORD>(state.bytesBefore - state.passed);
+    const DWORD front = static_cast<DWORD>(State().bytesBefore - State().passed);
     if (front > 0 && !real(file, bytes, front, written, overlapped))
         return FALSE;
-    state.passed += front;
-    state.fired = true;
+    State().passed += front;
+    State().fired = true;
     *written = front;
     SetLastError(ERROR_DISK_FULL);
     return FALSE;
@@ -160,19 +164,19 @@ WriteFileFunction __imp_WriteFile = FaultyWriteFile;
 namespace file_faults {
 
 ArmedFault::ArmedFault(Step step, std::string watched, std::size_t bytesBefore) {
-    state = {};
-    state.active = true;
-    state.step = step;
-    state.watched = std::move(watched);
-    state.bytesBefore = bytesBefore;
+    State() = {};
+    State().active = true;
+    State().step = step;
+    State().watched = std::move(watched);
+    State().bytesBefore = bytesBefore;
 }
 
 ArmedFault::~ArmedFault() {
-    state = {};
+    State() = {};
 }
 
 bool ArmedFault::Fired() const {
-    return state.fired;
+    return State().fired;
 }
 
 } // namespace file_faults

@@ -1,7 +1,7 @@
 // The file services' writes failing part-way, the failures injected in place of the Windows
 // functions: the copy into the root and the starter file written from the resources return 0
-// and leave no file behind (and the copy's source as it was); without the fault the same call
-// succeeds.
+// and leave no file behind (the copy's source and a target that was there as they were);
+// without the fault the same call succeeds.
 #include "fault_test_files.h"
 #include "file_faults.h"
 #include "file_help.h"
@@ -103,21 +103,49 @@ protected:
 
 class CopyFailing : public FaultyFiles {};
 
-TEST_P(CopyFailing, LeavesNoTargetAndTheSourceAsItWas) {
+// The time a file was last written, as the directory holds it.
+FILETIME WriteTimeOf(const std::string& path) {
+    FILETIME written = {};
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        written = data.ftLastWriteTime;
+    return written;
+}
+
+// With and without a file of the target's name in place: the one there stays as it was, bytes
+// and time, and nothing else is left.
+TEST_P(CopyFailing, LeavesTheTargetAndTheSourceAsTheyWere) {
     // Every byte value, over more than one 64 KB piece.
     std::string source(70000, '\0');
     for (std::size_t i = 0; i < source.size(); ++i)
         source[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
     WriteFileBytes(In("Setup.exe"), source);
     const std::string target = In("Copy.exe");
-    {
-        file_faults::ArmedFault fault(GetParam().step, target,
-                                      BytesBefore(GetParam().at, source.size()));
-        EXPECT_EQ(0, files_.CopyFileTo(In("Setup.exe").c_str(), target.c_str()));
-        EXPECT_TRUE(fault.Fired()) << "the copy never reached the fault";
+    for (const bool targetThere : {false, true}) {
+        SCOPED_TRACE(targetThere ? "over an existing file" : "into a new file");
+        const std::string older = "the older program";
+        std::vector<std::string> names{"Setup.exe"};
+        if (targetThere) {
+            WriteFileBytes(target, older);
+            names.insert(names.begin(), "Copy.exe");
+        } else {
+            DeleteFileA(target.c_str());
+        }
+        const FILETIME olderTime = WriteTimeOf(target);
+        {
+            file_faults::ArmedFault fault(GetParam().step, target,
+                                          BytesBefore(GetParam().at, source.size()));
+            EXPECT_EQ(0, files_.CopyFileTo(In("Setup.exe").c_str(), target.c_str()));
+            EXPECT_TRUE(fault.Fired()) << "the copy never reached the fault";
+        }
+        EXPECT_EQ(Names(), names);
+        EXPECT_EQ(ReadFileBytes(In("Setup.exe")), source);
+        if (targetThere) {
+            EXPECT_EQ(ReadFileBytes(target), older);
+            const FILETIME keptTime = WriteTimeOf(target);
+            EXPECT_EQ(CompareFileTime(&olderTime, &keptTime), 0);
+        }
     }
-    EXPECT_EQ(Names(), std::vector<std::string>{"Setup.exe"});
-    EXPECT_EQ(ReadFileBytes(In("Setup.exe")), source);
 
     EXPECT_EQ(1, files_.CopyFileTo(In("Setup.exe").c_str(), target.c_str()));
     EXPECT_EQ(ReadFileBytes(target), source);

@@ -128,10 +128,6 @@ void CheckReferences(std::string_view directory, std::string_view text) {
         if (relative->find(':') == std::string::npos)
             Require(AbsoluteReference(root, *relative) == back,
                     "a reference does not lead back to its path");
-
-        const std::string_view file = ReferencedFile(*relative);
-        Require(file.find(' ') == std::string_view::npos, "a referenced file holds a blank");
-        Require(StartsWith(*relative, file), "a referenced file is no beginning of its reference");
     }
 
     // A copy's target: the root and the file name, or nothing when that is too long.

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <set>
 #include <ostream>
 #include <string>
 
@@ -15,7 +14,6 @@ namespace {
 
 using root_references::AbsoluteReference;
 using root_references::PathInRoot;
-using root_references::ReferencedFile;
 using root_references::RelativeFile;
 using root_references::RelativeReference;
 
@@ -108,63 +106,10 @@ TEST(RelativeFile, ResolvesThePathBlanksAndAll) {
     EXPECT_EQ(RelativeFile(kRoot, "D:\\setup.exe"), std::nullopt);
 }
 
-TEST(ReferencedFile, EndsAtTheFirstBlank) {
-    EXPECT_EQ(ReferencedFile("setup.exe /s /t"), "setup.exe");
-    EXPECT_EQ(ReferencedFile("my dir\\setup.exe"), "my");
-    EXPECT_EQ(ReferencedFile("setup.exe"), "setup.exe");
-    EXPECT_EQ(ReferencedFile(" setup.exe"), "");
-    EXPECT_EQ(ReferencedFile(""), "");
-}
-
 TEST(PathInRoot, RefusesWhatAPathBufferCannotHold) {
     const std::string name(259 - kRoot.size(), 'n');
     EXPECT_EQ(PathInRoot(kRoot, name), kRoot + name);
     EXPECT_EQ(PathInRoot(kRoot, name + "x"), std::nullopt);
 }
-
-// ---- The program of a command line from outside the root
-
-struct CommandCase {
-    std::string path;
-    std::optional<std::string> file; // nothing: no part of the path is a file
-    std::string arguments;
-};
-
-void PrintTo(const CommandCase& c, std::ostream* out) {
-    *out << PathCaseName(c.path);
-}
-
-class CommandFileOf : public testing::TestWithParam<CommandCase> {};
-
-TEST_P(CommandFileOf, IsTheLongestFullPathInFrontOfABlankThatIsAFile) {
-    const std::set<std::string> files = {"C:\\tools\\setup.exe",
-                                         "C:\\Program Files\\Tool\\tool.exe", "C:\\a",
-                                         "\\\\server\\share\\x.exe", "setup.exe"};
-    const auto command = root_references::SplitCommandFile(
-        GetParam().path, [&files](const std::string& name) { return files.count(name) > 0; });
-    ASSERT_EQ(command.has_value(), GetParam().file.has_value());
-    if (command) {
-        EXPECT_EQ(command->file, *GetParam().file);
-        EXPECT_EQ(command->arguments, GetParam().arguments);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, CommandFileOf,
-    testing::Values(CommandCase{"C:\\tools\\setup.exe", "C:\\tools\\setup.exe", ""},
-                    CommandCase{"C:\\tools\\setup.exe /s", "C:\\tools\\setup.exe", " /s"},
-                    CommandCase{"C:\\tools\\setup.exe  /s", "C:\\tools\\setup.exe", "  /s"},
-                    CommandCase{"C:\\Program Files\\Tool\\tool.exe /s /q",
-                                "C:\\Program Files\\Tool\\tool.exe", " /s /q"},
-                    // The arguments may name the program once more.
-                    CommandCase{"C:\\tools\\setup.exe /from C:\\tools\\setup.exe",
-                                "C:\\tools\\setup.exe", " /from C:\\tools\\setup.exe"},
-                    CommandCase{"C:\\a b.exe", "C:\\a", " b.exe"},
-                    CommandCase{"\\\\server\\share\\x.exe /q", "\\\\server\\share\\x.exe", " /q"},
-                    // A name that depends on the current directory is no program to copy.
-                    CommandCase{"setup.exe /log:x.txt", std::nullopt, ""},
-                    CommandCase{"C:\\tools\\missing.exe /s", std::nullopt, ""},
-                    CommandCase{" C:\\tools\\setup.exe", std::nullopt, ""},
-                    CommandCase{"", std::nullopt, ""}));
 
 } // namespace

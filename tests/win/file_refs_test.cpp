@@ -104,7 +104,22 @@ const LeaveCase kLeaveCases[] = {
      "bin\\notepad.exe",
      kRootSetup,
      nullptr},
-    {"BlankInFirstComponent", "my dir\\x.exe", 0, {kMissing}, "my dir\\x.exe", kRootSetup, nullptr},
+    // The file is found as the system finds it, and the field names it in quotes.
+    {"BlankInFirstComponent",
+     "my dir\\x.exe /q",
+     0,
+     {},
+     "\"my dir\\x.exe\" /q",
+     kRootSetup,
+     nullptr},
+    {"QuotedProgramWithABlank",
+     "\"my dir\\x.exe\" /q",
+     0,
+     {},
+     "\"my dir\\x.exe\" /q",
+     kRootSetup,
+     nullptr},
+    {"BlankAndNoFile", "my dir\\y.exe", 0, {kMissing}, "my dir\\y.exe", kRootSetup, nullptr},
     {"OutsideCopiedOnYes",
      "<top>src\\deep\\tool.exe",
      IDYES,
@@ -133,10 +148,17 @@ const LeaveCase kLeaveCases[] = {
      "tool.exe /x C:\\y",
      kRootSetup,
      "source tool"},
-    {"ColonOnlyInArgumentsCopyFails",
-     "setup.exe /log:x.txt",
+    {"OutsideMissingCopyFails",
+     "<top>src\\missing.exe",
      IDYES,
      {kOutside, kCopyFailed},
+     "<top>src\\missing.exe",
+     kRootSetup,
+     nullptr},
+    {"ColonOnlyInArgumentsStaysInTheRoot",
+     "setup.exe /log:x.txt",
+     0,
+     {},
      "setup.exe /log:x.txt",
      kRootSetup,
      nullptr},
@@ -225,7 +247,7 @@ TEST_F(FileRefs, ASilentCheckAsksAndTellsNothing) {
     std::snprintf(missing, sizeof missing, "%smissing.exe", Root().c_str());
     EXPECT_FALSE(Dialog().CheckFileReference(missing, false));
     char inside[filehelp::kPathBufferSize];
-    std::snprintf(inside, sizeof inside, "%sbin\\tool.exe /x", Root().c_str());
+    std::snprintf(inside, sizeof inside, "%sbin\\tool.exe", Root().c_str());
     EXPECT_TRUE(Dialog().CheckFileReference(inside, false));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_FALSE(FileExists("CD\\tool.exe"));
