@@ -37,9 +37,11 @@ const std::vector<FindingText> kTexts = {
      "sind die Schl\374ssel:"},
     {FindingKind::kLabelTooLong, "Q205", Severity::kWarning,
      "Die Bezeichnung ist l\344nger als 32 Zeichen; Windows zeigt nur die ersten 32."},
+    // The words of the editor's field check (IDS_QUOTES_STRIPPED); a test holds them equal.
     {FindingKind::kQuotesBreakCommandLine, "Q206", Severity::kError,
-     "Windows entfernt die Anf\374hrungszeichen am Anfang und am Ende des Werts; die "
-     "Befehlszeile kommt so an und startet nichts:"},
+     "Die Zeile beginnt und endet mit Anf\374hrungszeichen: Windows entfernt beim Lesen dieses "
+     "Paar, und das Programm wird dann nicht gefunden. Schreiben Sie das letzte Argument ohne "
+     "Anf\374hrungszeichen oder h\344ngen Sie ein weiteres an."},
     {FindingKind::kQuotesChangeValue, "Q207", Severity::kWarning,
      "Windows entfernt die Anf\374hrungszeichen am Anfang und am Ende des Werts; er lautet "
      "dann:"},

@@ -2,6 +2,7 @@
 // UTF-8.
 #include "check_command.h"
 #include "findings.h"
+#include "string_table.h"
 
 #include "cd_trees.h"
 
@@ -88,9 +89,11 @@ TEST(Json, HoldsEveryFindingWithItsParts) {
             "  \"warnings\": 1,\n"
             "  \"findings\": [\n"
             "    {\"code\": \"Q206\", \"severity\": \"error\", \"section\": \"AutoRun\", "
-            "\"key\": \"open\", \"line\": 2, \"message\": \"Windows entfernt die "
-            "Anf\xC3\xBChrungszeichen am Anfang und am Ende des Werts; die Befehlszeile kommt so "
-            "an und startet nichts:\", \"detail\": \"Neu \\\\\\\"x\\\\\\\".exe\"},\n"
+            "\"key\": \"open\", \"line\": 2, \"message\": \"Die Zeile beginnt und endet mit "
+            "Anf\xC3\xBChrungszeichen: Windows entfernt beim Lesen dieses Paar, und das Programm "
+            "wird dann nicht gefunden. Schreiben Sie das letzte Argument ohne "
+            "Anf\xC3\xBChrungszeichen oder h\xC3\xA4ngen Sie ein weiteres an.\", \"detail\": "
+            "\"Neu \\\\\\\"x\\\\\\\".exe\"},\n"
             "    {\"code\": \"Q203\", \"severity\": \"warning\", \"section\": \"AutoRun\", "
             "\"key\": \"Open\", \"line\": 3, \"message\": \"Der Schl\xC3\xBCssel steht zweimal "
             "im Abschnitt; Windows nimmt den ersten.\", \"detail\": null}\n"
@@ -145,6 +148,12 @@ TEST(FindingTable, HasOneRowPerKindWithItsOwnCode) {
         EXPECT_NE('\0', *texts[index].message);
     }
     EXPECT_EQ(static_cast<std::size_t>(cd_check::FindingKind::kNameNotIso9660) + 1, texts.size());
+}
+
+// The checker and the editor's field check tell of the quote trap in the same words.
+TEST(FindingTable, SaysWhatTheEditorSaysOfTheQuoteTrap) {
+    EXPECT_STREQ(StringTableText(IDS_QUOTES_STRIPPED),
+                 cd_check::TextOf(cd_check::FindingKind::kQuotesBreakCommandLine).message);
 }
 
 } // namespace
