@@ -3,6 +3,7 @@
 // leaves nothing on the CD (a file of that name there before as it was) and the field as after
 // a refused copy, with no message; F1 meanwhile opens nothing. A small one is copied without any
 // window; its name may hold blanks.
+#include "copy_progress_window_ids.h"
 #include "driver/mouse.h"
 #include "editor_on_cd.h"
 #include "resource_ids.h"
