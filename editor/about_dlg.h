@@ -4,7 +4,7 @@
 
 #include "controls.h"
 #include "dialog.h"
-#include "resource_ids.h"
+#include "about_dlg_ids.h"
 
 class AboutDlg : public TDialog {
 public:

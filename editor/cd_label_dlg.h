@@ -5,7 +5,7 @@
 
 #include "controls.h"
 #include "dialog.h"
-#include "resource_ids.h"
+#include "cd_label_dlg_ids.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "copy_progress_window.h"
 
 #include "copy_progress_view.h"
-#include "resource_ids.h"
+#include "copy_progress_window_ids.h"
 #include "string_ids.h"
 #include "string_resource.h"
 #include "top_level_window.h"
@@ -17,10 +17,7 @@ CopyProgressWindow::CopyProgressWindow(HWND owner, std::string fileName, CopyPro
 }
 
 void CopyProgressWindow::SetupWindow() {
-    SetWindowTextA(Handle(), LoadResourceString(IDS_COPY_CAPTION).c_str());
-    SetDlgItemTextA(Handle(), IDC_COPY_LABEL, LoadResourceString(IDS_COPY_LABEL).c_str());
     SetDlgItemTextA(Handle(), IDC_COPY_FILE, fileName_.c_str());
-    SetDlgItemTextA(Handle(), IDCANCEL, LoadResourceString(IDS_COPY_CANCEL).c_str());
     // The 16-bit range every version of the control knows.
     SendDlgItemMessageA(Handle(), IDC_COPY_BAR, PBM_SETRANGE, 0,
                         MAKELPARAM(0, copy_progress::kBarRange));

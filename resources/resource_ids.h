@@ -1,10 +1,15 @@
-// Ids of the programs' resources other than strings: the editor's dialog and its controls,
-// the icons, the embedded starter and the manifests. Shared by the resource scripts (windres
-// only understands #define), the code and the tests. Ids Windows defines itself (IDOK,
-// IDCANCEL, RT_DIALOG, RT_RCDATA, RT_MANIFEST, IDC_WAIT) are used under Windows' names.
+// Ids of the programs' resources other than strings: the editor's main dialog and its
+// controls, the main window's menu, the icons, the embedded starter and the manifests. Shared
+// by the resource scripts (windres only understands #define), the code and the tests. Ids
+// Windows defines itself (IDOK, IDCANCEL, RT_DIALOG, RT_RCDATA, RT_MANIFEST, IDC_WAIT) are used
+// under Windows' names.
+//
+// The editor's small dialogs keep their ids beside their classes and templates in editor/
+// (copy_progress_window_ids.h, cd_label_dlg_ids.h, about_dlg_ids.h): templates 4 to 6,
+// controls 128 to 134. A new dialog takes the next free numbers after those.
 #pragma once
 
-// The editor's one dialog.
+// The editor's main dialog, the client of its main window.
 #define IDD_MARLISK 3
 
 // Its controls, in the order of the template.
@@ -36,12 +41,6 @@
 #define IDC_HELP_BUTTON 100
 #define IDC_BROWSE_STARTER_PROGRAM 123
 #define IDC_TEST_STARTER 127
-// The window a long copy into the CD root shows, and its controls; Abbrechen is IDCANCEL.
-#define IDD_COPY_PROGRESS 4
-#define IDC_COPY_LABEL 130
-#define IDC_COPY_FILE 131
-#define IDC_COPY_BAR 132
-#define IDC_COPY_BYTES 133
 
 // The template's labels, group boxes and frame that the program never addresses.
 #ifndef IDC_STATIC
@@ -61,12 +60,3 @@
 #define IDM_CD_LABEL 140
 #define IDM_HELP_CONTENTS 141
 #define IDM_ABOUT 142
-
-// The dialog of the CD's name, which the menu opens.
-#define IDD_CD_LABEL 5
-#define IDC_CD_LABEL 128
-#define IDC_CD_LABEL_WARNING 129
-
-// The About box.
-#define IDD_ABOUT 6
-#define IDC_ABOUT_VERSION 134

@@ -33,7 +33,7 @@ rm -f "$zip"
 python3 scripts/release_zip.py "$zip" "$SOURCE_DATE_EPOCH" \
   quillot.exe=build/win32/editor/quillot.exe \
   Orbilan.EXE=build/win32/starter/orbilan.exe \
-  Hovenac.chm=build/win32/editor/Hovenac.chm \
+  Hovenac.chm=build/win32/help/Hovenac.chm \
   LIESMICH.TXT=release/LIESMICH.TXT \
   LICENSE=LICENSE:crlf
 echo "$zip"

@@ -29,7 +29,7 @@ rm -rf "$cd_dir"
 mkdir -p "$cd_dir/Programm"
 cp build/win64/editor/quillot.exe "$cd_dir/quillot.exe"
 # The help beside the editor, where "Hilfe" and F1 look for it.
-cp build/win64/editor/Hovenac.chm "$cd_dir/Hovenac.chm"
+cp build/win64/help/Hovenac.chm "$cd_dir/Hovenac.chm"
 cp build/win64/tests/e2e/marker.exe "$cd_dir/Programm/Start.exe"
 printf 'Diese Datei liegt im Wurzelverzeichnis der Beispiel-CD.\r\n' >"$cd_dir/Liesmich.txt"
 wine_map_drive r "$cd_dir"

@@ -103,7 +103,7 @@ rm -rf "$downloads"
 help_dir=$build/screenshot-help
 rm -rf "$help_dir"
 mkdir -p "$help_dir"
-cp "$build/editor/Hovenac.chm" "$help_dir/"
+cp "$build/help/Hovenac.chm" "$help_dir/"
 timeout 60 "$WINE64" hh.exe "$(windows_path "$help_dir/Hovenac.chm")" &
 viewer=$!
 geometry=""

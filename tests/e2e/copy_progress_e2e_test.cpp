@@ -2,6 +2,7 @@
 // progress window over the disabled dialog, which still repaints; "Abbrechen" stops the copy,
 // leaves nothing on the CD and the field as after a refused copy, with no message. A small
 // one is copied without any window.
+#include "copy_progress_window_ids.h"
 #include "driver/mouse.h"
 #include "editor_on_cd.h"
 #include "resource_ids.h"

@@ -1,8 +1,9 @@
 // The main window's menu of the real editor under Wine, used with the keyboard as a user uses
 // it: the CD's name ("label" in [AutoRun]) in a dialog of its own, which reaches the file only
 // with the main dialog's OK, and the About box with the version of the editor's own file.
+#include "about_dlg_ids.h"
+#include "cd_label_dlg_ids.h"
 #include "editor_on_cd.h"
-#include "resource_ids.h"
 
 #include <ostream>
 #include <string>

@@ -9,6 +9,8 @@
 // Explorer shows. With OUTSIDE-FILE (a large file outside the CD) it puts that file into the
 // AutoPlay field, answers the copy question with Yes and shows the main window once the
 // progress window of the copy is over it; on STOP-FILE it presses "Abbrechen" there.
+#include "cd_label_dlg_ids.h"
+#include "copy_progress_window_ids.h"
 #include "driver/editor_session.h"
 #include "driver/message_box.h"
 #include "driver/windows_of.h"

@@ -1,7 +1,7 @@
 // The window of a long copy into the CD root, in-process with the real template: what it
 // shows of the copy's progress, and the three ways a user stops the copy from it.
 #include "copy_progress_window.h"
-#include "resource_ids.h"
+#include "copy_progress_window_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 # FileHelp under Wine with real files. Include from the Windows tests' CMakeLists.txt:
 #   include(${CMAKE_CURRENT_SOURCE_DIR}/filehelp_tests.cmake)
-# Needs the targets filehelp, orbilan and GTest::gtest_main, and a CTest that runs Windows
-# programs (CMAKE_CROSSCOMPILING_EMULATOR); mscompress must be installed.
+# Needs the targets filehelp, orbilan, started_marker and GTest::gtest_main, and a CTest that
+# runs Windows programs (CMAKE_CROSSCOMPILING_EMULATOR); mscompress must be installed.
 find_program(QUILLOT_MSCOMPRESS mscompress REQUIRED)
 
 # The starter's executable, embedded as the editor embeds it: RCDATA IDR_STARTER. A copy at a
@@ -17,7 +17,8 @@ set_source_files_properties(${filehelp_test_rc} PROPERTIES OBJECT_DEPENDS ${file
 
 add_executable(filehelp_win_test ${CMAKE_CURRENT_LIST_DIR}/filehelp_win_test.cpp
                ${filehelp_test_rc})
-target_link_libraries(filehelp_win_test PRIVATE filehelp GTest::gtest_main quillot_ids quillot_warnings)
+target_link_libraries(filehelp_win_test PRIVATE started_marker filehelp GTest::gtest_main quillot_ids
+                      quillot_warnings)
 target_compile_definitions(filehelp_win_test PRIVATE
                            QUILLOT_ORBILAN_EXE="$<TARGET_FILE:orbilan>")
 quillot_check_imports(filehelp_win_test kernel32.dll user32.dll lz32.dll msvcrt.dll)
