@@ -56,8 +56,8 @@ TEST_F(Encodings, ALineLongerThanTheBufferComesBackWhole) {
     OpenCdInf();
     PressOkAndExpectEnd();
 
-    EXPECT_EQ(CdInf(), "[AutoRun]\r\nIcon=,0\r\nlabel=Demo\t; " + comment +
-                           "\r\nopen=setup.exe\r\n\r\n\r\n");
+    EXPECT_EQ(CdInf(),
+              "[AutoRun]\r\nIcon=,0\r\nlabel=Demo ; " + comment + "\r\nopen=setup.exe\r\n\r\n\r\n");
 }
 
 } // namespace

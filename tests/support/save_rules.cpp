@@ -5,29 +5,12 @@
 
 namespace {
 
-const char kSpace[] = " \t\r\n\v\f";
-
-std::string Trim(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
-}
-
 // The reader hands out a value that is enclosed in a pair of the same quotes without them.
 std::string WithoutQuotes(const std::string& value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         return value.substr(1, value.size() - 2);
     return value;
-}
-
-// What the reader makes of one line of a section.
-ProfileEntry ReaderSees(const std::string& line) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos)
-        return {Trim(line), std::nullopt};
-    return {Trim(line.substr(0, equals)), WithoutQuotes(Trim(line.substr(equals + 1)))};
 }
 
 std::optional<SavedForm> Unconcerned() {
@@ -38,23 +21,7 @@ SavedForm Gone() {
     return std::nullopt;
 }
 
-// The document takes the first ";" of a line as the start of a comment, wherever it stands,
-// and writes the comment back behind TAB, ";" and blank. What is left in front of the ";"
-// is the key and value, or a text line; a key whose value is left empty is not written.
-std::optional<SavedForm> CutAtSemicolon(const std::string&, const ProfileEntry& original) {
-    const std::string line = original.key + (original.value ? "=" + *original.value : "");
-    const std::size_t semicolon = line.find(';');
-    if (semicolon == std::string::npos)
-        return Unconcerned();
-    const std::string content = Trim(line.substr(0, semicolon));
-    const std::string comment = Trim(line.substr(semicolon + 1));
-    const std::size_t equals = content.find('=');
-    if (equals != std::string::npos && Trim(content.substr(equals + 1)).empty())
-        return Gone();
-    return ReaderSees(content + (comment.empty() ? "" : "\t; " + comment));
-}
-
-// A key with an empty value is left out of the file.
+// A key set to an empty value is left out of the file.
 std::optional<SavedForm> EmptyValueNotWritten(const std::string&, const ProfileEntry& original) {
     if (!original.value || !original.value->empty())
         return Unconcerned();
@@ -93,7 +60,6 @@ bool IconAlwaysWritten(const std::string& section, const ProfileEntry& added) {
     return IsIconKey(section, added.key) && added.value == std::string(",0");
 }
 
-const ChangeRule kCutAtSemicolon{"text from \";\" on is a comment", CutAtSemicolon};
 const ChangeRule kEmptyValue{"empty value not written", EmptyValueNotWritten};
 
 } // namespace
@@ -110,7 +76,7 @@ std::optional<IconOnCd> IconFileToPlace(const std::string& iconValue) {
 }
 
 const RuleBook& DocumentRules() {
-    static const RuleBook rules{{kCutAtSemicolon, kEmptyValue}, {}};
+    static const RuleBook rules{{kEmptyValue}, {}};
     return rules;
 }
 
