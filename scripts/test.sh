@@ -5,8 +5,9 @@
 #   win32    the shipped 32-bit build, checked without running it (imports, size, header)
 #   release  the release archive, made twice in two places and compared byte for byte, and
 #            the programs in it checked (tests/release)
-#   win64    the 64-bit build under Wine on its own Xvfb display: in-process Windows tests and
-#            end-to-end tests that drive the real programs
+#   win64    under Wine on its own Xvfb display: the in-process Windows tests (x86_64 build),
+#            and end-to-end tests whose x86_64 drivers start the shipped i686 programs of
+#            build/win32 (the release's bytes) under 32-bit Wine
 # Exits non-zero when anything fails to build or any test fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."

@@ -6,8 +6,8 @@
 #   wine_session_stop              stops what wine_session_start started
 #   wine_map_drive LETTER DIR      maps DIR as the CD-ROM drive LETTER: of the prefix
 #
-# Wine runs the x86_64 build only: these machines cannot run 32-bit Linux programs, so the
-# 64-bit loader is called directly.
+# The 64-bit loader is called directly; it hands the shipped 32-bit programs to 32-bit Wine
+# (wine32:i386), which runs them in the same WoW64 prefix as the x86_64 test programs.
 
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -47,7 +47,7 @@ _make_prefix() {
   # Captions and close boxes render only with these fonts.
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.quillot-ready"
+  touch "$WINEPREFIX/.quillot-ready" "$WINEPREFIX/.quillot-wow64"
 }
 
 # Windows opens a .txt file in Notepad; a fresh prefix knows no program for it, and the shell
@@ -69,7 +69,10 @@ wine_session_start() {
   if [ -z "${QUILLOT_USE_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     _start_xvfb || return 1
   fi
-  [ -f "$WINEPREFIX/.quillot-ready" ] || _make_prefix
+  # A prefix made before 32-bit Wine was installed cannot run the i686 programs: made anew.
+  if [ ! -f "$WINEPREFIX/.quillot-ready" ] || [ ! -f "$WINEPREFIX/.quillot-wow64" ]; then
+    _make_prefix
+  fi
   [ -f "$WINEPREFIX/.quillot-documents" ] || _associate_documents
   # A warm wineserver makes every Wine process start in a tenth of a second.
   "$WINESERVER" -p
