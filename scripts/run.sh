@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The run command: builds the shipped 32-bit Windows programs and starts the editor under Wine.
+# The run command: builds the 64-bit Windows programs and starts the editor under Wine.
 #
 # The editor opens on a sample CD directory, build/demo-cd (also drive R: of the Wine
 # prefix), which holds a read-me and a small program; its open-file dialog proposes
@@ -10,13 +10,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 mkdir -p build
-# The editor as it is shipped (i686); the sample CD's small program comes from the test build.
-for preset in win32 win64; do
-  cmake --preset $preset >build/configure-$preset.log 2>&1 || { cat build/configure-$preset.log; exit 1; }
-done
-cmake --build --preset win32 -j "$(nproc)" --target quillot >build/build-run.log 2>&1 ||
-  { tail -n 40 build/build-run.log; exit 1; }
-cmake --build --preset win64 -j "$(nproc)" --target marker >>build/build-run.log 2>&1 ||
+cmake --preset win64 >build/configure-win64.log 2>&1 || { cat build/configure-win64.log; exit 1; }
+cmake --build --preset win64 -j "$(nproc)" --target quillot marker >build/build-run.log 2>&1 ||
   { tail -n 40 build/build-run.log; exit 1; }
 
 # shellcheck source=wine-session.sh
@@ -32,9 +27,9 @@ wine_session_start build/win64
 cd_dir=build/demo-cd
 rm -rf "$cd_dir"
 mkdir -p "$cd_dir/Programm"
-cp build/win32/editor/quillot.exe "$cd_dir/quillot.exe"
+cp build/win64/editor/quillot.exe "$cd_dir/quillot.exe"
 # The help beside the editor, where "Hilfe" and F1 look for it.
-cp build/win32/editor/Hovenac.chm "$cd_dir/Hovenac.chm"
+cp build/win64/editor/Hovenac.chm "$cd_dir/Hovenac.chm"
 cp build/win64/tests/e2e/marker.exe "$cd_dir/Programm/Start.exe"
 printf 'Diese Datei liegt im Wurzelverzeichnis der Beispiel-CD.\r\n' >"$cd_dir/Liesmich.txt"
 wine_map_drive r "$cd_dir"

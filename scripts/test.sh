@@ -98,6 +98,9 @@ else
 fi
 
 if build win64; then
+  # Which programs the end-to-end tests start: the shipped i686 ones where 32-bit Wine runs.
+  grep -h -A2 -E "End-to-end tests start|32-bit Wine does not run" build/configure-win64.log |
+    sed 's/^ */   /'
   if wine_session_start build/win64; then
     rm -rf build/win64/e2e-cd
     wine_map_drive o build/win64/e2e-cd

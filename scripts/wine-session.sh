@@ -47,8 +47,12 @@ _make_prefix() {
   # Captions and close boxes render only with these fonts.
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.quillot-ready" "$WINEPREFIX/.quillot-wow64"
+  touch "$WINEPREFIX/.quillot-ready"
+  if wine32_runs; then touch "$WINEPREFIX/.quillot-wow64"; fi
 }
+
+# Whether 32-bit Wine runs here: installed, and a kernel that executes 32-bit Linux programs.
+wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
 # Windows opens a .txt file in Notepad; a fresh prefix knows no program for it, and the shell
 # would then fail (or, asked with its user interface, block for a long time). A step of its
@@ -69,8 +73,9 @@ wine_session_start() {
   if [ -z "${QUILLOT_USE_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     _start_xvfb || return 1
   fi
-  # A prefix made before 32-bit Wine was installed cannot run the i686 programs: made anew.
-  if [ ! -f "$WINEPREFIX/.quillot-ready" ] || [ ! -f "$WINEPREFIX/.quillot-wow64" ]; then
+  # A prefix made while 32-bit Wine could not run has no 32-bit half: made anew once it can.
+  if [ ! -f "$WINEPREFIX/.quillot-ready" ] ||
+    { [ ! -f "$WINEPREFIX/.quillot-wow64" ] && wine32_runs; }; then
     _make_prefix
   fi
   [ -f "$WINEPREFIX/.quillot-documents" ] || _associate_documents
