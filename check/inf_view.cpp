@@ -1,6 +1,6 @@
 #include "inf_view.h"
 
-#include "icon_value.h"
+#include "value_quotes.h"
 
 #include <algorithm>
 #include <string>
@@ -58,7 +58,8 @@ const entry* InfView::Find(const section& part, std::string_view key) {
 
 std::string_view InfView::ValueOf(const section& part, std::string_view key) {
     const entry* found = Find(part, key);
-    return found != nullptr ? icon_value::WithoutEnclosingQuotes(found->value) : std::string_view();
+    return found != nullptr ? value_quotes::WithoutEnclosingQuotes(found->value)
+                            : std::string_view();
 }
 
 } // namespace cd_check

@@ -3,6 +3,7 @@
 
 #include "icon_container.h"
 #include "icon_value.h"
+#include "value_quotes.h"
 #include "inf_names.h"
 
 #include <string>
@@ -45,7 +46,7 @@ bool IsStarter(const FileReference& reference) {
 
 // Checks Open; true when it names the starter.
 bool CheckOpen(const CdTree& tree, const section& part, const entry& key, Findings& findings) {
-    const std::string program = ProgramOf(icon_value::WithoutEnclosingQuotes(key.value));
+    const std::string program = ProgramOf(value_quotes::WithoutEnclosingQuotes(key.value));
     if (program.empty())
         return false;
     const FileReference reference = ResolveFile(tree, program, true);
@@ -66,7 +67,7 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
         return;
     const entry* exec = starter != nullptr ? InfView::Find(*starter, inf_names::Exec()) : nullptr;
     const std::string program =
-        exec != nullptr ? ProgramOf(icon_value::WithoutEnclosingQuotes(exec->value)) : "";
+        exec != nullptr ? ProgramOf(value_quotes::WithoutEnclosingQuotes(exec->value)) : "";
     if (program.empty()) {
         // Where Exec belongs: its own line, or the section's, or nowhere when Open alone
         // names the starter.
@@ -99,7 +100,7 @@ void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings)
         if (const entry* open = InfView::Find(*part, inf_names::Open()))
             starterNamed = CheckOpen(tree, *part, *open, findings) || starterNamed;
         if (const entry* shellExecute = InfView::Find(*part, inf_names::kShellExecute))
-            CheckFile(tree, ProgramOf(icon_value::WithoutEnclosingQuotes(shellExecute->value)),
+            CheckFile(tree, ProgramOf(value_quotes::WithoutEnclosingQuotes(shellExecute->value)),
                       false, *part, *shellExecute, findings);
         if (const entry* icon = InfView::Find(*part, inf_names::Icon()))
             CheckIcon(tree, *part, *icon, findings);

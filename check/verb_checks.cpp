@@ -5,7 +5,7 @@
 
 #include "entry_names.h"
 #include "file_reference.h"
-#include "icon_value.h"
+#include "value_quotes.h"
 #include "inf_names.h"
 
 #include <string>
@@ -54,7 +54,7 @@ void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings) {
         for (const Verb& verb : verbs) {
             const std::string program =
                 verb.command != nullptr
-                    ? ProgramOf(icon_value::WithoutEnclosingQuotes(verb.command->value))
+                    ? ProgramOf(value_quotes::WithoutEnclosingQuotes(verb.command->value))
                     : std::string();
             if (program.empty()) {
                 findings.push_back({FindingKind::kVerbWithoutCommand, *part, *verb.firstKey,

@@ -17,10 +17,6 @@ struct IconReference {
 // same quotes is read without them, as Windows reads it for AutoPlay.
 IconReference SplitIconValue(std::string_view value);
 
-// A value as Windows' profile reader hands it out: without a pair of the same quotes ('"' or
-// "'") that enclose it; any other value as it stands.
-std::string_view WithoutEnclosingQuotes(std::string_view value);
-
 // file, a comma and number in plain decimal.
 std::string JoinIconValue(std::string_view file, int number);
 

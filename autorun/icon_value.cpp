@@ -1,19 +1,14 @@
 #include "icon_value.h"
 
 #include "number_text.h"
+#include "value_quotes.h"
 
 namespace icon_value {
-
-std::string_view WithoutEnclosingQuotes(std::string_view value) {
-    const bool enclosed = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                          value.back() == value.front();
-    return enclosed ? value.substr(1, value.size() - 2) : value;
-}
 
 IconReference SplitIconValue(std::string_view quotedValue) {
     // Windows' profile reader drops enclosing quotes; taken literally they would name no file,
     // and the icon would be cleared by the next OK.
-    const std::string_view value = WithoutEnclosingQuotes(quotedValue);
+    const std::string_view value = value_quotes::WithoutEnclosingQuotes(quotedValue);
     IconReference icon;
     const std::size_t comma = value.find(',');
     icon.file = std::string(value.substr(0, comma));
