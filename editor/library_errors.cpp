@@ -1,15 +1,30 @@
 // How the C++ library reports a misuse (an index past a string's end, a size beyond the
-// largest) and a failed allocation: by the same kinds of exceptions, without their text.
+// largest) and a failed allocation, without the library's texts.
+//
+// What is thrown: a failed allocation, a bad cast or typeid and a too long array throw the
+// standard types (std::bad_alloc, std::bad_cast, ...). Every logic and runtime error
+// (out_of_range, length_error, invalid_argument, ...) throws one class of this file derived
+// directly from std::exception, not the standard class of that name: a handler for
+// std::out_of_range or std::logic_error would not see it, one for std::exception does. Nothing
+// in the project catches those standard classes; its window procedures catch every exception
+// alike.
 //
 // The library's own versions of these functions live in one object that also brings the
 // exception classes holding a second, reference-counted string implementation, and with it a
-// random-number device and a formatter: about 40 KB of the program for texts nobody reads. A
-// windowed program has nowhere to show them, and its window procedures catch every exception
-// alike. Defining all of them here keeps that object out; leaving one out would link it again
-// and fail the build with duplicate definitions, so none can be forgotten silently.
+// random-number device and a formatter: about 40 KB of the program for texts nobody reads.
+// Defining all of them here keeps that object out; leaving one out would link it again and
+// fail the build with duplicate definitions, so none can be forgotten silently. The in-process
+// test programs link this file too, so that they meet the errors the shipped editor throws.
 #include <exception>
 #include <new>
 #include <typeinfo>
+
+// The set of functions and their signatures are those of GCC 12's library (functexcept.cc).
+// Another release may add one, which would then be linked from the library's object beside
+// these, or change a signature: check the list against that release before raising this.
+#if !defined(_GLIBCXX_RELEASE) || _GLIBCXX_RELEASE != 12
+#error "library_errors.cpp was written against libstdc++ of GCC 12; check its list of functions"
+#endif
 
 namespace {
 

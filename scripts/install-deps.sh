@@ -9,7 +9,8 @@ packages=(
   googletest                                  # GoogleTest sources, built by every preset
   g++-mingw-w64-i686 g++-mingw-w64-x86-64     # the Windows cross-compilers
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine                      # runs the x86_64 build; no wine32 on purpose
+  wine wine64 fonts-wine                      # Wine, 64-bit loader for the in-process tests
+  wine32:i386                                 # runs the shipped i686 programs (WoW64 prefix)
   xvfb xauth                                  # a display for the Windows programs
   imagemagick x11-utils                       # screenshots (convert, xwininfo)
   mscompress                                  # SZDD-compressed test inputs
@@ -27,5 +28,7 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
+# wine32 is an i386 package; the kernel runs 32-bit programs, dpkg only has to be told.
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -5,8 +5,9 @@
 #   win32    the shipped 32-bit build, checked without running it (imports, size, header)
 #   release  the release archive, made twice in two places and compared byte for byte, and
 #            the programs in it checked (tests/release)
-#   win64    the 64-bit build under Wine on its own Xvfb display: in-process Windows tests and
-#            end-to-end tests that drive the real programs
+#   win64    under Wine on its own Xvfb display: the in-process Windows tests (x86_64 build),
+#            and end-to-end tests whose x86_64 drivers start the shipped i686 programs of
+#            build/win32 (the release's bytes) under 32-bit Wine
 # Exits non-zero when anything fails to build or any test fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -97,6 +98,9 @@ else
 fi
 
 if build win64; then
+  # Which programs the end-to-end tests start: the shipped i686 ones where 32-bit Wine runs.
+  grep -h -A2 -E "End-to-end tests start|32-bit Wine does not run" build/configure-win64.log |
+    sed 's/^ */   /'
   if wine_session_start build/win64; then
     rm -rf build/win64/e2e-cd
     wine_map_drive o build/win64/e2e-cd

@@ -6,8 +6,8 @@
 #   wine_session_stop              stops what wine_session_start started
 #   wine_map_drive LETTER DIR      maps DIR as the CD-ROM drive LETTER: of the prefix
 #
-# Wine runs the x86_64 build only: these machines cannot run 32-bit Linux programs, so the
-# 64-bit loader is called directly.
+# The 64-bit loader is called directly; it hands the shipped 32-bit programs to 32-bit Wine
+# (wine32:i386), which runs them in the same WoW64 prefix as the x86_64 test programs.
 
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -48,7 +48,11 @@ _make_prefix() {
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   "$WINESERVER" -w
   touch "$WINEPREFIX/.quillot-ready"
+  if wine32_runs; then touch "$WINEPREFIX/.quillot-wow64"; fi
 }
+
+# Whether 32-bit Wine runs here: installed, and a kernel that executes 32-bit Linux programs.
+wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
 # Windows opens a .txt file in Notepad; a fresh prefix knows no program for it, and the shell
 # would then fail (or, asked with its user interface, block for a long time). A step of its
@@ -69,7 +73,11 @@ wine_session_start() {
   if [ -z "${QUILLOT_USE_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     _start_xvfb || return 1
   fi
-  [ -f "$WINEPREFIX/.quillot-ready" ] || _make_prefix
+  # A prefix made while 32-bit Wine could not run has no 32-bit half: made anew once it can.
+  if [ ! -f "$WINEPREFIX/.quillot-ready" ] ||
+    { [ ! -f "$WINEPREFIX/.quillot-wow64" ] && wine32_runs; }; then
+    _make_prefix
+  fi
   [ -f "$WINEPREFIX/.quillot-documents" ] || _associate_documents
   # A warm wineserver makes every Wine process start in a tenth of a second.
   "$WINESERVER" -p

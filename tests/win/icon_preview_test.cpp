@@ -6,6 +6,7 @@
 #include "string_resource.h"
 #include "resource_ids.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -14,9 +15,6 @@ const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kYellow = RGB(255, 255, 0);
-
-// The standard icon size: the preview draws the icon at it.
-constexpr int kIconSize = 32;
 
 class IconPreview : public MarliskFixture {
 protected:
@@ -39,11 +37,19 @@ protected:
         LeaveField(IDC_ICON_NUMBER);
     }
 
-    // Whether the whole standard-size square at the marker shows colour.
+    // Whether the preview shows an icon of colour alone, inside its frame, at the system's icon
+    // size or as much of it as the frame holds: the frame's size follows the dialog's font,
+    // which differs from machine to machine.
     bool PreviewShows(COLORREF colour) {
         HWND dialog = Dialog().Handle();
-        return PixelAtMarker(dialog, 0, 0) == colour && PixelAtMarker(dialog, 16, 16) == colour &&
-               PixelAtMarker(dialog, kIconSize - 1, kIconSize - 1) == colour;
+        const RECT area = PreviewArea(dialog);
+        const ColourSeen seen = ColourAroundPreview(dialog, colour);
+        const int width = std::min<int>(GetSystemMetrics(SM_CXICON), area.right - area.left);
+        const int height = std::min<int>(GetSystemMetrics(SM_CYICON), area.bottom - area.top);
+        RECT within = {};
+        return seen.bounds.right - seen.bounds.left == width &&
+               seen.bounds.bottom - seen.bounds.top == height && seen.pixels == width * height &&
+               IntersectRect(&within, &seen.bounds, &area) && EqualRect(&within, &seen.bounds);
     }
 
     void ExpectIconMissingBox(size_t index) {
@@ -145,16 +151,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(IconPreview, DrawsAtTheMarkersCornerInsideTheFrame) {
     EnterIcon("icons.exe", "2");
     HWND dialog = Dialog().Handle();
-    EXPECT_EQ(PixelAtMarker(dialog, 0, 0), kBlue);
-    EXPECT_EQ(PixelAtMarker(dialog, kIconSize - 1, kIconSize - 1), kBlue);
-    EXPECT_NE(PixelAtMarker(dialog, -1, 0), kBlue);
-    EXPECT_NE(PixelAtMarker(dialog, 0, -1), kBlue);
-    EXPECT_NE(PixelAtMarker(dialog, kIconSize, kIconSize - 1), kBlue);
-    EXPECT_NE(PixelAtMarker(dialog, kIconSize - 1, kIconSize), kBlue);
+    ASSERT_TRUE(PreviewShows(kBlue));
+    // At the marker's corner, unless the icon would then reach past the frame: then it moves
+    // up and left to the frame's inner edge.
+    RECT marker = {};
+    GetWindowRect(GetDlgItem(dialog, IDC_ICON_MARKER), &marker);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&marker), 2);
+    const RECT area = PreviewArea(dialog);
+    const RECT icon = ColourAroundPreview(dialog, kBlue).bounds;
+    EXPECT_TRUE(icon.left == marker.left || (icon.left < marker.left && icon.right == area.right));
+    EXPECT_TRUE(icon.top == marker.top || (icon.top < marker.top && icon.bottom == area.bottom));
 
     // Painted again from the kept icon after the window was covered.
     InvalidateRect(dialog, nullptr, TRUE);
-    EXPECT_EQ(PixelAtMarker(dialog, 0, 0), kBlue);
+    EXPECT_TRUE(PreviewShows(kBlue));
 }
 
 TEST_F(IconPreview, AClearedFileFieldRemovesThePreviewButKeepsTheShownValues) {
@@ -162,7 +172,7 @@ TEST_F(IconPreview, AClearedFileFieldRemovesThePreviewButKeepsTheShownValues) {
     SetField(IDC_ICON_FILE, "");
     LeaveField(IDC_ICON_FILE);
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_NE(PixelAtMarker(Dialog().Handle(), 16, 16), kGreen);
+    EXPECT_EQ(ColourAroundPreview(Dialog().Handle(), kGreen).pixels, 0);
     EXPECT_EQ(FieldText(IDC_ICON_NUMBER), "1");
 
     // A later failure puts the last shown values back, not the empty field.

@@ -23,3 +23,15 @@ struct CaseName {
         return c.param.name;
     }
 };
+
+// Where the preview may draw: inside the visible frame around the icon marker, whose place
+// and size in pixels follow the dialog's font and the display's scale.
+RECT PreviewArea(HWND dialog);
+
+// What the preview shows of one colour: the smallest rectangle around its pixels in and around
+// the preview area (empty when none) and how many pixels have it.
+struct ColourSeen {
+    RECT bounds;
+    int pixels;
+};
+ColourSeen ColourAroundPreview(HWND dialog, COLORREF colour);

@@ -7,9 +7,25 @@
 namespace {
 
 constexpr int kTextCapacity = 260;
+
+// TVITEMW as a 32-bit process lays it out: the shipped editor is an i686 program, and the
+// tree view of its help window reads the request in its own layout.
+struct TreeItem32 {
+    UINT mask;
+    DWORD hItem;
+    UINT state;
+    UINT stateMask;
+    DWORD pszText;
+    int cchTextMax;
+    int iImage;
+    int iSelectedImage;
+    int cChildren;
+    DWORD lParam;
+};
+
 // The tree item and its text, as they lie in the other process.
-struct RemoteItem {
-    TVITEMW item;
+template <typename Item> struct RemoteItem {
+    Item item;
     wchar_t text[kTextCapacity];
 };
 
@@ -17,17 +33,21 @@ struct HandleClose {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 
-// A RemoteItem in the memory of the tree's process, released with the object.
+// A place for a RemoteItem in the memory of the tree's process, released with the object.
 class RemoteBuffer {
 public:
     explicit RemoteBuffer(HWND tree) {
         DWORD processId = 0;
         GetWindowThreadProcessId(tree, &processId);
-        process_.reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                   processId));
-        if (process_)
-            memory_ = static_cast<RemoteItem*>(VirtualAllocEx(
-                process_.get(), nullptr, sizeof(RemoteItem), MEM_COMMIT, PAGE_READWRITE));
+        process_.reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
+                                       PROCESS_QUERY_INFORMATION,
+                                   FALSE, processId));
+        if (!process_)
+            return;
+        BOOL wow64 = FALSE;
+        thirtyTwoBit_ = sizeof(void*) == 4 || (IsWow64Process(process_.get(), &wow64) && wow64);
+        memory_ = static_cast<char*>(VirtualAllocEx(
+            process_.get(), nullptr, sizeof(RemoteItem<TVITEMW>), MEM_COMMIT, PAGE_READWRITE));
     }
     ~RemoteBuffer() {
         if (memory_ != nullptr)
@@ -39,15 +59,21 @@ public:
     bool usable() const { return memory_ != nullptr; }
 
     std::string TextOf(HWND tree, HTREEITEM handle) {
-        RemoteItem local = {};
+        return thirtyTwoBit_ ? TextOf<TreeItem32>(tree, handle) : TextOf<TVITEMW>(tree, handle);
+    }
+
+private:
+    template <typename Item> std::string TextOf(HWND tree, HTREEITEM handle) {
+        using Remote = RemoteItem<Item>;
+        Remote local = {};
         local.item.mask = TVIF_TEXT;
-        local.item.hItem = handle;
-        local.item.pszText = memory_->text;
         local.item.cchTextMax = kTextCapacity;
-        if (!WriteProcessMemory(process_.get(), memory_, &local, sizeof local, nullptr))
+        auto* remote = reinterpret_cast<Remote*>(memory_);
+        SetItemAndText(local.item, handle, remote->text);
+        if (!WriteProcessMemory(process_.get(), remote, &local, sizeof local, nullptr))
             return "";
-        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&memory_->item));
-        if (!ReadProcessMemory(process_.get(), memory_, &local, sizeof local, nullptr))
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&remote->item));
+        if (!ReadProcessMemory(process_.get(), remote, &local, sizeof local, nullptr))
             return "";
         local.text[kTextCapacity - 1] = L'\0';
         char text[kTextCapacity * 2] = "";
@@ -55,9 +81,19 @@ public:
         return text;
     }
 
-private:
+    static void SetItemAndText(TVITEMW& item, HTREEITEM handle, wchar_t* text) {
+        item.hItem = handle;
+        item.pszText = text;
+    }
+    // The other process's addresses and handles fit in 32 bits there.
+    static void SetItemAndText(TreeItem32& item, HTREEITEM handle, wchar_t* text) {
+        item.hItem = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(handle));
+        item.pszText = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(text));
+    }
+
     std::unique_ptr<void, HandleClose> process_;
-    RemoteItem* memory_ = nullptr;
+    char* memory_ = nullptr;
+    bool thirtyTwoBit_ = false;
 };
 
 HTREEITEM Next(HWND tree, HTREEITEM item, WPARAM relation) {
