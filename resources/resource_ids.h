@@ -42,7 +42,7 @@
 #define IDC_BROWSE_STARTER_PROGRAM 123
 #define IDC_TEST_STARTER 127
 
-// The template's labels, group boxes and frame that the program never addresses.
+// Labels, group boxes and frames in the templates that the program never addresses.
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif
