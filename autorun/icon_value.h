@@ -13,8 +13,8 @@ struct IconReference {
 };
 
 // The file is the text before the first comma (all of it when there is none); the number is
-// what follows, read as atoi reads it, and 0 without a comma. A value enclosed in a pair of the
-// same quotes is read without them, as Windows reads it for AutoPlay.
+// what follows, read as atoi reads it, and 0 without a comma. The value is the one Windows'
+// profile reader hands out, without quotes enclosing it (the INI document drops them).
 IconReference SplitIconValue(std::string_view value);
 
 // file, a comma and number in plain decimal.

@@ -184,10 +184,9 @@ void CheckEntryNames(std::string_view key, const std::set<std::string>& taken) {
 
 void CheckIconValue(std::string_view value) {
     using namespace icon_value;
+    // The INI document hands the value out without the quotes Windows' reader drops; what is
+    // split here is the value as Windows reads it.
     const IconReference icon = SplitIconValue(value);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
     const std::size_t comma = value.find(',');
     Require(icon.file == value.substr(0, comma), "the icon file is not the text before the comma");
     const int expected =
