@@ -212,6 +212,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::vector<std::string_view> lines = Split(input, '\n');
     lines.resize(std::max<std::size_t>(lines.size(), 5));
+    // A field's text, a directory from the file dialog and a value read from the INF all end at
+    // their first NUL, as the window's or the C string's text does.
+    for (std::string_view& line : lines)
+        line = line.substr(0, line.find('\0'));
 
     std::set<std::string> taken;
     if (!lines[4].empty())
