@@ -202,9 +202,15 @@ TEST_P(UnchangedLabelSurvives, ByteForByte) {
 INSTANTIATE_TEST_SUITE_P(
     Files, UnchangedLabelSurvives,
     testing::Values(
+        // Windows reads the ";" and what follows as part of the name: shown, and kept.
         UnchangedLabel{"Ansi", "[AutoRun]\r\nLABEL=\"Caf\xE9 \xAE  2\" ; alt\r\nopen=setup.exe\r\n",
-                       "\"Caf\xE9 \xAE  2\"",
-                       "[AutoRun]\r\nIcon=,0\r\nLABEL=\"Caf\xE9 \xAE  2\"\t; alt\r\n"
+                       "\"Caf\xE9 \xAE  2\" ; alt",
+                       "[AutoRun]\r\nIcon=,0\r\nLABEL=\"Caf\xE9 \xAE  2\" ; alt\r\n"
+                       "open=setup.exe\r\n\r\n\r\n"},
+        // Quotes around the whole name are not part of it, and stay in the file.
+        UnchangedLabel{"AnsiQuoted", "[AutoRun]\r\nLABEL=\"Caf\xE9 \xAE  2\"\r\nopen=setup.exe\r\n",
+                       "Caf\xE9 \xAE  2",
+                       "[AutoRun]\r\nIcon=,0\r\nLABEL=\"Caf\xE9 \xAE  2\"\r\n"
                        "open=setup.exe\r\n\r\n\r\n"},
         UnchangedLabel{"Utf16",
                        Utf16FileOf(L"[AutoRun]\r\nopen=setup.exe\r\nLabel=" + kJapanese + L"\r\n"),
