@@ -257,3 +257,29 @@ TEST(ImageTimes, VolumeTimeFromNewestFileOrSourceDateEpoch) {
 }
 
 } // namespace
+
+namespace {
+
+// The longer run (QUILLOT_IMAGE_LONG=1): a sparse file of 3 GB, beyond what 32-bit offsets in
+// the writer would survive, read back whole by two readers.
+TEST(ImageLongRun, ThreeGigabyteFile) {
+    if (std::getenv("QUILLOT_IMAGE_LONG") == nullptr)
+        GTEST_SKIP() << "set QUILLOT_IMAGE_LONG=1 for the run with a 3 GB file";
+    TempDir temp;
+    const std::string cd = temp.PathOf("gross");
+    MakeTree(cd, {{"klein.txt", "k"}});
+    const std::string big = cd + "/drei Gigabyte.bin";
+    ASSERT_EQ(RunTool("truncate -s 3G " + Quoted(big) + " && printf Ende >> " + Quoted(big)).status,
+              0);
+    const std::string iso = temp.PathOf("gross.iso");
+    ASSERT_EQ(iso_image::RunImageCommand({cd, iso}, false).exitCode, 0);
+    const ToolRun listing = RunTool(kLocale + "7z l " + Quoted(iso));
+    EXPECT_NE(listing.output.find("3221225476"), std::string::npos) << listing.output;
+    EXPECT_EQ(RunTool(kLocale + "bsdtar -xOf " + Quoted(iso) + " 'drei Gigabyte.bin' | cmp - " +
+                      Quoted(big))
+                  .status,
+              0);
+    EXPECT_EQ(RunTool(kLocale + "xorriso -indev " + Quoted(iso) + " -find / -type f").status, 0);
+}
+
+} // namespace
