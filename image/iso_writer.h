@@ -1,0 +1,47 @@
+// Writes a tree as an ISO 9660 image with Joliet: the primary tree with 8.3 names, the Joliet
+// tree with the real names, both sharing the files' data. The same tree and settings give the
+// same bytes.
+#pragma once
+
+#include "image_platform.h"
+#include "source_tree.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace iso_image {
+
+struct VolumeSettings {
+    // Cut to each descriptor's rules when written.
+    std::u16string label;
+    // Seconds since 1970 UTC: the volume's creation and modification time.
+    std::int64_t time = 0;
+};
+
+// Told how many bytes of how many are written; returning false cancels.
+using Progress = std::function<bool(std::uint64_t written, std::uint64_t total)>;
+
+enum class WriteOutcome {
+    kWritten,
+    kCancelled,
+    kCannotCreate,
+    kCannotWrite,
+    kCannotRead,
+    kChanged
+};
+
+struct WriteResult {
+    WriteOutcome outcome = WriteOutcome::kWritten;
+    // The file that could not be read or changed while it was read.
+    image_platform::NativeString path;
+};
+
+// The image's size in bytes.
+std::uint64_t ImageSize(const SourceTree& tree);
+
+// Writes the image of a tree without refusals. Anything but kWritten leaves no file at target.
+WriteResult WriteImage(const SourceTree& tree, const VolumeSettings& settings,
+                       const image_platform::NativeString& target, const Progress& progress);
+
+} // namespace iso_image
