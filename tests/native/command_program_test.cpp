@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -19,6 +20,10 @@ struct ProgramRow {
     const char* arguments;
     bool quoted;
 };
+
+void PrintTo(const ProgramRow& row, std::ostream* out) {
+    *out << '"' << row.line << "\" with " << row.files.size() << " existing files";
+}
 
 class ProgramOfLine : public testing::TestWithParam<ProgramRow> {};
 
