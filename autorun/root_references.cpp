@@ -29,9 +29,12 @@ std::optional<std::string> RelativeFile(std::string_view root, std::string_view 
     const std::string normalFile = filehelp::NormalizePath(path);
     // A drive without a separator ("E:") is that drive's current directory, not its root.
     const bool driveOnly = normalFile.size() == 2 && normalFile[1] == ':';
+    // Only a directory named without its last separator gains one: "\\" plus one more is the
+    // start of a network path, not the current drive's root it names.
+    const bool endsInSeparator = !normalFile.empty() && normalFile.back() == '\\';
     if (normalFile.compare(0, normalRoot.size(), normalRoot) == 0)
         return normalFile.substr(normalRoot.size());
-    if (driveOnly || normalFile + '\\' != normalRoot)
+    if (driveOnly || endsInSeparator || normalFile + '\\' != normalRoot)
         return std::nullopt;
     return std::string();
 }

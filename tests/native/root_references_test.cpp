@@ -104,6 +104,9 @@ TEST(RelativeFile, ResolvesThePathBlanksAndAll) {
     EXPECT_EQ(RelativeFile(kRoot, kRoot + "my dir\\..\\..\\x.exe"), std::nullopt);
     EXPECT_EQ(RelativeFile(kRoot, kRoot + "Neue Version\\setup.exe"), "Neue Version\\setup.exe");
     EXPECT_EQ(RelativeFile(kRoot, "D:\\setup.exe"), std::nullopt);
+    // The current drive's root is no network root, though one more separator makes it look so.
+    EXPECT_EQ(RelativeFile("\\\\", "\\x\\.."), std::nullopt);
+    EXPECT_EQ(RelativeFile("\\\\srv\\cd\\", "\\\\srv\\cd"), "");
 }
 
 TEST(PathInRoot, RefusesWhatAPathBufferCannotHold) {
