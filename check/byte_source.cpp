@@ -1,16 +1,13 @@
 #include "byte_source.h"
 
 #include <cstring>
-#include <system_error>
+#include <utility>
 
 namespace cd_check {
 
-ByteSource::ByteSource(const std::filesystem::path& file)
-    : file_(file, std::ios::binary), inMemory_(false) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (file_.is_open() && !error)
-        size_ = size;
+ByteSource::ByteSource(std::unique_ptr<CdBytes> file) : file_(std::move(file)), inMemory_(false) {
+    if (file_ != nullptr)
+        size_ = file_->Size();
 }
 
 ByteSource::ByteSource(std::string bytes)
@@ -25,10 +22,7 @@ bool ByteSource::Read(std::uint64_t offset, void* out, std::size_t count) {
         std::memcpy(out, memory_.data() + offset, count);
         return true;
     }
-    file_.clear();
-    file_.seekg(static_cast<std::streamoff>(offset));
-    file_.read(static_cast<char*>(out), static_cast<std::streamsize>(count));
-    return file_.gcount() == static_cast<std::streamsize>(count);
+    return file_ != nullptr && file_->ReadAt(offset, out, count);
 }
 
 std::optional<std::uint16_t> ByteSource::U16(std::uint64_t offset) {

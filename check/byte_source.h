@@ -2,10 +2,11 @@
 // file's end: a damaged or hostile file can make the reader ask for anything.
 #pragma once
 
+#include "cd_files.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,13 +14,14 @@ namespace cd_check {
 
 class ByteSource {
 public:
-    // The bytes of a file; an empty source when it cannot be opened.
-    explicit ByteSource(const std::filesystem::path& file);
+    // The bytes of an opened file; an empty source for nullptr, a file that could not be
+    // opened.
+    explicit ByteSource(std::unique_ptr<CdBytes> file);
     // Bytes in memory, copied.
     explicit ByteSource(std::string bytes);
 
     // False for a file that could not be opened.
-    bool IsOpen() const { return inMemory_ || file_.is_open(); }
+    bool IsOpen() const { return inMemory_ || file_ != nullptr; }
     std::uint64_t Size() const { return size_; }
 
     // count bytes from offset into out; false when any of them lies beyond the end or cannot
@@ -31,7 +33,7 @@ public:
     std::optional<std::uint32_t> U32(std::uint64_t offset);
 
 private:
-    std::ifstream file_;
+    std::unique_ptr<CdBytes> file_;
     std::string memory_;
     bool inMemory_;
     std::uint64_t size_ = 0;

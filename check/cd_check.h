@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace cd_check {
 
@@ -25,6 +26,10 @@ struct CheckResult {
     std::filesystem::path inf;
     Findings findings;
 };
+
+// Why the walk through the CD's directories stopped (code page 1252): deeper than maxDepth, or
+// the system's error.
+std::string WalkStopText(bool tooDeep, int maxDepth, const std::error_code& error);
 
 // path is the CD's directory or its INF.
 CheckResult CheckCd(const std::filesystem::path& path, const CheckOptions& options);

@@ -1,7 +1,5 @@
 #include "cd_tree.h"
 
-#include "check_platform.h"
-#include "cp1252.h"
 #include "path_identity.h"
 
 #include <algorithm>
@@ -20,10 +18,6 @@ std::string UpperName(std::string_view name) {
 
 } // namespace
 
-std::string NameInCodePage(const std::filesystem::path& name) {
-    return cp1252::Narrowed(check_platform::NameUnits(name));
-}
-
 bool SameFileName(std::string_view left, std::string_view right) {
     if (left.size() != right.size())
         return false;
@@ -33,47 +27,29 @@ bool SameFileName(std::string_view left, std::string_view right) {
     return true;
 }
 
-std::vector<std::filesystem::path> CdTree::NamesLike(const std::filesystem::path& directory,
-                                                     std::string_view name) {
-    std::vector<std::filesystem::path> found;
-    std::error_code error;
-    std::filesystem::directory_iterator entries(directory, error);
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        const std::filesystem::path& path = entries->path();
-        if (SameFileName(NameInCodePage(path.filename()), name))
-            found.push_back(path);
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
-void CdTree::Fail(const std::filesystem::path& directory, bool tooDeep,
-                  std::error_code error) const {
+void CdTree::Fail(const CdPath& directory, bool tooDeep) const {
     if (!failure_)
-        failure_ = WalkFailure{directory, tooDeep, error};
+        failure_ = WalkFailure{directory, tooDeep};
 }
 
-const CdTree::Listing& CdTree::ListingOf(const std::filesystem::path& directory) const {
+const CdTree::Listing& CdTree::ListingOf(const CdPath& directory) const {
     const auto known = listings_.find(directory);
     if (known != listings_.end())
         return known->second;
     Listing& listing = listings_[directory];
-    std::error_code error;
-    std::filesystem::directory_iterator entries(directory, error);
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error))
-        listing.entries.push_back(entries->path());
-    // A file named as if it were a directory has no entries; that is no failure.
-    std::error_code kindError;
-    if (error && std::filesystem::is_directory(directory, kindError))
-        Fail(directory, false, error);
-    std::sort(listing.entries.begin(), listing.entries.end());
-    for (const std::filesystem::path& path : listing.entries)
-        listing.byName.emplace(UpperName(NameInCodePage(path.filename())), path);
+    bool failed = false;
+    listing.entries = files_.List(directory, failed);
+    if (failed)
+        Fail(directory, false);
+    std::sort(listing.entries.begin(), listing.entries.end(),
+              [](const CdEntry& left, const CdEntry& right) { return left.key < right.key; });
+    for (std::size_t index = 0; index < listing.entries.size(); ++index)
+        listing.byName.emplace(UpperName(listing.entries[index].name), index);
     return listing;
 }
 
-std::optional<std::filesystem::path> CdTree::Find(std::string_view relative) const {
-    std::filesystem::path current = root_;
+std::optional<CdPath> CdTree::Find(std::string_view relative) const {
+    CdPath current;
     while (!relative.empty()) {
         const std::size_t separator = relative.find('\\');
         const std::string_view component = relative.substr(0, separator);
@@ -85,37 +61,38 @@ std::optional<std::filesystem::path> CdTree::Find(std::string_view relative) con
         const auto found = listing.byName.find(UpperName(component));
         if (found == listing.byName.end())
             return std::nullopt;
-        current = found->second;
+        current.push_back(listing.entries[found->second].key);
     }
     return current;
 }
 
-void CdTree::WalkBelow(const std::filesystem::path& directory, int depth,
-                       std::vector<std::filesystem::path>& paths) const {
+void CdTree::WalkBelow(const CdPath& directory, const std::string& relativeName, int depth,
+                       std::vector<WalkedEntry>& walked) const {
     if (depth > kMaxDepth) {
-        Fail(directory, true, std::error_code());
+        Fail(directory, true);
         return;
     }
-    for (const std::filesystem::path& path : ListingOf(directory).entries) {
+    // The listing stays where it is while deeper ones are added: a map keeps its elements.
+    for (const CdEntry& entry : ListingOf(directory).entries) {
         if (failure_)
             return;
-        paths.push_back(path);
+        WalkedEntry item{directory, relativeName, entry};
+        item.path.push_back(entry.key);
+        if (!item.relativeName.empty())
+            item.relativeName += '\\';
+        item.relativeName += entry.name;
+        walked.push_back(item);
         // Links to directories are not followed: on the CD they are what they point to, and
         // a loop of them would never end.
-        std::error_code error;
-        const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
-        if (!error && std::filesystem::is_directory(status))
-            WalkBelow(path, depth + 1, paths);
+        if (entry.directory && !entry.link)
+            WalkBelow(item.path, item.relativeName, depth + 1, walked);
     }
 }
 
-std::vector<std::filesystem::path> CdTree::Walk() const {
-    std::vector<std::filesystem::path> paths;
-    WalkBelow(root_, 1, paths);
-    // A directory's entries follow it; byte order of the whole paths puts "a b" before "a\c"
-    // on one system and after it on another, so the order is made the same everywhere.
-    std::sort(paths.begin(), paths.end());
-    return paths;
+std::vector<WalkedEntry> CdTree::Walk() const {
+    std::vector<WalkedEntry> walked;
+    WalkBelow(CdPath(), std::string(), 1, walked);
+    return walked;
 }
 
 } // namespace cd_check

@@ -3,30 +3,34 @@
 // Each directory is listed once, however many references look into it.
 #pragma once
 
-#include <filesystem>
+#include "cd_files.h"
+
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <unordered_map>
 #include <vector>
 
 namespace cd_check {
-
-// The name of a file on disk in code page 1252; a character the code page lacks is "?", as
-// the INI document shows such characters.
-std::string NameInCodePage(const std::filesystem::path& name);
 
 // True when two names in code page 1252 are the same name to Windows.
 bool SameFileName(std::string_view left, std::string_view right);
 
 // Why a directory of the CD could not be read to its end.
 struct WalkFailure {
-    std::filesystem::path directory;
-    // Set when the directory lies deeper than any path Windows can open.
+    CdPath directory;
+    // Set when the directory lies deeper than any path Windows can open; otherwise it could
+    // not be listed.
     bool tooDeep = false;
-    std::error_code error;
+};
+
+// A file or directory met on the walk through the CD.
+struct WalkedEntry {
+    CdPath path;
+    // The path behind the root in code page 1252, separated by '\' as the INF writes it.
+    std::string relativeName;
+    CdEntry entry;
 };
 
 class CdTree {
@@ -35,42 +39,39 @@ public:
     // one-letter names: a walk that goes there follows a loop.
     static constexpr int kMaxDepth = 128;
 
-    explicit CdTree(std::filesystem::path root) : root_(std::move(root)) {}
+    explicit CdTree(const CdFiles& files) : files_(files) {}
 
-    const std::filesystem::path& Root() const { return root_; }
+    const CdFiles& Files() const { return files_; }
 
     // The file or directory that a path relative to the root names ("." and ".." resolved
     // already; components separated by '\'), in whatever letter case it has on disk. The root
     // itself for the empty path. When several names differ only in letter case, the first in
-    // byte order.
-    std::optional<std::filesystem::path> Find(std::string_view relative) const;
+    // the order of their keys.
+    std::optional<CdPath> Find(std::string_view relative) const;
 
-    // Every file and directory below the root, in byte order of their paths.
-    std::vector<std::filesystem::path> Walk() const;
+    // Every file and directory below the root, each directory's entries behind it in the
+    // order of their keys.
+    std::vector<WalkedEntry> Walk() const;
 
     // The first directory that Find or Walk could not read to its end; what they returned
     // since may lack what it holds.
     const std::optional<WalkFailure>& Failure() const { return failure_; }
 
-    // The entries of a directory that bear name in any letter case, in byte order.
-    static std::vector<std::filesystem::path> NamesLike(const std::filesystem::path& directory,
-                                                        std::string_view name);
-
 private:
     struct Listing {
-        // By name in capitals: the first of the entries in byte order.
-        std::unordered_map<std::string, std::filesystem::path> byName;
-        // All of them, in byte order.
-        std::vector<std::filesystem::path> entries;
+        // By name in capitals: the first of the entries in key order.
+        std::unordered_map<std::string, std::size_t> byName;
+        // All of them, in key order.
+        std::vector<CdEntry> entries;
     };
 
-    const Listing& ListingOf(const std::filesystem::path& directory) const;
-    void WalkBelow(const std::filesystem::path& directory, int depth,
-                   std::vector<std::filesystem::path>& paths) const;
-    void Fail(const std::filesystem::path& directory, bool tooDeep, std::error_code error) const;
+    const Listing& ListingOf(const CdPath& directory) const;
+    void WalkBelow(const CdPath& directory, const std::string& relativeName, int depth,
+                   std::vector<WalkedEntry>& walked) const;
+    void Fail(const CdPath& directory, bool tooDeep) const;
 
-    std::filesystem::path root_;
-    mutable std::map<std::filesystem::path, Listing> listings_;
+    const CdFiles& files_;
+    mutable std::map<CdPath, Listing> listings_;
     mutable std::optional<WalkFailure> failure_;
 };
 

@@ -13,6 +13,11 @@ namespace check_platform {
 // UTF-8 character stands for its character in code page 1252.
 std::u16string NameUnits(const std::filesystem::path& name);
 
+// A name's key among the CD's entries: the byte order of keys is the order of the names as
+// paths compare them. NameOfKey gives the name back.
+std::string KeyOf(const std::filesystem::path& name);
+std::filesystem::path NameOfKey(const std::string& key);
+
 // The path in the form the INI document opens; empty when that form cannot name the file.
 std::string DocumentPath(const std::filesystem::path& path);
 

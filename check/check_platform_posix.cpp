@@ -30,6 +30,14 @@ std::u16string NameUnits(const std::filesystem::path& name) {
     return units;
 }
 
+std::string KeyOf(const std::filesystem::path& name) {
+    return name.native();
+}
+
+std::filesystem::path NameOfKey(const std::string& key) {
+    return std::filesystem::path(key);
+}
+
 std::string DocumentPath(const std::filesystem::path& path) {
     return path.native();
 }

@@ -40,6 +40,24 @@ std::u16string NameUnits(const std::filesystem::path& name) {
     return std::u16string(wide.begin(), wide.end());
 }
 
+std::string KeyOf(const std::filesystem::path& name) {
+    // Each unit high byte first: byte order is then the order of the units.
+    std::string key;
+    for (const wchar_t unit : name.native()) {
+        key += static_cast<char>((unit >> 8) & 0xFF);
+        key += static_cast<char>(unit & 0xFF);
+    }
+    return key;
+}
+
+std::filesystem::path NameOfKey(const std::string& key) {
+    std::wstring name;
+    for (std::size_t at = 0; at + 1 < key.size(); at += 2)
+        name += static_cast<wchar_t>(static_cast<unsigned char>(key[at]) << 8 |
+                                     static_cast<unsigned char>(key[at + 1]));
+    return std::filesystem::path(name);
+}
+
 std::string DocumentPath(const std::filesystem::path& path) {
     const std::wstring& wide = path.native();
     if (wide.empty())

@@ -76,7 +76,7 @@ FileReference ResolveFile(const CdTree& tree, std::string_view text, bool isProg
     }
     reference.relative = *relative;
     // An empty text names no file, as the editor's check has it.
-    std::optional<std::filesystem::path> found;
+    std::optional<CdPath> found;
     if (!text.empty())
         found = tree.Find(*relative);
     if (!found && isProgram && !text.empty() && !HasExtension(*relative))

@@ -5,7 +5,6 @@
 
 #include "cd_tree.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -21,7 +20,7 @@ struct FileReference {
     };
     Status status = Status::kMissing;
     // The file on disk, for kOnCd.
-    std::filesystem::path file;
+    CdPath file;
     // The path behind the root, components separated by '\', for kOnCd and kMissing.
     std::string relative;
 };

@@ -104,17 +104,4 @@ std::string PlatformDetail(const std::string& differing, const std::string& unse
     return differing + "; Windows dieser Plattform sieht nicht: " + unseen;
 }
 
-std::string WalkStopText(bool tooDeep, int maxDepth, const std::error_code& error) {
-    if (tooDeep)
-        return "mehr als " + std::to_string(maxDepth) + " Verzeichnisebenen";
-    if (error == std::errc::too_many_files_open ||
-        error == std::errc::too_many_files_open_in_system)
-        return "keine Datei-Handles mehr frei";
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-        return "keine Berechtigung";
-    if (error == std::errc::filename_too_long)
-        return "Pfad zu lang";
-    return "Systemfehler " + std::to_string(error.value());
-}
-
 } // namespace cd_check

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace cd_check {
@@ -71,9 +70,5 @@ const char* TextOf(Problem problem);
 // The detail of a platform section's finding: the keys that differ from [AutoRun], then those
 // of [AutoRun] that the platform's Windows does not see (lists joined by ", ").
 std::string PlatformDetail(const std::string& differing, const std::string& unseen);
-
-// Why the walk through the CD's directories stopped (code page 1252): deeper than maxDepth, or
-// the system's error.
-std::string WalkStopText(bool tooDeep, int maxDepth, const std::error_code& error);
 
 } // namespace cd_check

@@ -2,11 +2,8 @@
 // characters of a name, plain ISO 9660 (level 1) only names in the form 8.3.
 #include "inf_checks.h"
 
-#include "check_platform.h"
-
 #include <algorithm>
 #include <string>
-#include <system_error>
 
 namespace cd_check {
 
@@ -36,31 +33,15 @@ bool IsEightDotThree(std::string_view name, bool directory) {
            std::all_of(extension.begin(), extension.end(), IsIsoCharacter);
 }
 
-// The path behind the root, separated by '\' as the INF writes it.
-std::string RelativeName(const std::filesystem::path& root, const std::filesystem::path& path) {
-    std::string name;
-    for (const std::filesystem::path& part : path.lexically_relative(root)) {
-        if (!name.empty())
-            name += '\\';
-        name += NameInCodePage(part);
-    }
-    return name;
-}
-
 } // namespace
 
 void CheckNames(const CdTree& tree, bool iso9660, Findings& findings) {
-    const std::vector<std::filesystem::path> paths = tree.Walk();
-    for (const std::filesystem::path& path : paths) {
-        const std::filesystem::path name = path.filename();
-        if (check_platform::NameUnits(name).size() > kMaxJolietLength)
+    for (const WalkedEntry& walked : tree.Walk()) {
+        if (walked.entry.nameUnits > kMaxJolietLength)
             findings.push_back(
-                {FindingKind::kNameTooLongForJoliet, "", "", 0, RelativeName(tree.Root(), path)});
-        std::error_code kindError;
-        const bool directory = std::filesystem::is_directory(path, kindError);
-        if (iso9660 && !IsEightDotThree(NameInCodePage(name), directory))
-            findings.push_back(
-                {FindingKind::kNameNotIso9660, "", "", 0, RelativeName(tree.Root(), path)});
+                {FindingKind::kNameTooLongForJoliet, "", "", 0, walked.relativeName});
+        if (iso9660 && !IsEightDotThree(walked.entry.name, walked.entry.directory))
+            findings.push_back({FindingKind::kNameNotIso9660, "", "", 0, walked.relativeName});
     }
 }
 

@@ -21,7 +21,7 @@ void CheckIcon(const CdTree& tree, const section& part, const entry& key, Findin
     const FileReference reference = CheckFile(tree, icon.file, false, part, key, findings);
     if (reference.status != FileReference::Status::kOnCd)
         return;
-    ByteSource bytes(reference.file);
+    ByteSource bytes(tree.Files().Open(reference.file));
     switch (FindIcon(ReadIconContainer(bytes), icon.number)) {
     case IconLookup::kFound:
         break;

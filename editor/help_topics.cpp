@@ -1,5 +1,6 @@
 #include "help_topics.h"
 
+#include "cd_check_dlg_ids.h"
 #include "resource_ids.h"
 
 namespace {
@@ -38,6 +39,10 @@ constexpr GroupTopic kTopics[] = {
     {IDC_BROWSE_ENTRY_COMMAND, "kontext.htm"},
     {IDC_MENU_TEXT_LABEL, "kontext.htm"},
     {IDC_MENU_TEXT, "kontext.htm"},
+    // The dialog of the CD's check, one page for all of it.
+    {IDC_CD_CHECK_LABEL, "pruefen.htm"},
+    {IDC_CD_CHECK_LIST, "pruefen.htm"},
+    {IDC_CD_CHECK_COPY, "pruefen.htm"},
 };
 
 } // namespace

@@ -27,6 +27,19 @@ std::string LabelKeyOf(INIFile& document, const std::string& autoRun) {
 
 } // namespace
 
+void MarliskDlg::CopyCdLabel(INIFile& from, INIFile& to) {
+    const std::string autoRun = LoadResourceString(IDS_AUTORUN);
+    const std::string fromKey = LabelKeyOf(from, autoRun);
+    const std::string toKey = LabelKeyOf(to, autoRun);
+    const std::string label = from.GetExactString(autoRun.c_str(), fromKey.c_str(), "");
+    if (label == to.GetExactString(autoRun.c_str(), toKey.c_str(), ""))
+        return;
+    if (label.empty())
+        to.RemoveExactEntry(autoRun.c_str(), toKey.c_str());
+    else
+        to.SetExactString(autoRun.c_str(), toKey.c_str(), label.c_str());
+}
+
 void MarliskDlg::EditCdLabel() {
     if (MainWindowBusy())
         return;

@@ -10,7 +10,8 @@
 #include <cstring>
 
 MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
-    : TDialog(parent, IDD_MARLISK), document_(std::make_unique<INIFile>(infPath)) {
+    : TDialog(parent, IDD_MARLISK), infPath_(infPath),
+      document_(std::make_unique<INIFile>(infPath)) {
     std::strncpy(virtualRoot_.data(), theFileHelp->DirectoryOf(infPath), virtualRoot_.size() - 1);
     FileHelp::AddBackslash(virtualRoot_.data());
 
@@ -24,6 +25,7 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
     Bind(IDC_TEST_STARTER, TNotification::Click, [this] { TestStarter(); });
     Bind(IDC_HELP_BUTTON, TNotification::Click, [this] { ShowHelp(0); });
     // The main window's menu: its commands arrive as clicks of their ids.
+    Bind(IDM_CD_CHECK, TNotification::Click, [this] { CheckCd(); });
     Bind(IDM_CD_LABEL, TNotification::Click, [this] { EditCdLabel(); });
     Bind(IDM_HELP_CONTENTS, TNotification::Click, [this] { ShowHelp(0); });
     Bind(IDM_ABOUT, TNotification::Click, [this] { ShowAbout(); });

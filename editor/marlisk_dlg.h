@@ -10,6 +10,7 @@
 // edits (marlisk_cd_label.cpp).
 #pragma once
 
+#include "cd_check_run.h"
 #include "controls.h"
 #include "dialog.h"
 #include "html_help.h"
@@ -40,6 +41,12 @@ public:
     void RequestClose(int result) override;
     // Fills the controls from the document once the window exists.
     void SetupWindow() override;
+
+    // The check of the CD as OK would save it now: the INF as it was read, with every change
+    // made since (the fields' texts, the entries, the CD's name) against the files in the
+    // virtual root. Changes neither the document nor the file. Fields with a pending leave
+    // check should be checked first (RunPendingCheck), as before any command of the menu.
+    CdCheckOutcome CheckCdAsSavedNow();
 
     const char* VirtualRoot() const { return virtualRoot_.data(); }
     INIFile& Document() { return *document_; }
@@ -72,7 +79,8 @@ public:
 
     // Popup-menu entries.
     void LoadPopupEntries();
-    void WritePopupEntries();
+    // Writes the entries into document, which holds the INF as it was read or saved last.
+    void WritePopupEntries(INIFile& document);
     void RefillEntryList();
     void SelectEntry();
     void MakeUniqueName(char* name) const;
@@ -93,12 +101,24 @@ private:
     // Opens the help file beside the editor, at the page of the control's group (a control
     // of no group: at its contents).
     void ShowHelp(int controlId);
+    // Opens the help as ShowHelp does, also while a dialog of the menu holds the main window:
+    // for F1 in that dialog.
+    void OpenHelp(int controlId);
     // Closes the WinHelp viewer if the editor started it.
     void QuitWinHelp();
     // The About box of the help menu.
     void ShowAbout();
     // The CD's name, in a dialog of its own that the menu opens.
     void EditCdLabel();
+    // Copies the CD's name from one document of this INF into another.
+    static void CopyCdLabel(INIFile& from, INIFile& to);
+    // "CD prüfen": the check's findings in a dialog; a finding about a field brings the user
+    // there.
+    void CheckCd();
+    // Brings the user to where the main dialog edits what finding is about, if it edits it.
+    void GoToFinding(const cd_check::Finding& finding);
+    // Writes the fields into document as OK does.
+    void WriteFieldsInto(INIFile& document);
 
     // Checks the program of the command line in field after a change, when it is left;
     // reverts nothing.
@@ -143,6 +163,7 @@ private:
     TButton deleteEntry_{*this, IDC_DELETE_ENTRY};
     TButton testStarter_{*this, IDC_TEST_STARTER};
 
+    std::string infPath_;
     std::array<char, filehelp::kPathBufferSize> virtualRoot_{};
     std::array<char, filehelp::kPathBufferSize> pathScratch_{};
     // Holds the result of RelativePart, which is no longer a piece of its argument.

@@ -33,6 +33,10 @@ bool IsFile(const std::string& path) {
 void MarliskDlg::ShowHelp(int controlId) {
     if (MainWindowBusy())
         return;
+    OpenHelp(controlId);
+}
+
+void MarliskDlg::OpenHelp(int controlId) {
     std::string directory = theFileHelp->ProgramDirectory();
     if (directory.empty() || directory.back() != '\\')
         directory += '\\';

@@ -239,7 +239,7 @@ void MarliskDlg::RenameEntry() {
     ClearChangeMark(IDC_ENTRY_NAME);
 }
 
-void MarliskDlg::WritePopupEntries() {
+void MarliskDlg::WritePopupEntries(INIFile& document) {
     TakeOverEntryFields();
     const std::string autoRun = LoadResourceString(IDS_AUTORUN);
 
@@ -260,23 +260,23 @@ void MarliskDlg::WritePopupEntries() {
 
     // A removal shifts the later keys down onto the index just looked at, so the walk moves on
     // only past a key that stays.
-    for (int index = 0; index < document_->EntryCount(autoRun.c_str());) {
-        const std::string key = document_->GetKey(autoRun.c_str(), static_cast<unsigned>(index));
+    for (int index = 0; index < document.EntryCount(autoRun.c_str());) {
+        const std::string key = document.GetKey(autoRun.c_str(), static_cast<unsigned>(index));
         const std::optional<std::string> name =
             entry_names::EntryNameOfKey(key, entryPrefix_, entry_names::PrefixCase::kIgnored);
         if (!name || isKept(*name)) {
             ++index;
             continue;
         }
-        const int before = document_->EntryCount(autoRun.c_str());
-        document_->RemoveExactEntry(autoRun.c_str(), key.c_str());
-        if (document_->EntryCount(autoRun.c_str()) == before)
+        const int before = document.EntryCount(autoRun.c_str());
+        document.RemoveExactEntry(autoRun.c_str(), key.c_str());
+        if (document.EntryCount(autoRun.c_str()) == before)
             ++index;
     }
 
     for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
         const ShellData& item = entries_[index];
-        SetEntryKey(*document_, autoRun, MenuKeyOf(item), item.menuText);
-        SetEntryKey(*document_, autoRun, CommandKeyOf(item), item.command);
+        SetEntryKey(document, autoRun, MenuKeyOf(item), item.menuText);
+        SetEntryKey(document, autoRun, CommandKeyOf(item), item.command);
     }
 }

@@ -41,7 +41,18 @@ void MarliskDlg::RequestClose(int result) {
     // apply it, before the entries are written. A file field typed and not left is written as
     // typed.
     RunPendingCheck(IDC_ENTRY_NAME);
-    INIFile& document = *document_;
+    WriteFieldsInto(*document_);
+
+    // The user learns now whether the file was written, and can free space and try again or
+    // leave with "Abbruch"; the dialog stays open.
+    if (!document_->Save()) {
+        ShowError(IDS_SAVE_FAILED);
+        return;
+    }
+    TDialog::RequestClose(result);
+}
+
+void MarliskDlg::WriteFieldsInto(INIFile& document) {
     std::array<char, kTextCapacity> text{};
 
     autoPlayFile_.GetText(text.data(), kTextCapacity);
@@ -72,13 +83,5 @@ void MarliskDlg::RequestClose(int result) {
         document.RemoveSection(IDS_ORBILAN);
     }
 
-    WritePopupEntries();
-
-    // The user learns now whether the file was written, and can free space and try again or
-    // leave with "Abbruch"; the dialog stays open.
-    if (!document.Save()) {
-        ShowError(IDS_SAVE_FAILED);
-        return;
-    }
-    TDialog::RequestClose(result);
+    WritePopupEntries(document);
 }

@@ -14,6 +14,9 @@ int TApplication::Run() {
         return 1;
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (accelerators_ != nullptr &&
+            TranslateAcceleratorA(mainWindow_->Handle(), accelerators_, &message))
+            continue;
         // The dialog's keyboard interface: tab, mnemonics, Enter for the default button.
         TDialog* client = mainWindow_->Client();
         if (client != nullptr && client->Handle() != nullptr &&

@@ -21,7 +21,10 @@ protected:
     // Makes the main window and hands it over with SetMainWindow.
     virtual void InitMainWindow() = 0;
     void SetMainWindow(std::unique_ptr<TFrameWindow> window);
+    // Keys that give the main window a command of its menu from wherever the focus is in it.
+    void SetAccelerators(HACCEL accelerators) { accelerators_ = accelerators; }
 
 private:
     std::unique_ptr<TFrameWindow> mainWindow_;
+    HACCEL accelerators_ = nullptr;
 };

@@ -11,10 +11,9 @@ struct NotificationCode {
 };
 
 constexpr NotificationCode kCodes[] = {
-    {TNotification::Click, BN_CLICKED},
-    {TNotification::Changed, EN_CHANGE},
-    {TNotification::LostFocus, EN_KILLFOCUS},
-    {TNotification::SelectionChanged, LBN_SELCHANGE},
+    {TNotification::Click, BN_CLICKED},       {TNotification::Changed, EN_CHANGE},
+    {TNotification::LostFocus, EN_KILLFOCUS}, {TNotification::SelectionChanged, LBN_SELCHANGE},
+    {TNotification::DoubleClick, LBN_DBLCLK},
 };
 
 // Copies a dialog template and makes it describe a child window: a dialog that is the client

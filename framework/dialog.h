@@ -17,6 +17,7 @@ enum class TNotification {
     Changed,          // EN_CHANGE of an edit field: typed or set by the program
     LostFocus,        // EN_KILLFOCUS of an edit field
     SelectionChanged, // LBN_SELCHANGE of a list box
+    DoubleClick,      // LBN_DBLCLK of a list box
 };
 
 class TDialog {

@@ -107,9 +107,10 @@ LRESULT TFrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             PostMessageA(window_, WM_CLOSE, 0, 0);
         return 0;
     case WM_COMMAND:
-        // A command of the menu (no control sends it): the dialog serves it as a click.
+        // A command of the menu or of its keys (no control sends it): the dialog serves it as
+        // a click.
         if (lParam == 0 && client_ != nullptr && client_->Handle() != nullptr)
-            SendMessageA(client_->Handle(), WM_COMMAND, wParam, 0);
+            SendMessageA(client_->Handle(), WM_COMMAND, MAKEWPARAM(LOWORD(wParam), BN_CLICKED), 0);
         return 0;
     case WM_HELP:
         // F1 in the open menu: the dialog's help, which names no control of it then.

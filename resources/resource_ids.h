@@ -60,3 +60,6 @@
 #define IDM_CD_LABEL 140
 #define IDM_HELP_CONTENTS 141
 #define IDM_ABOUT 142
+#define IDM_CD_CHECK 143
+// The keys of the menu's commands, wherever the focus is in the main window.
+#define IDA_QUILLOT 4

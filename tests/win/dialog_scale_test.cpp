@@ -1,7 +1,9 @@
-// The editor's dialog at the display scales of today's laptops: every control inside the
-// dialog, every text within its control in the dialog's own font, and the preview icon, at the
-// system's icon size, inside its frame. Windows reads the scale (LogPixels) when a program
+// The editor's dialogs at the display scales of today's laptops: every control inside the
+// dialog, every text within its control in the dialog's own font; in the main dialog the
+// preview icon, at the system's icon size, inside its frame, and in the check's dialog room
+// for ten findings. Windows reads the scale (LogPixels) when a program
 // starts, so the check at 144 DPI runs in a copy of this program started with it set.
+#include "cd_check_dlg_ids.h"
 #include "dialog.h"
 #include "resource_ids.h"
 
@@ -38,14 +40,8 @@ SIZE TextSize(HDC dc, const std::string& text, int width, bool wraps) {
     return {calc.right, calc.bottom};
 }
 
-class DialogScale : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dialog_.Create()); }
-    TDialog dialog_{nullptr, IDD_MARLISK};
-};
-
-TEST_F(DialogScale, EveryControlTextAndTheIconFit) {
-    HWND dialog = dialog_.Handle();
+// Every control inside the dialog, every text within its control.
+void ExpectControlsFit(HWND dialog) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
@@ -94,6 +90,13 @@ TEST_F(DialogScale, EveryControlTextAndTheIconFit) {
     }
     SelectObject(dc, previous);
     ReleaseDC(dialog, dc);
+}
+
+TEST(DialogScale, MainDialogsControlsTextsAndIconFit) {
+    TDialog main(nullptr, IDD_MARLISK);
+    ASSERT_TRUE(main.Create());
+    HWND dialog = main.Handle();
+    ExpectControlsFit(dialog);
 
     // The preview draws the icon from the marker's corner on, inside the visible frame around
     // it: the frame grows with the scale as the icon does. How much of the icon's size the
@@ -106,6 +109,21 @@ TEST_F(DialogScale, EveryControlTextAndTheIconFit) {
     EXPECT_GT(marker.top, frame.top);
     EXPECT_LT(marker.right, frame.left + frame.right - 1);
     EXPECT_LT(marker.bottom, frame.top + frame.bottom - 1);
+}
+
+TEST(DialogScale, CheckDialogsControlsFitAndTheListShowsTenLines) {
+    TDialog check(nullptr, IDD_CD_CHECK);
+    ASSERT_TRUE(check.Create());
+    HWND dialog = check.Handle();
+    ExpectControlsFit(dialog);
+    HWND list = GetDlgItem(dialog, IDC_CD_CHECK_LIST);
+    ASSERT_NE(list, nullptr);
+    RECT inside = {};
+    GetClientRect(list, &inside);
+    const LRESULT line = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    ASSERT_GT(line, 0);
+    // Room for ten lines below the horizontal scroll bar the dialog's list may show.
+    EXPECT_GE(inside.bottom - GetSystemMetrics(SM_CYHSCROLL), 10 * line);
 }
 
 // Sets the user's display scale and puts the old value back when it goes.
@@ -147,8 +165,7 @@ TEST(DialogScaleAt, OneHundredFiftyPercent) {
     ASSERT_TRUE(scale.Set());
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string command =
-        std::string("\"") + self + "\" --gtest_filter=DialogScale.EveryControlTextAndTheIconFit";
+    std::string command = std::string("\"") + self + "\" --gtest_filter=DialogScale.*";
     SetEnvironmentVariableA(kExpectedDpi, "144");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

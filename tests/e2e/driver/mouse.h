@@ -5,3 +5,6 @@
 
 // Moves the pointer to the middle of window and clicks it with the left button.
 void ClickWithMouse(HWND window);
+
+// Moves the pointer to point (client coordinates of window) and double-clicks there.
+void DoubleClickWithMouse(HWND window, POINT point);

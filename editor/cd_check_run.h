@@ -1,0 +1,50 @@
+// The check of a CD from inside the editor: quillot-check's rules over the document being
+// edited and the files in its virtual root, read with the editor's own calls. The command
+// that writes the CD's image calls CheckCdAsSavedNow (marlisk_dlg.h), which lands here, to
+// show the errors before it writes.
+#pragma once
+
+#include "findings.h"
+#include "ini_file.h"
+
+#include <string>
+
+struct CdCheckOutcome {
+    // Errors first, then warnings, each in the order quillot-check reports them.
+    cd_check::Findings findings;
+    // Set when a directory below the root could not be read to its end: the findings then
+    // lack what it holds. Its path behind the root, or empty for the root itself.
+    bool complete = true;
+    std::string unreadDirectory;
+
+    bool HasErrors() const;
+};
+
+// Checks document, the INF at infPath as it would be saved, against the files in root (the
+// virtual root, with its closing backslash).
+CdCheckOutcome CheckCdDocument(const INIFile& document, const std::string& infPath,
+                               const std::string& root);
+
+// A finding as one line for people: severity, code and the German text with what it is about,
+// all in code page 1252.
+std::string FindingLine(const cd_check::Finding& finding);
+
+// Where the main dialog edits what a finding is about.
+enum class FindingPlace {
+    kNone,
+    kAutoPlayFile,
+    kIconFile,
+    kHeadline,
+    kQuestionText,
+    kStarterProgram,
+    kEntry,
+    kCdLabel,
+};
+
+struct FindingTarget {
+    FindingPlace place = FindingPlace::kNone;
+    // The entry's name, for kEntry.
+    std::string entry;
+};
+
+FindingTarget TargetOf(const cd_check::Finding& finding);
