@@ -7,6 +7,7 @@
 #   docs/quillot-cd-144dpi.png  the same at a display scale of 150 % (144 DPI)
 #   docs/quillot-menu.png the main window with its menu "CD" open
 #   docs/cd-name.png      the dialog of the CD's name, with a name longer than Explorer shows
+#   docs/cd-pruefen.png   the findings of "CD > Prüfen" on a CD with mistakes
 #   docs/hilfe.png        the help window with its contents
 #   docs/kopieren.png     the window of a long copy into the CD, over the dialog
 set -euo pipefail
@@ -24,9 +25,9 @@ mkdir -p docs
 
 windows_path() { echo "Z:$1" | tr / '\\'; }
 
-# shot OUTPUT CD-DIR INF-NAME [menu|label|OUTSIDE-FILE]: opens the editor lying in CD-DIR on
-# INF-NAME, and with a fourth argument its menu, the dialog of the CD's name, or the copy of
-# OUTSIDE-FILE (a Windows path) into the CD, and saves OUTPUT.
+# shot OUTPUT CD-DIR INF-NAME [menu|label|check|OUTSIDE-FILE]: opens the editor lying in CD-DIR
+# on INF-NAME, and with a fourth argument its menu, the dialog of the CD's name, the findings of
+# the CD's check, or the copy of OUTSIDE-FILE (a Windows path) into the CD, and saves OUTPUT.
 shot() {
   local output=$1 cd_dir=$2 inf=$3 mode=${4:-}
   cp "$build/editor/quillot.exe" "$cd_dir/quillot.exe"
@@ -77,6 +78,17 @@ printf '%s\r\n' '[AutoRun]' 'Open=Orbilan.EXE' 'Icon=Orbilan.EXE,0' 'label=Beisp
 shot docs/quillot-cd.png "$demo" AutoRun.INF
 shot docs/quillot-menu.png "$demo" AutoRun.INF menu
 shot docs/cd-name.png "$demo" AutoRun.INF label
+
+# A CD with mistakes for the check: a program that is missing, an icon number the file lacks, a
+# name longer than Explorer shows, an entry without its command.
+mistakes=$build/screenshot-check
+rm -rf "$mistakes"
+mkdir -p "$mistakes"
+cp "$build/tests/e2e/marker.exe" "$mistakes/Start.exe"
+printf '%s\r\n' '[AutoRun]' 'Open=Setup.exe' 'Icon=Start.exe,3' \
+  'label=Beispiel-CD mit einem langen Namen' 'Shell\Liesmich=Liesmich &anzeigen' \
+  >"$mistakes/AutoRun.INF"
+shot docs/cd-pruefen.png "$mistakes" AutoRun.INF check
 
 # The display scale is the user's setting, read when a program starts.
 set_dpi() {

@@ -1,5 +1,6 @@
 // F1 on a control opens the page of its group: every page named must be one of the help's
 // sources, and the controls of one group must share it.
+#include "cd_check_dlg_ids.h"
 #include "help_topics.h"
 #include "resource_ids.h"
 
@@ -27,6 +28,7 @@ const Group kGroups[] = {
      {IDC_ENTRY_LIST, IDC_NEW_ENTRY, IDC_DELETE_ENTRY, IDC_ENTRY_NAME_LABEL, IDC_ENTRY_NAME,
       IDC_ENTRY_COMMAND_LABEL, IDC_ENTRY_COMMAND, IDC_BROWSE_ENTRY_COMMAND, IDC_MENU_TEXT_LABEL,
       IDC_MENU_TEXT}},
+    {"check", {IDC_CD_CHECK_LIST, IDC_CD_CHECK_LABEL, IDC_CD_CHECK_COPY}},
 };
 
 TEST(HelpTopics, EachGroupHasOneExistingPageOfItsOwn) {
