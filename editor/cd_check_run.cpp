@@ -67,9 +67,10 @@ std::string FindingLine(const cd_check::Finding& finding) {
     const cd_check::FindingText& text = cd_check::TextOf(finding.kind);
     std::string line = LoadResourceString(
         text.severity == cd_check::Severity::kError ? IDS_CHECK_ERROR : IDS_CHECK_WARNING);
-    line += ' ';
+    // Columns apart by tabs: the dialog's list aligns them, and so does a mail or a ticket.
+    line += '\t';
     line += text.code;
-    line += ' ';
+    line += '\t';
     line += text.message;
     if (!finding.detail.empty()) {
         if (!line.empty() && line.back() == ':')

@@ -32,17 +32,24 @@ protected:
         return dialog;
     }
 
+    // The list's lines in code page 1252. Read as characters: between processes Wine hands a
+    // list's text over in UTF-16 whatever the form of the message.
     static std::vector<std::string> Lines(HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_CD_CHECK_LIST);
         std::vector<std::string> lines;
-        const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+        const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
         for (LRESULT index = 0; index < count; ++index) {
-            std::string text(
-                static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, index, 0)) + 1, '\0');
+            const LRESULT capacity = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+            std::wstring text(static_cast<std::size_t>(capacity > 0 ? capacity : 0) + 1, L'\0');
             const LRESULT length =
-                SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+                SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
             text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-            lines.push_back(text);
+            std::string narrow(text.size() * 2 + 1, '\0');
+            const int bytes =
+                WideCharToMultiByte(1252, 0, text.c_str(), static_cast<int>(text.size()),
+                                    &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
+            narrow.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+            lines.push_back(narrow);
         }
         return lines;
     }
@@ -153,6 +160,10 @@ void PrintTo(const GoToField& c, std::ostream* out) {
     *out << c.name;
 }
 
+std::string GoToFieldName(const testing::TestParamInfo<GoToField>& param) {
+    return param.param.name;
+}
+
 class FindingLeadsToItsField : public CdCheck, public testing::WithParamInterface<GoToField> {};
 
 // The first finding is about the field; the user chooses it and lands there.
@@ -184,6 +195,6 @@ INSTANTIATE_TEST_SUITE_P(
         GoToField{"IconByDoubleClick", "[AutoRun]\r\nopen=setup.exe\r\nicon=fehlt.ico\r\n", true,
                   IDC_ICON_FILE},
         GoToField{"OpenByEnter", "[AutoRun]\r\nopen=fehlt.exe\r\n", false, IDC_AUTOPLAY_FILE}),
-    [](const testing::TestParamInfo<GoToField>& info) { return std::string(info.param.name); });
+    GoToFieldName);
 
 } // namespace

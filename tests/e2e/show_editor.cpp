@@ -6,9 +6,10 @@
 // for STOP-FILE to exist and cancels the editor. Without a fourth argument that is the main
 // window; with "menu" the main window with its menu CD open below it, followed by the menu's
 // own "x y width height"; with "label" the dialog of the CD's name, holding a name longer than
-// Explorer shows; with "check" the findings of the CD's check (F5). With OUTSIDE-FILE (a large file outside the CD) it puts that file into the
-// AutoPlay field, answers the copy question with Yes and shows the main window once the
-// progress window of the copy is over it; on STOP-FILE it presses "Abbrechen" there.
+// Explorer shows; with "check" the findings of the CD's check (F5). With OUTSIDE-FILE (a large file
+// outside the CD) it puts that file into the AutoPlay field, answers the copy question with Yes and
+// shows the main window once the progress window of the copy is over it; on STOP-FILE it presses
+// "Abbrechen" there.
 #include "cd_label_dlg_ids.h"
 #include "copy_progress_window_ids.h"
 #include "driver/editor_session.h"
@@ -64,7 +65,7 @@ HWND OpenWhatIsShown(EditorSession& session, const char* mode) {
         session.PressKey(VK_F5);
         return WaitForWindowWhere(session.Process().id(), [](HWND window) {
             return ClassOf(window) == "#32770" && WindowText(window) == "CD pr\xFC"
-                                                                       "fen";
+                                                                        "fen";
         });
     }
     return StartCopy(session, mode);
