@@ -79,8 +79,8 @@ shot docs/quillot-cd.png "$demo" AutoRun.INF
 shot docs/quillot-menu.png "$demo" AutoRun.INF menu
 shot docs/cd-name.png "$demo" AutoRun.INF label
 
-# A CD with mistakes for the check: a program that is missing, an icon in a program that has none, a
-# name longer than Explorer shows, an entry without its command.
+# A CD with mistakes for the check: a program that is missing, an icon in a program that has
+# none, a name longer than Explorer shows, an entry without its command.
 mistakes=$build/screenshot-check
 rm -rf "$mistakes"
 mkdir -p "$mistakes"
