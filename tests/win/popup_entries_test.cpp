@@ -352,7 +352,7 @@ TEST_F(PopupEntries, WritesTheEntriesIntoTheDocument) {
     SelectName("Install");
     SetField(IDC_ENTRY_COMMAND, "install.exe");
 
-    Dialog().WritePopupEntries();
+    Dialog().WritePopupEntries(Dialog().Document());
     ASSERT_TRUE(Dialog().Document().Save());
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\n"
                                        "Open=setup.exe\r\n"
@@ -384,7 +384,7 @@ TEST_F(PopupEntries, EntriesInAnyLetterCaseAreEditedInTheirSpelling) {
     ExpectBox(IDYES);
     Click(IDC_DELETE_ENTRY);
 
-    Dialog().WritePopupEntries();
+    Dialog().WritePopupEntries(Dialog().Document());
     ASSERT_TRUE(Dialog().Document().Save());
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\n"
                                        "SHELL\\SETUP=neu\r\n"
@@ -401,7 +401,7 @@ TEST_F(PopupEntries, ANewEntryTakesTheSpellingOfTheFile) {
     SetField(IDC_MENU_TEXT, "B");
     SetField(IDC_ENTRY_COMMAND, "b.exe");
 
-    Dialog().WritePopupEntries();
+    Dialog().WritePopupEntries(Dialog().Document());
     ASSERT_TRUE(Dialog().Document().Save());
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\n"
                                        "shell\\PopupMnu=B\r\n"
@@ -417,7 +417,7 @@ TEST_F(PopupEntries, ANewEntryTakesTheSpellingOfTheFile) {
 TEST_F(PopupEntries, UnchangedEntriesLeaveTheDocumentUnmodified) {
     Open(kEntriesInf);
     SelectName("Setup");
-    Dialog().WritePopupEntries();
+    Dialog().WritePopupEntries(Dialog().Document());
     EXPECT_FALSE(Dialog().Document().IsModified());
 }
 
