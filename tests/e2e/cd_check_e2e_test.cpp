@@ -154,6 +154,8 @@ struct GoToField {
     const char* inf;
     bool doubleClick; // else Enter
     int field;
+    // For the entry list: the entry that must be selected.
+    int entry = -1;
 };
 
 void PrintTo(const GoToField& c, std::ostream* out) {
@@ -186,6 +188,9 @@ TEST_P(FindingLeadsToItsField, ClosesTheDialogAndFocusesTheField) {
     ASSERT_NO_FATAL_FAILURE(ExpectClosed(dialog));
     HWND field = session_->Item(c.field);
     EXPECT_EQ(FocusOnceItIs(field), field) << DescribeKeyboard(session_->MainWindow());
+    if (c.entry >= 0) {
+        EXPECT_EQ(SendMessageA(field, LB_GETCURSEL, 0, 0), c.entry);
+    }
     CancelAndExpectEnd();
 }
 
@@ -194,7 +199,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         GoToField{"IconByDoubleClick", "[AutoRun]\r\nopen=setup.exe\r\nicon=fehlt.ico\r\n", true,
                   IDC_ICON_FILE},
-        GoToField{"OpenByEnter", "[AutoRun]\r\nopen=fehlt.exe\r\n", false, IDC_AUTOPLAY_FILE}),
+        GoToField{"OpenByEnter", "[AutoRun]\r\nopen=fehlt.exe\r\n", false, IDC_AUTOPLAY_FILE},
+        // The second entry lacks its command.
+        GoToField{
+            "EntryByEnter",
+            "[AutoRun]\r\nopen=setup.exe\r\nshell\\aaa=Erster\r\nshell\\aaa\\command=setup.exe\r\n"
+            "shell\\lies=Lies mich\r\n",
+            false, IDC_ENTRY_LIST, 1}),
     GoToFieldName);
 
 } // namespace
