@@ -135,6 +135,8 @@ TEST_F(HelpTest, HilfeShowsTheHelpWindowWithItsContents) {
         "Der Starter Orbilan",
         "Das Symbol der CD",
         "Eintr\xE4ge im Kontextmen\xFC",
+        "Die CD pr\xFC"
+        "fen",
         "Was der Benutzer der CD sieht",
         "AutoPlay unter heutigem Windows",
         "H\xE4ufige Fehler",
@@ -155,6 +157,28 @@ TEST_F(HelpTest, F1InTheIconNumberFieldOpensTheHelp) {
     ASSERT_TRUE(session_->Focus(IDC_ICON_NUMBER));
     session_->PressKey(VK_F1);
     ExpectHelpWindowUntilTheEditorEnds();
+}
+
+// The check's dialog holds the main window; its help comes all the same.
+TEST_F(HelpTest, F1InTheCheckOfTheCdOpensTheHelp) {
+    ASSERT_NO_FATAL_FAILURE(PutHtmlHelpBesideEditor());
+    OpenCdInf();
+    session_->PressKey(VK_F5);
+    HWND check = WaitForWindowWhere(session_->Process().id(), [](HWND window) {
+        return ClassOf(window) == "#32770" && WindowText(window) == "CD pr\xFC"
+                                                                    "fen";
+    });
+    ASSERT_NE(check, nullptr) << DescribeWindowsOf(session_->Process().id());
+    PressKeysIn(check, {VK_F1});
+    HWND contents = nullptr;
+    HWND help = WaitForHelpWindow(contents);
+    ASSERT_NE(help, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(WindowText(help), kHelpTitle);
+    PressKeysIn(check, {VK_ESCAPE});
+    for (DWORD waited = 0; IsWindow(check) && waited < kWindowTimeoutMs; waited += 20)
+        Sleep(20);
+    CancelAndExpectEnd();
+    EXPECT_FALSE(IsWindow(help));
 }
 
 TEST_F(HelpTest, InhaltInTheMenuOpensTheHelpAsTheButtonDoes) {
