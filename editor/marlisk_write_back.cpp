@@ -1,4 +1,4 @@
-// Writing the dialog back into the AutoRun.INF on OK.
+// Writing the dialog back into the AutoRun.INF: on OK, and before the CD's image is made.
 #include "marlisk_dlg.h"
 
 #include "icon_value.h"
@@ -32,11 +32,7 @@ void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const c
 
 } // namespace
 
-void MarliskDlg::RequestClose(int result) {
-    if (result != IDOK) {
-        TDialog::RequestClose(result);
-        return;
-    }
+void MarliskDlg::WriteBackFields() {
     // Enter in the name field of an entry: the new name is applied as leaving the field would
     // apply it, before the entries are written. A file field typed and not left is written as
     // typed.
@@ -73,7 +69,15 @@ void MarliskDlg::RequestClose(int result) {
     }
 
     WritePopupEntries();
+}
 
+void MarliskDlg::RequestClose(int result) {
+    if (result != IDOK) {
+        TDialog::RequestClose(result);
+        return;
+    }
+    WriteBackFields();
+    INIFile& document = *document_;
     // The user learns now whether the file was written, and can free space and try again or
     // leave with "Abbruch"; the dialog stays open.
     if (!document.Save()) {

@@ -60,3 +60,4 @@
 #define IDM_CD_LABEL 140
 #define IDM_HELP_CONTENTS 141
 #define IDM_ABOUT 142
+#define IDM_CD_IMAGE 144
