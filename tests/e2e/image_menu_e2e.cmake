@@ -10,9 +10,9 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 # Files, not pipes: a Wine service started by the first program keeps a pipe open.
 execute_process(COMMAND ${RUN} ${TEST} RESULT_VARIABLE code
-                OUTPUT_FILE ${WORK}/test-out.txt ERROR_FILE ${WORK}/test-err.txt TIMEOUT 300)
-file(READ ${WORK}/test-out.txt out)
-file(READ ${WORK}/test-err.txt err)
+                OUTPUT_FILE ${WORK}-out.txt ERROR_FILE ${WORK}-err.txt TIMEOUT 300)
+file(READ ${WORK}-out.txt out)
+file(READ ${WORK}-err.txt err)
 if(NOT code EQUAL 0)
   message(FATAL_ERROR "the editor's journeys failed (${code}):\n${out}${err}")
 endif()

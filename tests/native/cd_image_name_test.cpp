@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"NeitherGivesCd", "...", "", "CD.iso"},
                     NameCase{"CutToJolietLength", std::string(70, 'x'), "cd",
                              std::string(64, 'x') + ".iso"}),
-    [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<NameCase>& row) { return row.param.name; });
 
 struct PlaceCase {
     const char* name;
@@ -74,6 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceCase{"DriveRootHasNothingAbove", "O:\\", "", ""},
         PlaceCase{"ShareRootHasNothingAbove", "\\\\server\\cds\\", "", ""},
         PlaceCase{"DirectoryOnAShare", "\\\\server\\cds\\demo\\", "\\\\server\\cds\\", "demo"}),
-    [](const testing::TestParamInfo<PlaceCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<PlaceCase>& row) { return row.param.name; });
 
 } // namespace
