@@ -170,6 +170,13 @@ TEST_F(ImageMenu, AbbrechenLeavesNoImageAndNoTemporaryFile) {
     EXPECT_EQ(WindowText(GetDlgItem(progress, IDC_COPY_FILE)), "gross.iso");
     EXPECT_EQ(WindowText(GetDlgItem(progress, IDC_COPY_LABEL)), StringTableText(IDS_IMAGE_LABEL));
 
+    // Cancelled once the writing has begun, when the image's temporary file exists.
+    const auto written = [progress] {
+        return WindowText(GetDlgItem(progress, IDC_COPY_BYTES)).rfind("0 von", 0) != 0;
+    };
+    for (DWORD waited = 0; !written() && waited < kWindowTimeoutMs; waited += 20)
+        Sleep(20);
+    ASSERT_TRUE(written()) << WindowText(GetDlgItem(progress, IDC_COPY_BYTES));
     ClickWithMouse(GetDlgItem(progress, IDCANCEL));
     for (DWORD waited = 0; IsWindow(progress) && waited < kWindowTimeoutMs; waited += 20)
         Sleep(20);
