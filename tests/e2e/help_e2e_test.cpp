@@ -137,6 +137,7 @@ TEST_F(HelpTest, HilfeShowsTheHelpWindowWithItsContents) {
         "Eintr\xE4ge im Kontextmen\xFC",
         "Was der Benutzer der CD sieht",
         "AutoPlay unter heutigem Windows",
+        "Ein Abbild der CD erstellen",
         "H\xE4ufige Fehler",
     };
     EXPECT_EQ(TreeViewItems(contents), expected);
