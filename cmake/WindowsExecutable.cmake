@@ -14,6 +14,9 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # Built for size: the programs wait for the user, not for the processor. The tests under Wine
 # run code built the same way as the shipped programs.
 add_compile_options($<$<AND:$<COMPILE_LANGUAGE:C,CXX>,$<NOT:$<CONFIG:Debug>>>:-Os>)
+# Every function and constant in a section of its own, so that a program's link can leave out
+# what it never calls (the editor links the image writer, but not its command line).
+add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:C,CXX>:-fdata-sections>)
 
 # The same sources give the same bytes, wherever they lie and whenever they are built: no
 # build paths in what the compiler writes, and no time of linking in the image's header.

@@ -10,14 +10,18 @@
 
 #include <utility>
 
-CopyProgressWindow::CopyProgressWindow(HWND owner, std::string fileName, CopyProgress& progress)
-    : TDialog(owner, IDD_COPY_PROGRESS), owner_(owner), fileName_(std::move(fileName)),
+CopyProgressWindow::CopyProgressWindow(HWND owner, ProgressTexts texts, CopyProgress& progress)
+    : TDialog(owner, IDD_COPY_PROGRESS), owner_(owner), texts_(std::move(texts)),
       progress_(progress) {
     Bind(IDCANCEL, TNotification::Click, [this] { Cancel(); });
 }
 
 void CopyProgressWindow::SetupWindow() {
-    SetDlgItemTextA(Handle(), IDC_COPY_FILE, fileName_.c_str());
+    if (!texts_.caption.empty())
+        SetWindowTextA(Handle(), texts_.caption.c_str());
+    if (!texts_.label.empty())
+        SetDlgItemTextA(Handle(), IDC_COPY_LABEL, texts_.label.c_str());
+    SetDlgItemTextA(Handle(), IDC_COPY_FILE, texts_.name.c_str());
     // The 16-bit range every version of the control knows.
     SendDlgItemMessageA(Handle(), IDC_COPY_BAR, PBM_SETRANGE, 0,
                         MAKELPARAM(0, copy_progress::kBarRange));

@@ -42,3 +42,22 @@ bool ChooseExistingFile(HWND owner, const char* startPath, unsigned filterId, ch
     description.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     return ShowOpenFileDialog(description);
 }
+
+bool ChooseFileToWrite(HWND owner, const std::string& directory, const std::string& name,
+                       unsigned filterId, const char* extension, char* chosen) {
+    chosen[0] = '\0';
+    filehelp::BoundedText(chosen, filehelp::kPathBufferSize).Append(name.c_str());
+    const std::string filter = FileDialogFilter(filterId);
+
+    OPENFILENAMEA description = {};
+    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    description.hwndOwner = owner;
+    description.lpstrFilter = filter.c_str();
+    description.lpstrFile = chosen;
+    description.nMaxFile = filehelp::kPathBufferSize;
+    description.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
+    description.lpstrDefExt = extension;
+    description.Flags =
+        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN;
+    return ShowSaveFileDialog(description);
+}

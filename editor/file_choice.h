@@ -1,4 +1,4 @@
-// The open-file dialog of the editor's "Suchen" buttons.
+// The open-file dialog of the editor's "Suchen" buttons, and the save dialog of the CD's image.
 #pragma once
 
 #include <windows.h>
@@ -14,3 +14,10 @@ std::string FileDialogFilter(unsigned filterId);
 // user confirmed; the full path is then in chosen (a path buffer of filehelp::kPathBufferSize
 // characters).
 bool ChooseExistingFile(HWND owner, const char* startPath, unsigned filterId, char* chosen);
+
+// Lets the user name a file to write, starting in directory (empty: where the system starts)
+// with name proposed and the filter of filterId, whose first pattern's extension is added to a
+// name typed without one; an existing file is replaced only when the user confirms it. True
+// when the user confirmed; the full path is then in chosen (filehelp::kPathBufferSize).
+bool ChooseFileToWrite(HWND owner, const std::string& directory, const std::string& name,
+                       unsigned filterId, const char* extension, char* chosen);

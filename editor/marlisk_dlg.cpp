@@ -27,6 +27,7 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
     // The main window's menu: its commands arrive as clicks of their ids.
     Bind(IDM_CD_CHECK, TNotification::Click, [this] { CheckCd(); });
     Bind(IDM_CD_LABEL, TNotification::Click, [this] { EditCdLabel(); });
+    Bind(IDM_CD_IMAGE, TNotification::Click, [this] { MakeCdImage(); });
     Bind(IDM_HELP_CONTENTS, TNotification::Click, [this] { ShowHelp(0); });
     Bind(IDM_ABOUT, TNotification::Click, [this] { ShowAbout(); });
     BindHelp([this](int controlId) { ShowHelp(controlId); });

@@ -7,7 +7,7 @@
 // on OK (marlisk_write_back.cpp), icon preview (marlisk_icon.cpp), starter settings
 // (marlisk_starter.cpp), help (marlisk_help.cpp), file references (marlisk_file_refs.cpp) and
 // popup-menu entries (marlisk_popup_entries.cpp); the CD's name, which the main window's menu
-// edits (marlisk_cd_label.cpp).
+// edits (marlisk_cd_label.cpp), and the CD's image, which it makes (marlisk_cd_image.cpp).
 #pragma once
 
 #include "cd_check_run.h"
@@ -39,6 +39,9 @@ public:
 
     // OK: writes the controls into the document and saves it before the dialog closes.
     void RequestClose(int result) override;
+    // Writes the controls into the document, as OK does, without saving it. Writing them again
+    // changes nothing.
+    void WriteBackFields();
     // Fills the controls from the document once the window exists.
     void SetupWindow() override;
 
@@ -119,6 +122,8 @@ private:
     void GoToFinding(const cd_check::Finding& finding);
     // Writes the fields into document as OK does.
     void WriteFieldsInto(INIFile& document);
+    // The CD directory as an ISO image, into a file the user chooses (marlisk_cd_image.cpp).
+    void MakeCdImage();
 
     // Checks the program of the command line in field after a change, when it is left;
     // reverts nothing.

@@ -1,4 +1,5 @@
-// Writing the dialog back into the AutoRun.INF on OK.
+// Writing the dialog back into the AutoRun.INF: on OK, before the CD's image is made, and
+// into a copy of the document that the CD's check reads.
 #include "marlisk_dlg.h"
 
 #include "icon_value.h"
@@ -37,11 +38,7 @@ void MarliskDlg::RequestClose(int result) {
         TDialog::RequestClose(result);
         return;
     }
-    // Enter in the name field of an entry: the new name is applied as leaving the field would
-    // apply it, before the entries are written. A file field typed and not left is written as
-    // typed.
-    RunPendingCheck(IDC_ENTRY_NAME);
-    WriteFieldsInto(*document_);
+    WriteBackFields();
 
     // The user learns now whether the file was written, and can free space and try again or
     // leave with "Abbruch"; the dialog stays open.
@@ -50,6 +47,14 @@ void MarliskDlg::RequestClose(int result) {
         return;
     }
     TDialog::RequestClose(result);
+}
+
+void MarliskDlg::WriteBackFields() {
+    // Enter in the name field of an entry: the new name is applied as leaving the field would
+    // apply it, before the entries are written. A file field typed and not left is written as
+    // typed.
+    RunPendingCheck(IDC_ENTRY_NAME);
+    WriteFieldsInto(*document_);
 }
 
 void MarliskDlg::WriteFieldsInto(INIFile& document) {

@@ -28,6 +28,12 @@ bool ShowOpenFileDialog(OPENFILENAMEA& description) {
     return GetOpenFileNameA(&description) == TRUE;
 }
 
+bool ShowSaveFileDialog(OPENFILENAMEA& description) {
+    if (OpenFileAnswers())
+        return OpenFileAnswers()(description);
+    return GetSaveFileNameA(&description) == TRUE;
+}
+
 void SetMessageBoxScript(MessageBoxScript script) {
     MessageBoxAnswers() = std::move(script);
 }

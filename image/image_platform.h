@@ -12,9 +12,11 @@
 
 namespace image_platform {
 
-// A path in the form the system opens: UTF-16 on Windows, bytes elsewhere.
+// A path in the form the system opens: UTF-16 on Windows, bytes elsewhere. On Windows the units
+// are char16_t rather than wchar_t: the C++ library's prebuilt std::wstring would bring 35 KB
+// into the editor, which links the writer.
 #ifdef _WIN32
-using NativeString = std::wstring;
+using NativeString = std::u16string;
 #else
 using NativeString = std::string;
 #endif

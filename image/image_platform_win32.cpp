@@ -1,13 +1,130 @@
+// The files' side of the system behind image_platform.h on Windows: directories, reading,
+// writing beside the target. The editor links it with the writer; the console's side is apart
+// (image_console_win32.cpp).
+//
+// Windows 95, 98 and Me have the wide functions only as stubs that fail, and Windows 95 lacks
+// GetFileAttributesExW altogether; the editor, which runs there, must not import them. They are
+// looked up where the system has them (NT and later); elsewhere paths go through the ANSI
+// functions in the system's code page, from which those systems' names come anyway.
 #include "image_platform.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace image_platform {
 
 namespace {
+
+const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+struct WideFunctions {
+    decltype(&CreateFileW) createFile;
+    decltype(&DeleteFileW) deleteFile;
+    decltype(&MoveFileExW) moveFileEx;
+    decltype(&FindFirstFileW) findFirstFile;
+    decltype(&FindNextFileW) findNextFile;
+    decltype(&GetFullPathNameW) getFullPathName;
+};
+
+template <typename Function> void Look(HMODULE module, const char* name, Function& function) {
+    // GetProcAddress hands out every export as one generic function type.
+    function =
+        reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// nullptr on Windows 95, 98 and Me.
+const WideFunctions* Wides() {
+    static const WideFunctions* const wides = []() -> const WideFunctions* {
+        static WideFunctions functions;
+        if ((GetVersion() & 0x80000000u) != 0)
+            return nullptr;
+        const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+        Look(kernel, "CreateFileW", functions.createFile);
+        Look(kernel, "DeleteFileW", functions.deleteFile);
+        Look(kernel, "MoveFileExW", functions.moveFileEx);
+        Look(kernel, "FindFirstFileW", functions.findFirstFile);
+        Look(kernel, "FindNextFileW", functions.findNextFile);
+        Look(kernel, "GetFullPathNameW", functions.getFullPathName);
+        return functions.createFile && functions.deleteFile && functions.moveFileEx &&
+                       functions.findFirstFile && functions.findNextFile &&
+                       functions.getFullPathName
+                   ? &functions
+                   : nullptr;
+    }();
+    return wides;
+}
+
+std::string Ansi(const std::u16string& text) {
+    const int count = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, Wide(text), count, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_ACP, 0, Wide(text), count, &ansi[0], length, nullptr, nullptr);
+    return ansi;
+}
+
+HANDLE OpenFile(const std::u16string& path, DWORD access, DWORD share, DWORD creation,
+                DWORD flags) {
+    if (const WideFunctions* wides = Wides())
+        return wides->createFile(Wide(path), access, share, nullptr, creation, flags, nullptr);
+    return CreateFileA(Ansi(path).c_str(), access, share, nullptr, creation, flags, nullptr);
+}
+
+void RemoveFile(const std::u16string& path) {
+    if (const WideFunctions* wides = Wides())
+        wides->deleteFile(Wide(path));
+    else
+        DeleteFileA(Ansi(path).c_str());
+}
+
+bool ReplaceFile(const std::u16string& from, const std::u16string& to) {
+    if (const WideFunctions* wides = Wides())
+        return wides->moveFileEx(Wide(from), Wide(to),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    // These systems cannot replace a file in one step.
+    const std::string target = Ansi(to);
+    DeleteFileA(target.c_str());
+    return MoveFileA(Ansi(from).c_str(), target.c_str()) != FALSE;
+}
+
+// The found entry's name as UTF-16.
+struct Found {
+    WIN32_FIND_DATAW data;
+    std::u16string name() const { return reinterpret_cast<const char16_t*>(data.cFileName); }
+};
+
+void TakeAnsi(const WIN32_FIND_DATAA& ansi, Found& found) {
+    found.data.dwFileAttributes = ansi.dwFileAttributes;
+    found.data.ftLastWriteTime = ansi.ftLastWriteTime;
+    found.data.nFileSizeHigh = ansi.nFileSizeHigh;
+    found.data.nFileSizeLow = ansi.nFileSizeLow;
+    if (MultiByteToWideChar(CP_ACP, 0, ansi.cFileName, -1, found.data.cFileName, MAX_PATH) == 0)
+        found.data.cFileName[0] = L'\0';
+}
+
+HANDLE FindFirst(const std::u16string& pattern, Found& found) {
+    if (const WideFunctions* wides = Wides())
+        return wides->findFirstFile(Wide(pattern), &found.data);
+    WIN32_FIND_DATAA ansi;
+    const HANDLE find = FindFirstFileA(Ansi(pattern).c_str(), &ansi);
+    if (find != INVALID_HANDLE_VALUE)
+        TakeAnsi(ansi, found);
+    return find;
+}
+
+bool FindNext(HANDLE find, Found& found) {
+    if (const WideFunctions* wides = Wides())
+        return wides->findNextFile(find, &found.data) != FALSE;
+    WIN32_FIND_DATAA ansi;
+    if (!FindNextFileA(find, &ansi))
+        return false;
+    TakeAnsi(ansi, found);
+    return true;
+}
 
 // Seconds since 1970 of a FILETIME (100 ns since 1601).
 std::int64_t UnixTimeOf(const FILETIME& time) {
@@ -17,20 +134,23 @@ std::int64_t UnixTimeOf(const FILETIME& time) {
 }
 
 // The absolute form with "\\?\", so that deep trees pass the 260 characters of MAX_PATH.
-std::wstring LongForm(const std::wstring& path) {
-    if (path.rfind(L"\\\\?\\", 0) == 0)
+// Windows 95, 98 and Me know no such form: their paths stay as they are.
+std::u16string LongForm(const std::u16string& path) {
+    const WideFunctions* wides = Wides();
+    if (wides == nullptr || path.rfind(u"\\\\?\\", 0) == 0)
         return path;
-    const DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    const DWORD length = wides->getFullPathName(Wide(path), 0, nullptr, nullptr);
     if (length == 0)
         return path;
-    std::wstring full(length, L'\0');
-    const DWORD written = GetFullPathNameW(path.c_str(), length, &full[0], nullptr);
+    std::u16string full(length, u'\0');
+    const DWORD written =
+        wides->getFullPathName(Wide(path), length, reinterpret_cast<wchar_t*>(&full[0]), nullptr);
     if (written == 0 || written >= length)
         return path;
     full.resize(written);
-    if (full.rfind(L"\\\\", 0) == 0)
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    return L"\\\\?\\" + full;
+    if (full.rfind(u"\\\\", 0) == 0)
+        return u"\\\\?\\UNC\\" + full.substr(2);
+    return u"\\\\?\\" + full;
 }
 
 class FindHandle {
@@ -48,87 +168,79 @@ private:
     HANDLE handle_;
 };
 
-std::wstring WideOfUtf8(std::string_view utf8) {
-    if (utf8.empty())
-        return std::wstring();
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
-                            length);
-    return wide;
-}
-
-std::string Utf8OfWide(const std::wstring& wide) {
-    if (wide.empty())
-        return std::string();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0],
-                            length, nullptr, nullptr);
-    return utf8;
+// The decimal digits of number, without a formatting function (which would bring printf).
+std::u16string DigitsOf(unsigned number) {
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + number % 10));
+        number /= 10;
+    } while (number != 0);
+    return digits;
 }
 
 } // namespace
 
 bool ListDirectory(const NativeString& directory, std::vector<DirectoryItem>& items) {
-    WIN32_FIND_DATAW found;
-    FindHandle find(FindFirstFileW(Join(LongForm(directory), L"*").c_str(), &found));
+    Found found;
+    FindHandle find(FindFirst(Join(LongForm(directory), u"*"), found));
     if (find.get() == INVALID_HANDLE_VALUE)
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     do {
-        const std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..")
+        const std::u16string name = found.name();
+        if (name == u"." || name == u"..")
             continue;
         DirectoryItem item;
         item.name = name;
-        item.units.assign(name.begin(), name.end());
-        item.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        item.units = name;
+        item.directory = (found.data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         item.size = item.directory ? 0
-                                   : (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) |
-                                         found.nFileSizeLow;
-        item.modified = UnixTimeOf(found.ftLastWriteTime);
+                                   : (static_cast<std::uint64_t>(found.data.nFileSizeHigh) << 32) |
+                                         found.data.nFileSizeLow;
+        item.modified = UnixTimeOf(found.data.ftLastWriteTime);
         items.push_back(std::move(item));
-    } while (FindNextFileW(find.get(), &found));
+    } while (FindNext(find.get(), found));
     return GetLastError() == ERROR_NO_MORE_FILES;
 }
 
 bool IsDirectory(const NativeString& path, std::int64_t& modified) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(LongForm(path).c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-        return false;
-    modified = UnixTimeOf(data.ftLastWriteTime);
-    return true;
+    std::u16string full = LongForm(path);
+    while (!full.empty() && (full.back() == u'\\' || full.back() == u'/'))
+        full.pop_back();
+    Found found;
+    {
+        const FindHandle find(FindFirst(full, found));
+        if (find.get() != INVALID_HANDLE_VALUE) {
+            modified = UnixTimeOf(found.data.ftLastWriteTime);
+            return (found.data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        }
+    }
+    // A drive's root has no entry of its own; it is a directory when it can be listed. It has
+    // no time either.
+    const FindHandle find(FindFirst(full + u"\\*", found));
+    modified = 0;
+    return find.get() != INVALID_HANDLE_VALUE || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
 NativeString Join(const NativeString& directory, const NativeString& name) {
-    if (!directory.empty() && (directory.back() == L'\\' || directory.back() == L'/'))
+    if (!directory.empty() && (directory.back() == u'\\' || directory.back() == u'/'))
         return directory + name;
-    return directory + L'\\' + name;
+    return directory + u'\\' + name;
 }
 
 std::u16string LastComponent(const NativeString& path) {
-    std::wstring full = LongForm(path);
-    while (!full.empty() && (full.back() == L'\\' || full.back() == L'/'))
+    std::u16string full = LongForm(path);
+    while (!full.empty() && (full.back() == u'\\' || full.back() == u'/'))
         full.pop_back();
-    const std::size_t slash = full.find_last_of(L"\\/");
-    const std::wstring last = slash == std::wstring::npos ? full : full.substr(slash + 1);
+    const std::size_t slash = full.find_last_of(u"\\/");
+    const std::u16string last = slash == std::u16string::npos ? full : full.substr(slash + 1);
     // "C:" is a drive's root, not a name.
-    if (last.size() == 2 && last[1] == L':')
+    if (last.size() == 2 && last[1] == u':')
         return std::u16string();
-    return std::u16string(last.begin(), last.end());
+    return last;
 }
 
 std::u16string UnitsOf(const NativeString& text) {
-    return std::u16string(text.begin(), text.end());
-}
-
-std::string DisplayPath(const NativeString& path) {
-    return Utf8OfWide(path);
+    return text;
 }
 
 struct InputFile::Handle {
@@ -143,8 +255,8 @@ InputFile::~InputFile() {
 }
 
 bool InputFile::Open(const NativeString& path) {
-    handle_->file = CreateFileW(LongForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    handle_->file = OpenFile(LongForm(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                             FILE_FLAG_SEQUENTIAL_SCAN);
     return handle_->file != INVALID_HANDLE_VALUE;
 }
 
@@ -164,8 +276,8 @@ std::int64_t InputFile::Read(unsigned char* buffer, std::size_t size) {
 
 struct OutputFile::Handle {
     HANDLE file = INVALID_HANDLE_VALUE;
-    std::wstring temporary;
-    std::wstring target;
+    std::u16string temporary;
+    std::u16string target;
     bool committed = false;
 };
 
@@ -175,17 +287,17 @@ OutputFile::~OutputFile() {
     if (handle_->file != INVALID_HANDLE_VALUE)
         CloseHandle(handle_->file);
     if (!handle_->committed && !handle_->temporary.empty())
-        DeleteFileW(handle_->temporary.c_str());
+        RemoveFile(handle_->temporary);
 }
 
 bool OutputFile::Create(const NativeString& target) {
     handle_->target = LongForm(target);
     // A name of our own beside the target: never a file someone else is writing.
     for (int number = 0; number < 100; ++number) {
-        const std::wstring temporary =
-            handle_->target + L".part" + (number == 0 ? std::wstring() : std::to_wstring(number));
-        const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const std::u16string temporary =
+            handle_->target + u".part" + (number == 0 ? std::u16string() : DigitsOf(number));
+        const HANDLE file =
+            OpenFile(temporary, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
         if (file != INVALID_HANDLE_VALUE) {
             handle_->file = file;
             handle_->temporary = temporary;
@@ -216,34 +328,10 @@ bool OutputFile::Commit() {
     handle_->file = INVALID_HANDLE_VALUE;
     if (!CloseHandle(file))
         return false;
-    if (!MoveFileExW(handle_->temporary.c_str(), handle_->target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!ReplaceFile(handle_->temporary, handle_->target))
         return false;
     handle_->committed = true;
     return true;
-}
-
-void WriteText(Stream stream, std::string_view utf8) {
-    const HANDLE handle =
-        GetStdHandle(stream == Stream::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
-    DWORD mode = 0;
-    if (handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode)) {
-        // A console shows characters, whatever its code page: umlauts need no conversion.
-        const std::wstring wide = WideOfUtf8(utf8);
-        DWORD written = 0;
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-        return;
-    }
-    // Redirected into a file or a pipe: the UTF-8 bytes, as on other systems.
-    std::FILE* out = stream == Stream::kOutput ? stdout : stderr;
-    std::fwrite(utf8.data(), 1, utf8.size(), out);
-    std::fflush(out);
-}
-
-bool OutputIsTerminal() {
-    DWORD mode = 0;
-    const HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
-    return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
 }
 
 } // namespace image_platform

@@ -1,7 +1,6 @@
 #include "iso_names.h"
 
 #include <algorithm>
-#include <set>
 
 namespace iso_image {
 
@@ -76,7 +75,15 @@ std::string ShortName::Identifier(bool directory) const {
 std::vector<ShortName> AssignShortNames(const std::vector<NameRequest>& requests) {
     std::vector<ShortName> names(requests.size());
     std::vector<bool> assigned(requests.size(), false);
-    std::set<std::string> taken;
+    // Sorted; a vector rather than a set, which would cost the editor more code.
+    std::vector<std::string> taken;
+    const auto take = [&taken](const std::string& key) {
+        const auto at = std::lower_bound(taken.begin(), taken.end(), key);
+        if (at != taken.end() && *at == key)
+            return false;
+        taken.insert(at, key);
+        return true;
+    };
 
     // Names that are 8.3 already come first: "README.TXT" is never pushed to "README~1.TXT" by
     // a "readme.txt" elsewhere in the directory.
@@ -90,7 +97,7 @@ std::vector<ShortName> AssignShortNames(const std::vector<NameRequest>& requests
         if (!IsValidShort(requests[index].name, requests[index].directory))
             continue;
         ShortName name = Cut(requests[index].name, requests[index].directory);
-        if (taken.insert(KeyOf(name)).second) {
+        if (take(KeyOf(name))) {
             names[index] = name;
             assigned[index] = true;
         }
@@ -101,7 +108,7 @@ std::vector<ShortName> AssignShortNames(const std::vector<NameRequest>& requests
         ShortName name = Cut(requests[index].name, requests[index].directory);
         const std::string base = name.base;
         name.base = base.substr(0, kMaxBase);
-        for (unsigned number = 1; !taken.insert(KeyOf(name)).second; ++number) {
+        for (unsigned number = 1; !take(KeyOf(name)); ++number) {
             const std::string tail = '~' + std::to_string(number);
             name.base = base.substr(0, kMaxBase - std::min(kMaxBase - 1, tail.size())) + tail;
         }

@@ -1,7 +1,6 @@
 #include "iso_records.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace iso_image {
@@ -54,10 +53,21 @@ void PutLongDate(unsigned char* at, std::int64_t seconds) {
         time = CivilTime{1, 1, 1, 0, 0, 0};
     if (time.year > 9999)
         time = CivilTime{9999, 12, 31, 23, 59, 59};
-    char digits[17];
-    std::snprintf(digits, sizeof digits, "%04d%02d%02d%02d%02d%02d00", time.year, time.month,
-                  time.day, time.hour, time.minute, time.second);
-    std::memcpy(at, digits, 16);
+    // Written digit by digit: a formatting function would bring printf into the editor.
+    const struct {
+        int value;
+        int width;
+    } fields[] = {{time.year, 4},   {time.month, 2},  {time.day, 2}, {time.hour, 2},
+                  {time.minute, 2}, {time.second, 2}, {0, 2}};
+    unsigned char* digit = at;
+    for (const auto& field : fields) {
+        int value = field.value;
+        for (int place = field.width - 1; place >= 0; --place) {
+            digit[place] = static_cast<unsigned char>('0' + value % 10);
+            value /= 10;
+        }
+        digit += field.width;
+    }
     at[16] = 0;
 }
 

@@ -28,7 +28,8 @@ template <typename Char> int Run(int argc, Char** argv) {
 #ifdef _WIN32
 // The wide arguments: a path with characters beyond the ANSI code page reaches the image whole.
 int wmain(int argc, wchar_t** argv) {
-    return Run(argc, argv);
+    static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16");
+    return Run(argc, reinterpret_cast<char16_t**>(argv));
 }
 #else
 int main(int argc, char** argv) {

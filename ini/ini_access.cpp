@@ -26,15 +26,21 @@ const char* INIFile::GetString(const char* sectionName, const char* key, const c
     return index == found->entries.NPOS ? defaultValue : found->entries[index].value.c_str();
 }
 
-bool INIFile::HasHiddenCharacters(const char* sectionName, const char* key) {
+const std::u16string* INIFile::HiddenValue(const char* sectionName, const char* key) {
     const section* found = FindSection(sectionName);
     if (found == nullptr)
-        return false;
+        return nullptr;
     const unsigned index = EntryIndexOf(*found, key);
     if (index == found->entries.NPOS)
-        return false;
+        return nullptr;
     const entry& item = found->entries[index];
-    return !item.wideValue.empty() && cp1252::Narrowed(item.wideValue) == item.value;
+    if (item.wideValue.empty() || cp1252::Narrowed(item.wideValue) != item.value)
+        return nullptr;
+    return &item.wideValue;
+}
+
+bool INIFile::HasHiddenCharacters(const char* sectionName, const char* key) {
+    return HiddenValue(sectionName, key) != nullptr;
 }
 
 void INIFile::StoreString(const char* sectionName, const char* key, const char* value,

@@ -14,8 +14,12 @@ const char* INIFile::GetString(unsigned sectionId, unsigned keyId, const char* d
 }
 
 bool INIFile::HasHiddenCharacters(unsigned sectionId, unsigned keyId) {
+    return HiddenValue(sectionId, keyId) != nullptr;
+}
+
+const std::u16string* INIFile::HiddenValue(unsigned sectionId, unsigned keyId) {
     const SectionAndKey names(module_, {sectionId, keyId});
-    return names && HasHiddenCharacters(names[0], names[1]);
+    return names ? HiddenValue(names[0], names[1]) : nullptr;
 }
 
 void INIFile::SetString(unsigned sectionId, unsigned keyId, const char* value) {

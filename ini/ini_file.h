@@ -99,6 +99,9 @@ public:
     // UTF-16 file, unchanged, handed out with "?" in their place.
     bool HasHiddenCharacters(const char* sectionName, const char* key);
     bool HasHiddenCharacters(unsigned sectionId, unsigned keyId);
+    // Such a value whole, as UTF-16; nullptr for any other value.
+    const std::u16string* HiddenValue(const char* sectionName, const char* key);
+    const std::u16string* HiddenValue(unsigned sectionId, unsigned keyId);
 
     static constexpr unsigned kAppend = 2147483647;
 

@@ -61,5 +61,6 @@
 #define IDM_HELP_CONTENTS 141
 #define IDM_ABOUT 142
 #define IDM_CD_CHECK 143
+#define IDM_CD_IMAGE 144
 // The keys of the menu's commands, wherever the focus is in the main window.
 #define IDA_QUILLOT 4

@@ -139,6 +139,7 @@ TEST_F(HelpTest, HilfeShowsTheHelpWindowWithItsContents) {
         "fen",
         "Was der Benutzer der CD sieht",
         "AutoPlay unter heutigem Windows",
+        "Ein Abbild der CD erstellen",
         "H\xE4ufige Fehler",
     };
     EXPECT_EQ(TreeViewItems(contents), expected);

@@ -62,6 +62,10 @@ const ExpectedText kExpected[] = {
     {879, "Abbrechen"},
     {880, "label"},
     {881, "Version"},
+    {930, "CD-Abbilder (*.iso)|*.iso|"},
+    {933, "Die \xc4nderungen an der AutoRun.INF sind noch nicht gespeichert. Das Abbild "
+          "enth\xe4lt die Dateien, wie sie gespeichert sind. Sollen die \xc4nderungen vorher "
+          "gespeichert werden?"},
 };
 
 TEST(StringTable, HoldsEveryTextByteForByte) {

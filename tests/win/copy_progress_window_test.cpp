@@ -28,7 +28,7 @@ protected:
         owner_ = CreateWindowA("STATIC", "Marlisk V1.0", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 400, 300,
                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(owner_, nullptr);
-        window_.emplace(owner_, "Setup.exe", progress_);
+        window_.emplace(owner_, ProgressTexts{{}, {}, "Setup.exe"}, progress_);
     }
     void TearDown() override {
         window_.reset();

@@ -1,0 +1,142 @@
+// The CD directory as an ISO 9660 image with Joliet, from the menu: the image is made of the
+// files as they lie on the disk, so changes not yet saved are offered to be saved first. What
+// the image cannot hold is shown before anything is written; the writing runs with the progress
+// window of a copy, and a cancel or a failure leaves no file behind.
+#include "marlisk_dlg.h"
+
+#include "cd_image_name.h"
+#include "cd_image_problems.h"
+#include "file_choice.h"
+#include "file_help.h"
+#include "iso_writer.h"
+#include "modal_boxes.h"
+#include "source_tree.h"
+#include "string_ids.h"
+#include "string_resource.h"
+#include "the_file_help.h"
+#include "wait_cursor.h"
+#include "work_with_progress.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+// A path of the editor (code page of the system) as the writer opens it.
+std::u16string UnitsOfAnsi(const std::string& text) {
+    if (text.empty())
+        return std::u16string();
+    const int count = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), count, nullptr, 0);
+    std::u16string units(static_cast<std::size_t>(length > 0 ? length : 0), u'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), count, reinterpret_cast<wchar_t*>(&units[0]),
+                            length);
+    return units;
+}
+
+// The text of textId with the path in a paragraph of its own.
+std::string AboutPath(unsigned textId, const std::u16string& path) {
+    return LoadResourceString(textId) + "\n\n" + AnsiOfUnits(path);
+}
+
+unsigned TextOfOutcome(iso_image::WriteOutcome outcome) {
+    switch (outcome) {
+    case iso_image::WriteOutcome::kCannotCreate:
+        return IDS_IMAGE_CANNOT_CREATE;
+    case iso_image::WriteOutcome::kCannotRead:
+        return IDS_IMAGE_CANNOT_READ;
+    case iso_image::WriteOutcome::kChanged:
+        return IDS_IMAGE_CHANGED;
+    default:
+        return IDS_IMAGE_CANNOT_WRITE;
+    }
+}
+
+} // namespace
+
+void MarliskDlg::MakeCdImage() {
+    if (MainWindowBusy())
+        return;
+    RunPendingCheck();
+    INIFile& document = *document_;
+    const std::string caption = LoadResourceString(IDS_IMAGE_CAPTION);
+
+    // What OK would write: when it differs from the file, the image would lack it.
+    WriteBackFields();
+    if (document.IsModified()) {
+        const int answer = ShowMessageBox(Handle(), LoadResourceString(IDS_IMAGE_UNSAVED).c_str(),
+                                          caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDCANCEL)
+            return;
+        if (answer == IDYES && !document.Save()) {
+            ShowError(IDS_SAVE_FAILED);
+            return;
+        }
+    }
+
+    // The name as the user set it, saved or not, with the characters Windows-1252 lacks that a
+    // UTF-16 file gave it.
+    const std::string label = document.GetString(IDS_AUTORUN, IDS_LABEL, "");
+    const std::u16string* hiddenLabel = document.HiddenValue(IDS_AUTORUN, IDS_LABEL);
+    const std::u16string volumeName = hiddenLabel != nullptr ? *hiddenLabel : UnitsOfAnsi(label);
+    const cd_image::RootPlace place = cd_image::PlaceOf(VirtualRoot());
+    std::array<char, filehelp::kPathBufferSize> chosen{};
+    if (!ChooseFileToWrite(Handle(), place.parent, cd_image::ProposedFileName(label, place.name),
+                           IDS_IMAGE_FILTER, "iso", chosen.data()))
+        return;
+    const std::u16string target = UnitsOfAnsi(chosen.data());
+    const std::u16string root = UnitsOfAnsi(VirtualRoot());
+
+    iso_image::SourceTree tree;
+    {
+        const WaitCursor waitCursor;
+        tree = iso_image::ReadSourceTree(root);
+    }
+    if (tree.unreadable) {
+        ShowMessageBox(Handle(), AboutPath(IDS_IMAGE_UNREADABLE, tree.unreadablePath).c_str(),
+                       LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK | MB_ICONSTOP);
+        return;
+    }
+    ImageProblems problems;
+    problems.refusals = tree.refusals;
+    if (!MayWriteImage(Handle(), problems))
+        return;
+
+    iso_image::VolumeSettings settings;
+    settings.label = volumeName;
+    if (settings.label.empty())
+        settings.label = image_platform::LastComponent(root);
+    // The newest file's time: the same CD gives the same image.
+    settings.time = tree.newest;
+
+    CopyProgress progress;
+    iso_image::WriteResult result;
+    const ProgressTexts texts{caption, LoadResourceString(IDS_IMAGE_LABEL),
+                              theFileHelp->FileNameOf(chosen.data())};
+    RunWithProgress(Handle(), texts, progress, [&] {
+        result = iso_image::WriteImage(tree, settings, target,
+                                       [&progress](std::uint64_t written, std::uint64_t total) {
+                                           progress.SetTotal(total);
+                                           progress.Add(written - progress.Done());
+                                           return !progress.CancelRequested();
+                                       });
+    });
+
+    switch (result.outcome) {
+    case iso_image::WriteOutcome::kWritten:
+        ShowMessageBox(Handle(), AboutPath(IDS_IMAGE_WRITTEN, target).c_str(), caption.c_str(),
+                       MB_OK | MB_ICONINFORMATION);
+        return;
+    case iso_image::WriteOutcome::kCancelled:
+        return;
+    default: {
+        const bool aboutSource = result.outcome == iso_image::WriteOutcome::kCannotRead ||
+                                 result.outcome == iso_image::WriteOutcome::kChanged;
+        const std::string text =
+            AboutPath(TextOfOutcome(result.outcome), aboutSource ? result.path : target);
+        ShowMessageBox(Handle(), text.c_str(), LoadResourceString(IDS_ERROR_CAPTION).c_str(),
+                       MB_OK | MB_ICONSTOP);
+    }
+    }
+}
