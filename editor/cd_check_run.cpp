@@ -42,6 +42,14 @@ bool CdCheckOutcome::HasErrors() const {
     return std::any_of(findings.begin(), findings.end(), IsError);
 }
 
+std::vector<std::string> ErrorLines(const CdCheckOutcome& outcome) {
+    std::vector<std::string> lines;
+    for (const cd_check::Finding& finding : outcome.findings)
+        if (IsError(finding))
+            lines.push_back(FindingLine(finding));
+    return lines;
+}
+
 CdCheckOutcome CheckCdDocument(const INIFile& document, const std::string& infPath,
                                const std::string& root) {
     CdCheckOutcome outcome;

@@ -1,13 +1,14 @@
 // The check of a CD from inside the editor: quillot-check's rules over the document being
 // edited and the files in its virtual root, read with the editor's own calls. The command
-// that writes the CD's image calls CheckCdAsSavedNow (marlisk_dlg.h), which lands here, to
-// show the errors before it writes.
+// that writes the CD's image checks the CD as it is saved (CheckCdAsOnDisk, marlisk_dlg.h) and
+// shows the errors before it writes.
 #pragma once
 
 #include "findings.h"
 #include "ini_file.h"
 
 #include <string>
+#include <vector>
 
 struct CdCheckOutcome {
     // Errors first, then warnings, each in the order quillot-check reports them.
@@ -28,6 +29,9 @@ CdCheckOutcome CheckCdDocument(const INIFile& document, const std::string& infPa
 // A finding as one line for people: severity, code and the German text with what it is about,
 // all in code page 1252.
 std::string FindingLine(const cd_check::Finding& finding);
+
+// The errors of an outcome, one line each as FindingLine writes them, in their order.
+std::vector<std::string> ErrorLines(const CdCheckOutcome& outcome);
 
 // Where the main dialog edits what a finding is about.
 enum class FindingPlace {

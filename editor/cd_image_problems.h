@@ -12,8 +12,7 @@
 
 struct ImageProblems {
     iso_image::Refusals refusals;
-    // Code page 1252, each naming its file. Whatever checks the CD before its image is made
-    // puts its errors here; nothing does so yet, and the list stays empty.
+    // The errors that "Prüfen" finds on the CD as it is saved, one line each in code page 1252.
     std::vector<std::string> checkErrors;
 };
 

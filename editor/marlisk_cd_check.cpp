@@ -35,6 +35,11 @@ CdCheckOutcome MarliskDlg::CheckCdAsSavedNow() {
     return CheckCdDocument(scratch.Document(), infPath_, VirtualRoot());
 }
 
+CdCheckOutcome MarliskDlg::CheckCdAsOnDisk() {
+    ScratchDocument saved(infPath_);
+    return CheckCdDocument(saved.Document(), infPath_, VirtualRoot());
+}
+
 void MarliskDlg::CheckCd() {
     if (MainWindowBusy())
         return;

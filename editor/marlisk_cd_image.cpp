@@ -4,6 +4,7 @@
 // window of a copy, and a cancel or a failure leaves no file behind.
 #include "marlisk_dlg.h"
 
+#include "cd_check_run.h"
 #include "cd_image_name.h"
 #include "cd_image_problems.h"
 #include "file_choice.h"
@@ -89,9 +90,11 @@ void MarliskDlg::MakeCdImage() {
     const std::u16string root = UnitsOfAnsi(VirtualRoot());
 
     iso_image::SourceTree tree;
+    CdCheckOutcome check;
     {
         const WaitCursor waitCursor;
         tree = iso_image::ReadSourceTree(root);
+        check = CheckCdAsOnDisk();
     }
     if (tree.unreadable) {
         ShowMessageBox(Handle(), AboutPath(IDS_IMAGE_UNREADABLE, tree.unreadablePath).c_str(),
@@ -100,6 +103,7 @@ void MarliskDlg::MakeCdImage() {
     }
     ImageProblems problems;
     problems.refusals = tree.refusals;
+    problems.checkErrors = ErrorLines(check);
     if (!MayWriteImage(Handle(), problems))
         return;
 

@@ -50,6 +50,8 @@ public:
     // virtual root. Changes neither the document nor the file. Fields with a pending leave
     // check should be checked first (RunPendingCheck), as before any command of the menu.
     CdCheckOutcome CheckCdAsSavedNow();
+    // The check of the CD with the INF as it is saved: what an image of the CD holds.
+    CdCheckOutcome CheckCdAsOnDisk();
 
     const char* VirtualRoot() const { return virtualRoot_.data(); }
     INIFile& Document() { return *document_; }
