@@ -1,7 +1,8 @@
 // "CD -> Abbild erstellen..." of the real editor under Wine, used with the keyboard: the image of
 // a small CD is written where the save dialog says, with the CD's name as the user set it and
 // its AutoRun.INF saved first when the user says so (image_menu_e2e.cmake then has the readers
-// read it); "Abbrechen" in the progress window and a name the image cannot hold leave no file.
+// read it); "Abbrechen" in the progress window, a name the image cannot hold and "Nein" to the
+// errors of the CD's check leave no file.
 #include "cd_label_dlg_ids.h"
 #include "copy_progress_window_ids.h"
 #include "driver/mouse.h"
@@ -207,6 +208,29 @@ TEST_F(ImageMenu, ANameTheImageCannotHoldIsShownAndNothingIsWritten) {
     ASSERT_NO_FATAL_FAILURE(ExpectNoBox());
     for (const std::string& name : ImageDirNames())
         EXPECT_EQ(name.find("refused"), std::string::npos) << name << " was left";
+    CancelAndExpectEnd();
+}
+
+// The check of the CD as it is saved finds a program that is missing: the box names it and asks;
+// "Nein" writes nothing.
+TEST_F(ImageMenu, TheChecksErrorsAreShownAndNeinWritesNothing) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nIcon=,0\r\nopen=Fehlt.exe\r\n"));
+    DeleteFileA((kImageDir + "fehler.iso").c_str());
+    OpenCdInf();
+
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+    ASSERT_NO_FATAL_FAILURE(ChooseImage(dialog, "fehler.iso"));
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+    const std::string text = ReadMessageBox(box).text;
+    EXPECT_EQ(text.rfind(StringTableText(IDS_IMAGE_CHECK_ERRORS), 0), 0u) << text;
+    EXPECT_NE(text.find("Fehlt.exe"), std::string::npos) << text;
+    EXPECT_NE(text.find(StringTableText(IDS_IMAGE_CONTINUE)), std::string::npos) << text;
+    AnswerMessageBox(box, IDNO);
+    ASSERT_NO_FATAL_FAILURE(ExpectNoBox());
+    for (const std::string& name : ImageDirNames())
+        EXPECT_EQ(name.find("fehler"), std::string::npos) << name << " was written";
     CancelAndExpectEnd();
 }
 
