@@ -11,6 +11,22 @@
 
 #include <array>
 
+namespace {
+
+// What both file dialogs are told: their owner, the filter and the buffer of the chosen path.
+OPENFILENAMEA DialogDescription(HWND owner, const std::string& filter, char* chosen) {
+    OPENFILENAMEA description = {};
+    // The size of the original description: Windows 95 and NT 4.0 refuse a larger one.
+    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    description.hwndOwner = owner;
+    description.lpstrFilter = filter.c_str();
+    description.lpstrFile = chosen;
+    description.nMaxFile = filehelp::kPathBufferSize;
+    return description;
+}
+
+} // namespace
+
 std::string FileDialogFilter(unsigned filterId) {
     std::string filter = LoadResourceString(filterId);
     for (char& c : filter) {
@@ -31,13 +47,7 @@ bool ChooseExistingFile(HWND owner, const char* startPath, unsigned filterId, ch
         .Append(theFileHelp->FileNameOf(startPath));
     const std::string filter = FileDialogFilter(filterId);
 
-    OPENFILENAMEA description = {};
-    // The size of the original description: Windows 95 and NT 4.0 refuse a larger one.
-    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    description.hwndOwner = owner;
-    description.lpstrFilter = filter.c_str();
-    description.lpstrFile = chosen;
-    description.nMaxFile = filehelp::kPathBufferSize;
+    OPENFILENAMEA description = DialogDescription(owner, filter, chosen);
     description.lpstrInitialDir = initialDirectory.data();
     description.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     return ShowOpenFileDialog(description);
@@ -49,12 +59,7 @@ bool ChooseFileToWrite(HWND owner, const std::string& directory, const std::stri
     filehelp::BoundedText(chosen, filehelp::kPathBufferSize).Append(name.c_str());
     const std::string filter = FileDialogFilter(filterId);
 
-    OPENFILENAMEA description = {};
-    description.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    description.hwndOwner = owner;
-    description.lpstrFilter = filter.c_str();
-    description.lpstrFile = chosen;
-    description.nMaxFile = filehelp::kPathBufferSize;
+    OPENFILENAMEA description = DialogDescription(owner, filter, chosen);
     description.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
     description.lpstrDefExt = extension;
     description.Flags =
