@@ -1,33 +1,14 @@
 #include "check_platform.h"
 
-#include "cp1252.h"
 #include "utf8_text.h"
+#include "utf8_units.h"
 
 #include <cstdio>
 
 namespace check_platform {
 
 std::u16string NameUnits(const std::filesystem::path& name) {
-    const std::string& bytes = name.native();
-    std::u16string units;
-    for (std::size_t at = 0; at < bytes.size();) {
-        char32_t point = 0;
-        const std::size_t length = utf8_text::Decode(bytes, at, point);
-        if (length == 0) {
-            units += cp1252::WideOf(static_cast<unsigned char>(bytes[at]));
-            ++at;
-            continue;
-        }
-        if (point >= 0x10000) {
-            point -= 0x10000;
-            units += static_cast<char16_t>(0xD800 + (point >> 10));
-            units += static_cast<char16_t>(0xDC00 + (point & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(point);
-        }
-        at += length;
-    }
-    return units;
+    return utf8_units::Decoded(name.native().data(), name.native().size());
 }
 
 std::string KeyOf(const std::filesystem::path& name) {
