@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,25 +97,32 @@ int CountEntry(void* user, const char*, const char*, const char*) {
     return 1;
 }
 
-class GeneratedIni : public testing::TestWithParam<unsigned> {};
+// A file of a number of lines in sections of a number of lines.
+using IniShape = std::pair<unsigned, unsigned>;
+
+class GeneratedIni : public testing::TestWithParam<IniShape> {
+protected:
+    unsigned LineCount() const { return GetParam().first; }
+    std::string Text() const { return MakeIniText(GetParam().first, GetParam().second); }
+};
 
 TEST_P(GeneratedIni, HasExactlyTheLinesAndIsTheSameEveryTime) {
-    const std::string text = MakeIniText(GetParam());
-    EXPECT_EQ(text, MakeIniText(GetParam()));
+    const std::string text = Text();
+    EXPECT_EQ(text, Text());
     const std::vector<std::string> lines = Lines(text);
-    EXPECT_EQ(lines.size(), GetParam());
+    EXPECT_EQ(lines.size(), LineCount());
     for (const std::string& line : lines)
         EXPECT_LT(line.size(), 200u) << "libinih's default line limit: " << line;
 }
 
 TEST_P(GeneratedIni, BothParsersReadItWithoutErrorAndFindTheChangedKey) {
-    const std::string text = MakeIniText(GetParam());
+    const std::string text = Text();
     int entries = 0;
     EXPECT_EQ(ini_parse_string(text.c_str(), CountEntry, &entries), 0);
     EXPECT_GT(entries, 0);
 
     const std::string path = (std::filesystem::temp_directory_path() /
-                              ("generated-" + std::to_string(GetParam()) + ".ini"))
+                              ("generated-" + std::to_string(LineCount()) + ".ini"))
                                  .string();
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -123,7 +131,9 @@ TEST_P(GeneratedIni, BothParsersReadItWithoutErrorAndFindTheChangedKey) {
     {
         INIFile document(path.c_str());
         const auto& sections = document.Sections();
-        EXPECT_EQ(sections.GetItemsInContainer(), (GetParam() + 39) / 40);
+        const unsigned linesPerSection = GetParam().second;
+        EXPECT_EQ(sections.GetItemsInContainer(),
+                  (LineCount() + linesPerSection - 1) / linesPerSection);
         EXPECT_STRNE(document.GetString(kChangedSection, kChangedKey, ""), "");
         int documentEntries = 0;
         for (unsigned i = 0; i < sections.GetItemsInContainer(); ++i)
@@ -133,6 +143,10 @@ TEST_P(GeneratedIni, BothParsersReadItWithoutErrorAndFindTheChangedKey) {
     std::remove(path.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(LineCounts, GeneratedIni, testing::Values(41u, 1000u, 10000u));
+INSTANTIATE_TEST_SUITE_P(LineCounts, GeneratedIni,
+                         testing::Values(IniShape{41, kLinesPerSection},
+                                         IniShape{1000, kLinesPerSection},
+                                         IniShape{10000, kLinesPerSection},
+                                         IniShape{10000, 10000}));
 
 } // namespace

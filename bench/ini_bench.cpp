@@ -1,5 +1,6 @@
 // Loads and saves INI files of 1,000, 10,000 and 100,000 lines with the INI document and
-// compares it with libinih reading the same files. Prints per-line costs and their ratios.
+// compares it with libinih reading the same files. Prints per-line costs and their ratios, for
+// files in sections of 40 lines and for files whose keys all stand in one section.
 //
 //   ini_bench [WORK_DIRECTORY]
 //
@@ -35,6 +36,14 @@
 namespace {
 
 constexpr unsigned kLineCounts[] = {1000, 10000, 100000};
+
+struct Layout {
+    const char* name;
+    // 0: the whole file is one section.
+    unsigned linesPerSection;
+};
+constexpr Layout kLayouts[] = {{"sections of 40 lines", kLinesPerSection},
+                               {"all keys in one section", 0}};
 // Every sample handles this many lines, repeating the smaller files, so that each sample is
 // long against the clock's resolution and the samples of all sizes are equally long.
 constexpr unsigned kLinesPerSample = 100000;
@@ -149,18 +158,14 @@ void PrintGrowth(const char* what, const Growth& growth) {
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::filesystem::path directory =
-        argc > 1 ? std::filesystem::path(argv[1])
-                 : std::filesystem::temp_directory_path() / "quillot-ini-bench";
-    std::filesystem::create_directories(directory);
-
+// Loads and saves the files of every size in one layout; prints the figures and how the cost
+// per line grows with the file.
+bool MeasureLayout(const Layout& layout, const std::filesystem::path& directory) {
     Growth loadGrowth;
     Growth saveGrowth;
     for (const unsigned lineCount : kLineCounts) {
-        const std::string text = MakeIniText(lineCount);
+        const std::string text =
+            MakeIniText(lineCount, layout.linesPerSection == 0 ? lineCount : layout.linesPerSection);
         const std::string input =
             (directory / ("input-" + std::to_string(lineCount) + ".ini")).string();
         const std::string saved =
@@ -169,7 +174,7 @@ int main(int argc, char** argv) {
             (directory / ("plain-" + std::to_string(lineCount) + ".ini")).string();
         if (!WriteFile(input, text) || !WriteFile(saved, text)) {
             std::fprintf(stderr, "cannot write into %s\n", directory.string().c_str());
-            return 1;
+            return false;
         }
 
         Counts counts;
@@ -188,7 +193,7 @@ int main(int argc, char** argv) {
              }},
         };
         if (!Measure(loaders, lineCount))
-            return 1;
+            return false;
         PrintComparison("Load", lineCount, loaders, loadGrowth);
 
         INIFile document(saved.c_str());
@@ -214,11 +219,27 @@ int main(int argc, char** argv) {
              }},
         };
         if (!Measure(savers, lineCount))
-            return 1;
+            return false;
         PrintComparison("Save", lineCount, savers, saveGrowth);
         std::printf("\n");
     }
     PrintGrowth("Load", loadGrowth);
     PrintGrowth("Save", saveGrowth);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::filesystem::path directory =
+        argc > 1 ? std::filesystem::path(argv[1])
+                 : std::filesystem::temp_directory_path() / "quillot-ini-bench";
+    std::filesystem::create_directories(directory);
+    for (const Layout& layout : kLayouts) {
+        std::printf("== Files in %s\n\n", layout.name);
+        if (!MeasureLayout(layout, directory))
+            return 1;
+        std::printf("\n");
+    }
     return 0;
 }

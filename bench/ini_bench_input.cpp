@@ -17,8 +17,6 @@ private:
     std::uint64_t state_ = 0x5eed;
 };
 
-constexpr unsigned kLinesPerSection = 40;
-
 const char* const kKeyStems[] = {"Path",  "Command", "Description", "Icon",     "Size",
                                  "Label", "Target",  "Options",     "Language", "Shortcut"};
 const char* const kWords[] = {"setup", "readme", "tools",  "drivers", "manual",
@@ -54,9 +52,9 @@ std::string Value(Numbers& numbers, unsigned stem) {
 
 } // namespace
 
-std::string MakeIniText(unsigned lineCount) {
+std::string MakeIniText(unsigned lineCount, unsigned linesPerSection) {
     Numbers numbers;
-    const unsigned sectionCount = (lineCount + kLinesPerSection - 1) / kLinesPerSection;
+    const unsigned sectionCount = (lineCount + linesPerSection - 1) / linesPerSection;
     std::string text;
     text.reserve(static_cast<std::size_t>(lineCount) * 48);
     unsigned written = 0;
@@ -75,7 +73,7 @@ std::string MakeIniText(unsigned lineCount) {
         line(header);
         line(std::string("; ") + kComments[numbers.Next(5)]);
         line(std::string(kChangedKey) + "=" + Value(numbers, 4));
-        for (unsigned i = 0; written < lineCount && i + 4 < kLinesPerSection; ++i) {
+        for (unsigned i = 0; written < lineCount && i + 4 < linesPerSection; ++i) {
             if (i % 9 == 8) {
                 line(std::string("; ") + kComments[numbers.Next(5)]);
                 continue;
