@@ -164,8 +164,8 @@ bool MeasureLayout(const Layout& layout, const std::filesystem::path& directory)
     Growth loadGrowth;
     Growth saveGrowth;
     for (const unsigned lineCount : kLineCounts) {
-        const std::string text =
-            MakeIniText(lineCount, layout.linesPerSection == 0 ? lineCount : layout.linesPerSection);
+        const std::string text = MakeIniText(
+            lineCount, layout.linesPerSection == 0 ? lineCount : layout.linesPerSection);
         const std::string input =
             (directory / ("input-" + std::to_string(lineCount) + ".ini")).string();
         const std::string saved =
