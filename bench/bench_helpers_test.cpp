@@ -122,7 +122,8 @@ TEST_P(GeneratedIni, BothParsersReadItWithoutErrorAndFindTheChangedKey) {
     EXPECT_GT(entries, 0);
 
     const std::string path = (std::filesystem::temp_directory_path() /
-                              ("generated-" + std::to_string(LineCount()) + ".ini"))
+                              ("generated-" + std::to_string(LineCount()) + "-" +
+                               std::to_string(GetParam().second) + ".ini"))
                                  .string();
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
