@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -43,6 +44,18 @@ public:
         items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), std::move(item));
         return added;
     }
+
+    // Appends the items in their order.
+    void AddAll(Items items) {
+        if (items_.empty())
+            items_ = std::move(items);
+        else
+            items_.insert(items_.end(), std::make_move_iterator(items.begin()),
+                          std::make_move_iterator(items.end()));
+    }
+
+    // Takes every item out of the array and hands them to the caller, in their order.
+    Items DetachAll() { return std::exchange(items_, Items()); }
 
     // Takes the item at index out of the array and hands its ownership to the caller.
     std::unique_ptr<T> Detach(unsigned index) {

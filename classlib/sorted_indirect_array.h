@@ -10,11 +10,14 @@
 
 #include "indirect_array.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <utility>
 
 template <class T> class TISArrayAsVector {
 public:
+    using Items = typename TIArrayAsVector<T>::Items;
     using const_iterator = typename TIArrayAsVector<T>::const_iterator;
     static constexpr unsigned NPOS = TIArrayAsVector<T>::NPOS;
 
@@ -40,6 +43,24 @@ public:
                 lo = mid + 1;
         }
         return items_.AddAt(std::move(item), lo);
+    }
+
+    // Puts the items in as Add would, one after the other in their order, but in n log n
+    // comparisons and moves: a reader that collects a long section's keys first and adds them
+    // at once does not move the later keys up for every key.
+    void AddAll(Items added) {
+        const auto less = [](const std::unique_ptr<T>& left, const std::unique_ptr<T>& right) {
+            return *left < *right;
+        };
+        std::stable_sort(added.begin(), added.end(), less);
+        Items held = items_.DetachAll();
+        Items merged;
+        merged.reserve(held.size() + added.size());
+        // Equal items: those held come first, as they came in first.
+        std::merge(std::make_move_iterator(held.begin()), std::make_move_iterator(held.end()),
+                   std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
+                   std::back_inserter(merged), less);
+        items_.AddAll(std::move(merged));
     }
 
     // The index of an item equal to the wanted key, or NPOS.
