@@ -70,8 +70,7 @@ void FileIO::TakeEncodingFromMark() {
 // Reads behind the first kept bytes of the buffer; false when the file gave nothing more.
 // A UTF-16 load is completed to whole characters, so that only the file's end splits one.
 bool FileIO::Load(int kept) {
-    long got =
-        ini_platform::ReadBytes(file_, buffer_ + kept, static_cast<unsigned>(kBufferSize - kept));
+    long got = blocks_.Read(file_, buffer_ + kept, static_cast<unsigned>(kBufferSize - kept));
     if (got < 0)
         readFailed_ = true;
     count_ = kept + std::max(got, 0L);
@@ -82,7 +81,7 @@ bool FileIO::Load(int kept) {
     }
     const bool more = got > 0;
     while (got > 0 && unit_ == 2 && count_ % 2 != 0 && count_ < kBufferSize) {
-        got = ini_platform::ReadBytes(file_, buffer_ + count_, 1);
+        got = blocks_.Read(file_, buffer_ + count_, 1);
         if (got < 0)
             readFailed_ = true;
         count_ += static_cast<int>(std::max(got, 0L));
@@ -172,8 +171,7 @@ const char* FileIO::ReadLine() {
 }
 
 void FileIO::Flush() {
-    if (position_ > 0 &&
-        !ini_platform::WriteBytes(file_, buffer_, static_cast<unsigned>(position_)))
+    if (position_ > 0 && !blocks_.Write(file_, buffer_, static_cast<unsigned>(position_)))
         writeFailed_ = true;
     position_ = 0;
     buffer_[0] = '\0';
@@ -187,7 +185,7 @@ void FileIO::Append(const char* bytes, std::size_t count) {
     if (static_cast<std::size_t>(position_) + count > static_cast<std::size_t>(kMaxPending)) {
         Flush();
         if (count > static_cast<std::size_t>(kMaxPending)) {
-            if (!ini_platform::WriteBytes(file_, bytes, static_cast<unsigned>(count)))
+            if (!blocks_.Write(file_, bytes, static_cast<unsigned>(count)))
                 writeFailed_ = true;
             return;
         }
@@ -198,16 +196,20 @@ void FileIO::Append(const char* bytes, std::size_t count) {
 }
 
 FileIO& FileIO::Write(const char* text) {
+    return Write(std::string_view(text));
+}
+
+FileIO& FileIO::Write(std::string_view text) {
     if (unit_ == 1) {
-        Append(text, std::strlen(text));
+        Append(text.data(), text.size());
         return *this;
     }
     std::u16string piece;
     piece.reserve(kUnitsPerPiece);
-    for (const char* at = text; *at != '\0';) {
+    for (std::size_t at = 0; at < text.size();) {
         piece.clear();
-        while (*at != '\0' && piece.size() < kUnitsPerPiece)
-            piece += cp1252::WideOf(static_cast<unsigned char>(*at++));
+        while (at < text.size() && piece.size() < kUnitsPerPiece)
+            piece += cp1252::WideOf(static_cast<unsigned char>(text[at++]));
         Write(piece);
     }
     return *this;
@@ -231,6 +233,8 @@ bool FileIO::Commit() {
     if (!writing_ || file_ == ini_platform::kNoFile)
         return false;
     Flush();
+    if (!blocks_.Flush(file_))
+        writeFailed_ = true;
     const bool closed = ini_platform::CloseFile(file_);
     file_ = ini_platform::kNoFile;
     if (writeFailed_ || !closed ||

@@ -6,11 +6,13 @@
 // have succeeded. A pass that is not committed leaves the old file as it was.
 #pragma once
 
+#include "file_blocks.h"
 #include "platform.h"
 #include "text_encoding.h"
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 class FileIO {
 public:
@@ -47,6 +49,7 @@ public:
     // Appends text (code page 1252) to the new content, in the pass's encoding; returns the
     // object, so that writes chain.
     FileIO& Write(const char* text);
+    FileIO& Write(std::string_view text);
     // Appends UTF-16 code units as they are; only for a UTF-16 pass.
     FileIO& Write(const std::u16string& units);
 
@@ -66,6 +69,7 @@ private:
     void Discard();
 
     ini_platform::FileHandle file_;
+    FileBlocks blocks_;
     std::string targetPath_;
     std::string tempPath_;
     char buffer_[kBufferSize + 1];
