@@ -1,5 +1,7 @@
 #include "ini_elements.h"
 
+#include <algorithm>
+
 namespace {
 
 unsigned char UpperAscii(char c) {
@@ -21,4 +23,15 @@ bool operator==(const rtext& left, const rtext& right) {
             return false;
     }
     return true;
+}
+
+bool NameBefore(const rtext& left, const rtext& right) {
+    const std::size_t common = std::min(left.size(), right.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const unsigned char l = UpperAscii(left[i]);
+        const unsigned char r = UpperAscii(right[i]);
+        if (l != r)
+            return l < r;
+    }
+    return left.size() < right.size();
 }

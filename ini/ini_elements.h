@@ -8,6 +8,7 @@
 #include "sorted_indirect_array.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 // A line inside a section that is no key=value line.
@@ -45,6 +46,9 @@ bool operator<(const rtext& left, const rtext& right);
 // (umlauts included) is mapped.
 bool operator==(const rtext& left, const rtext& right);
 
+// The order of names without regard to the letter case of a to z: left sorts before right.
+bool NameBefore(const rtext& left, const rtext& right);
+
 // The index of the element named wanted that Windows' profile reader takes when several bear
 // the name: the first of them in the file, an element added since behind every one read.
 // NPOS when none does.
@@ -67,12 +71,17 @@ public:
     entry(std::string key, std::string lineComment, std::string entryValue)
         : rtext(std::move(key), std::move(lineComment)), value(std::move(entryValue)) {}
 
+    // Its text points into asRead: an entry is neither copied nor moved.
+    entry(const entry&) = delete;
+    entry& operator=(const entry&) = delete;
+
     // As Windows' profile reader hands it out: everything behind the first "=", trimmed,
     // without a pair of quotes that encloses all of it.
     std::string value;
     std::u16string wideValue;
-    // The value as it was read; the line read is written back only while value is the same.
-    std::string valueAsRead;
+    // The value as it was read, inside asRead; the line read is written back only while value
+    // is the same.
+    std::string_view valueAsRead;
 };
 
 // A section; the text is its name, the comment that of its header line.

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -43,18 +44,50 @@ char* WithoutEnclosingQuotes(char* value) {
     return value;
 }
 
-// Handles one line, changing it in place; current is the section the line falls into. The
-// line is read as Windows' profile reader reads it: trimmed; a line that begins with ";" is a
-// comment; one that begins with "[" and holds a "]" is a header, naming what stands between
-// the "[" and the last "]"; any other line is a key line when it holds a "=", and a text line
-// otherwise.
+// What the parser has read: the sections in the order of the file, and the keys of the
+// section being read, which go into its sorted entries at once when the section ends. Put in
+// one by one, every key of a long section would move all the keys behind its place.
+class DocumentBuilder {
+public:
+    section* Current() const { return current_; }
+
+    void StartSection(std::unique_ptr<section> started) {
+        EndSection();
+        current_ = started.get();
+        sections_.push_back(std::move(started));
+    }
+
+    void AddEntry(std::unique_ptr<entry> added) { entries_.push_back(std::move(added)); }
+
+    void Finish(TISArrayAsVector<section>& sections) {
+        EndSection();
+        sections.AddAll(std::move(sections_));
+        sections_.clear();
+    }
+
+private:
+    void EndSection() {
+        if (current_ != nullptr)
+            current_->entries.AddAll(std::move(entries_));
+        entries_.clear();
+    }
+
+    TISArrayAsVector<section>::Items sections_;
+    TISArrayAsVector<entry>::Items entries_;
+    section* current_ = nullptr;
+};
+
+// Handles one line, changing it in place. The line is read as Windows' profile reader reads
+// it: trimmed; a line that begins with ";" is a comment; one that begins with "[" and holds a
+// "]" is a header, naming what stands between the "[" and the last "]"; any other line is a
+// key line when it holds a "=", and a text line otherwise.
 void ParseLine(char* line, unsigned lineNumber, const LineSource& source,
-               TISArrayAsVector<section>& sections, section*& current) {
+               DocumentBuilder& document) {
     char* content = Trim(line);
     if (*content == '\0' || *content == ';')
         return;
-    const std::string asRead = content;
-    const std::u16string wideAsRead = source.WideOf(content);
+    std::string asRead = content;
+    std::u16string wideAsRead = source.WideOf(content);
 
     if (char* closeBracket = *content == '[' ? std::strrchr(content, ']') : nullptr) {
         char* behind = Trim(closeBracket + 1);
@@ -62,15 +95,17 @@ void ParseLine(char* line, unsigned lineNumber, const LineSource& source,
             behind = Trim(behind + 1);
         *closeBracket = '\0';
         const char* name = Trim(content + 1);
-        current = &sections.Add(std::make_unique<section>(name, behind));
-        current->wideText = source.WideOf(name);
-        current->wideComment = source.WideOf(behind);
-        current->line = lineNumber;
-        current->asRead = asRead;
-        current->wideAsRead = wideAsRead;
+        auto started = std::make_unique<section>(name, behind);
+        started->wideText = source.WideOf(name);
+        started->wideComment = source.WideOf(behind);
+        started->line = lineNumber;
+        started->asRead = std::move(asRead);
+        started->wideAsRead = std::move(wideAsRead);
+        document.StartSection(std::move(started));
         return;
     }
 
+    section* current = document.Current();
     if (current == nullptr)
         return;
     char* equals = std::strchr(content, '=');
@@ -78,20 +113,23 @@ void ParseLine(char* line, unsigned lineNumber, const LineSource& source,
         rtext& added = current->textLines.Add(std::make_unique<rtext>(content));
         added.wideText = wideAsRead;
         added.line = lineNumber;
-        added.asRead = asRead;
-        added.wideAsRead = wideAsRead;
+        added.asRead = std::move(asRead);
+        added.wideAsRead = std::move(wideAsRead);
         return;
     }
     *equals = '\0';
     const char* key = Trim(content);
     const char* value = WithoutEnclosingQuotes(Trim(equals + 1));
-    entry& added = current->entries.Add(std::make_unique<entry>(key, std::string(), value));
-    added.wideText = source.WideOf(key);
-    added.wideValue = source.WideOf(value);
-    added.valueAsRead = value;
-    added.line = lineNumber;
-    added.asRead = asRead;
-    added.wideAsRead = wideAsRead;
+    auto added = std::make_unique<entry>(key, std::string(), value);
+    added->wideText = source.WideOf(key);
+    added->wideValue = source.WideOf(value);
+    added->line = lineNumber;
+    added->asRead = std::move(asRead);
+    added->valueAsRead =
+        std::string_view(added->asRead)
+            .substr(static_cast<std::size_t>(value - content), added->value.size());
+    added->wideAsRead = std::move(wideAsRead);
+    document.AddEntry(std::move(added));
 }
 
 // The code units of a line read from a UTF-16 file, up to a NUL character, as a NUL ends
@@ -119,7 +157,7 @@ void INIFile::Parse() {
         neverWrittenOver_ = file.ReadFailed();
         return;
     }
-    section* current = nullptr;
+    DocumentBuilder document;
     // The line taken apart in place; one buffer serves every line.
     std::string copy;
     std::u16string units;
@@ -130,7 +168,6 @@ void INIFile::Parse() {
         encoding_ = file.Encoding();
         if (encoding_ == TextEncoding::kUnreadable) {
             neverWrittenOver_ = true;
-            sections_.Flush();
             return;
         }
         if (encoding_ == TextEncoding::kUtf16 || encoding_ == TextEncoding::kUtf8) {
@@ -143,12 +180,13 @@ void INIFile::Parse() {
                 units = UnitsOf(line, file.LineLength());
             }
             copy = cp1252::Narrowed(units);
-            ParseLine(&copy[0], lineNumber, LineSource(copy.c_str(), &units), sections_, current);
+            ParseLine(&copy[0], lineNumber, LineSource(copy.c_str(), &units), document);
         } else {
             copy.assign(line);
-            ParseLine(&copy[0], lineNumber, LineSource(copy.c_str(), nullptr), sections_, current);
+            ParseLine(&copy[0], lineNumber, LineSource(copy.c_str(), nullptr), document);
         }
     }
+    document.Finish(sections_);
     if (file.ReadFailed())
         neverWrittenOver_ = true;
 }

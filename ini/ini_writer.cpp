@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -24,7 +25,7 @@ namespace {
 FileIO& WriteText(FileIO& file, const std::string& text, const std::u16string& wide) {
     if (!wide.empty() && cp1252::Narrowed(wide) == text)
         return file.Write(wide);
-    return file.Write(text.c_str());
+    return file.Write(std::string_view(text));
 }
 
 bool IsReaderSpace(char c) {
@@ -47,19 +48,39 @@ unsigned FileOrder(const rtext& element) {
 template <class T> std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items) {
     const unsigned count = items.GetItemsInContainer();
     std::vector<const T*> order;
-    std::vector<bool> placed(count, false);
-    for (unsigned first = 0; first < count; ++first) {
-        if (placed[first])
-            continue;
-        const std::size_t groupStart = order.size();
-        for (unsigned other = first; other < count; ++other) {
-            if (!placed[other] && items[other] == items[first]) {
-                placed[other] = true;
-                order.push_back(&items[other]);
-            }
+    order.reserve(count);
+    // The usual case, at the cost of a comparison an element: the names sort in the same order
+    // without letter case, so no two of them are one name.
+    unsigned index = 1;
+    while (index < count && NameBefore(items[index - 1], items[index]))
+        ++index;
+    if (index >= count) {
+        for (const auto& item : items)
+            order.push_back(item.get());
+        return order;
+    }
+
+    // Otherwise the elements of each name are brought together by sorting them by name; the
+    // sort keeps the array's order among one name, so the first of each run leads its group.
+    std::vector<unsigned> byName(count);
+    std::iota(byName.begin(), byName.end(), 0u);
+    std::stable_sort(byName.begin(), byName.end(), [&items](unsigned left, unsigned right) {
+        return NameBefore(items[left], items[right]);
+    });
+    std::vector<unsigned> groupStart(count, items.NPOS);
+    for (unsigned start = 0; start < count;) {
+        groupStart[byName[start]] = start;
+        while (++start < count && items[byName[start - 1]] == items[byName[start]]) {
         }
+    }
+    for (unsigned first = 0; first < count; ++first) {
+        if (groupStart[first] == items.NPOS)
+            continue;
+        const auto groupBegin = static_cast<std::ptrdiff_t>(order.size());
+        for (unsigned at = groupStart[first]; at < count && items[byName[at]] == items[first]; ++at)
+            order.push_back(&items[byName[at]]);
         std::stable_sort(
-            order.begin() + static_cast<std::ptrdiff_t>(groupStart), order.end(),
+            order.begin() + groupBegin, order.end(),
             [](const T* left, const T* right) { return FileOrder(*left) < FileOrder(*right); });
     }
     return order;
@@ -77,7 +98,7 @@ void WriteEntry(const entry& item, FileIO& file) {
     if (value == item.value)
         WriteText(file, item.value, item.wideValue);
     else
-        file.Write(value.c_str());
+        file.Write(std::string_view(value));
     file.Write("\r\n");
 }
 
