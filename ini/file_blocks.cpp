@@ -3,24 +3,18 @@
 #include <algorithm>
 #include <cstring>
 
-char* FileBlocks::Block() {
-    if (!block_)
-        block_ = std::make_unique<char[]>(kBlockSize);
-    return block_.get();
-}
-
 long FileBlocks::Read(ini_platform::FileHandle file, char* bytes, unsigned capacity) {
     unsigned given = 0;
     while (given < capacity) {
         if (start_ == end_) {
-            const long got = ini_platform::ReadBytes(file, Block(), kBlockSize);
+            const long got = ini_platform::ReadBytes(file, block_, kBlockSize);
             if (got <= 0)
                 return given > 0 ? static_cast<long>(given) : got;
             start_ = 0;
             end_ = static_cast<unsigned>(got);
         }
         const unsigned piece = std::min(capacity - given, end_ - start_);
-        std::memcpy(bytes + given, block_.get() + start_, piece);
+        std::memcpy(bytes + given, block_ + start_, piece);
         start_ += piece;
         given += piece;
     }
@@ -31,7 +25,7 @@ bool FileBlocks::Write(ini_platform::FileHandle file, const char* bytes, unsigne
     bool written = true;
     while (count > 0) {
         const unsigned piece = std::min(count, kBlockSize - end_);
-        std::memcpy(Block() + end_, bytes, piece);
+        std::memcpy(block_ + end_, bytes, piece);
         end_ += piece;
         bytes += piece;
         count -= piece;
@@ -44,5 +38,5 @@ bool FileBlocks::Write(ini_platform::FileHandle file, const char* bytes, unsigne
 bool FileBlocks::Flush(ini_platform::FileHandle file) {
     const unsigned pending = end_;
     end_ = 0;
-    return pending == 0 || ini_platform::WriteBytes(file, block_.get(), pending);
+    return pending == 0 || ini_platform::WriteBytes(file, block_, pending);
 }

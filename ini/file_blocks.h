@@ -1,11 +1,10 @@
-// The bytes of one file moved to and from the system in blocks of 64 KB. The line file reads
-// and writes in pieces of at most 2048 bytes; a system call for each of them cost more than
-// all the rest of reading or writing a large file.
+// The bytes of one file moved to and from the system in blocks of 64 KB. The line file reads in
+// loads of 2048 bytes and writes in pieces as small as a character; a system call for each of
+// them cost more than all the rest of reading or writing a large file. The block is part of the
+// object, which lives on the stack for one pass: a heap block for every pass would cost more.
 #pragma once
 
 #include "platform.h"
-
-#include <memory>
 
 class FileBlocks {
 public:
@@ -21,11 +20,9 @@ public:
     bool Flush(ini_platform::FileHandle file);
 
 private:
-    char* Block();
-
-    std::unique_ptr<char[]> block_;
     // Reading: the bytes of the block not handed out yet run from start_ to end_.
     // Writing: end_ bytes are pending.
     unsigned start_ = 0;
     unsigned end_ = 0;
+    char block_[kBlockSize];
 };

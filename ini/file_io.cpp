@@ -8,8 +8,6 @@
 namespace {
 
 constexpr int kEmpty = -1;
-// Pending bytes kept for writing, so that a NUL always fits behind them.
-constexpr int kMaxPending = FileIO::kBufferSize - 1;
 // Characters converted at a time when writing UTF-16.
 constexpr std::size_t kUnitsPerPiece = 256;
 
@@ -90,6 +88,15 @@ bool FileIO::Load(int kept) {
 }
 
 int FileIO::FindLineEnd(int from) const {
+    if (unit_ == 1) {
+        // Most bytes lie above CR: one comparison each.
+        for (int at = from; at < count_; ++at) {
+            const auto byte = static_cast<unsigned char>(buffer_[at]);
+            if (byte <= '\r' && (byte == '\n' || byte == '\r'))
+                return at;
+        }
+        return -1;
+    }
     for (int at = from; at + unit_ <= count_; at += unit_)
         if (IsUnit(buffer_ + at, unit_, '\n') || IsUnit(buffer_ + at, unit_, '\r'))
             return at;
@@ -170,33 +177,9 @@ const char* FileIO::ReadLine() {
     }
 }
 
-void FileIO::Flush() {
-    if (position_ > 0 && !blocks_.Write(file_, buffer_, static_cast<unsigned>(position_)))
-        writeFailed_ = true;
-    position_ = 0;
-    buffer_[0] = '\0';
-}
-
 void FileIO::Append(const char* bytes, std::size_t count) {
-    if (position_ == kEmpty) {
-        position_ = 0;
-        buffer_[0] = '\0';
-    }
-    if (static_cast<std::size_t>(position_) + count > static_cast<std::size_t>(kMaxPending)) {
-        Flush();
-        if (count > static_cast<std::size_t>(kMaxPending)) {
-            if (!blocks_.Write(file_, bytes, static_cast<unsigned>(count)))
-                writeFailed_ = true;
-            return;
-        }
-    }
-    std::memcpy(buffer_ + position_, bytes, count);
-    position_ += static_cast<int>(count);
-    buffer_[position_] = '\0';
-}
-
-FileIO& FileIO::Write(const char* text) {
-    return Write(std::string_view(text));
+    if (!blocks_.Write(file_, bytes, static_cast<unsigned>(count)))
+        writeFailed_ = true;
 }
 
 FileIO& FileIO::Write(std::string_view text) {
@@ -232,7 +215,6 @@ FileIO& FileIO::Write(const std::u16string& units) {
 bool FileIO::Commit() {
     if (!writing_ || file_ == ini_platform::kNoFile)
         return false;
-    Flush();
     if (!blocks_.Flush(file_))
         writeFailed_ = true;
     const bool closed = ini_platform::CloseFile(file_);

@@ -1,5 +1,5 @@
-// One pass over one text file through a fixed buffer: either reading it line by line or
-// writing its new content in pieces.
+// One pass over one text file: either reading it line by line, in loads of a fixed buffer of
+// 2048 bytes, or writing its new content in pieces.
 //
 // A writing pass never touches the file it is opened on until Commit: the pieces go to a
 // new file beside it, which takes the old file's place only when every byte and the close
@@ -48,8 +48,8 @@ public:
 
     // Appends text (code page 1252) to the new content, in the pass's encoding; returns the
     // object, so that writes chain.
-    FileIO& Write(const char* text);
     FileIO& Write(std::string_view text);
+    FileIO& Write(const char* text) { return Write(std::string_view(text)); }
     // Appends UTF-16 code units as they are; only for a UTF-16 pass.
     FileIO& Write(const std::u16string& units);
 
@@ -65,7 +65,6 @@ private:
     int FindLineEnd(int from) const;
     bool HasNextLine();
     void Append(const char* bytes, std::size_t count);
-    void Flush();
     void Discard();
 
     ini_platform::FileHandle file_;
