@@ -81,7 +81,7 @@ void CheckPlatformSections(const InfView& inf, const std::vector<const section*>
 // so two "?".
 std::size_t CharactersOf(const entry& item, std::string_view shown) {
     std::size_t pairs = 0;
-    for (const char16_t unit : item.wideValue)
+    for (const char16_t unit : item.Wide().value)
         if (unit >= 0xDC00 && unit <= 0xDFFF)
             ++pairs;
     return shown.size() - std::min(pairs, shown.size());

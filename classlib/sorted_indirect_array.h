@@ -46,14 +46,19 @@ public:
     }
 
     // Puts the items in as Add would, one after the other in their order, but in n log n
-    // comparisons and moves: a reader that collects a long section's keys first and adds them
-    // at once does not move the later keys up for every key.
+    // comparisons and moves, and in n when they come sorted: a reader that collects a long
+    // section's keys first and adds them at once does not move the later keys up for every key.
     void AddAll(Items added) {
         const auto less = [](const std::unique_ptr<T>& left, const std::unique_ptr<T>& right) {
             return *left < *right;
         };
-        std::stable_sort(added.begin(), added.end(), less);
+        if (!std::is_sorted(added.begin(), added.end(), less))
+            std::stable_sort(added.begin(), added.end(), less);
         Items held = items_.DetachAll();
+        if (held.empty()) {
+            items_.AddAll(std::move(added));
+            return;
+        }
         Items merged;
         merged.reserve(held.size() + added.size());
         // Equal items: those held come first, as they came in first.

@@ -34,9 +34,10 @@ const std::u16string* INIFile::HiddenValue(const char* sectionName, const char* 
     if (index == found->entries.NPOS)
         return nullptr;
     const entry& item = found->entries[index];
-    if (item.wideValue.empty() || cp1252::Narrowed(item.wideValue) != item.value)
+    const std::u16string& wide = item.Wide().value;
+    if (wide.empty() || cp1252::Narrowed(wide) != item.value)
         return nullptr;
-    return &item.wideValue;
+    return &wide;
 }
 
 bool INIFile::HasHiddenCharacters(const char* sectionName, const char* key) {

@@ -28,10 +28,22 @@ bool operator==(const rtext& left, const rtext& right) {
 bool NameBefore(const rtext& left, const rtext& right) {
     const std::size_t common = std::min(left.size(), right.size());
     for (std::size_t i = 0; i < common; ++i) {
+        // Neighbouring names in a sorted array begin alike: equal bytes are passed quickly.
+        if (left[i] == right[i])
+            continue;
         const unsigned char l = UpperAscii(left[i]);
         const unsigned char r = UpperAscii(right[i]);
         if (l != r)
             return l < r;
     }
     return left.size() < right.size();
+}
+
+const WideTexts rtext::kNoWideTexts;
+
+void rtext::SetWide(WideTexts texts) {
+    if (texts.text.empty() && texts.comment.empty() && texts.asRead.empty() && texts.value.empty())
+        wide_.reset();
+    else
+        wide_ = std::make_unique<WideTexts>(std::move(texts));
 }

@@ -7,9 +7,31 @@
 #include "indirect_array.h"
 #include "sorted_indirect_array.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
+
+// A text as it was read from the file: a view of the document's copy of it, valid as long as
+// the document. It converts to a std::string like the elements' other texts.
+class TextAsRead : public std::string_view {
+public:
+    TextAsRead() = default;
+    explicit TextAsRead(std::string_view text) : std::string_view(text) {}
+    operator std::string() const { return std::string(*this); }
+};
+
+// For an element read from a UTF-16 (or UTF-8) file: the characters its texts were read from,
+// where code page 1252 cannot hold them all; an empty text otherwise. The writer writes them
+// back as long as their texts are still what was read.
+struct WideTexts {
+    std::u16string text;
+    std::u16string comment;
+    // Of the whole line as it was read.
+    std::u16string asRead;
+    // Of an entry's value.
+    std::u16string value;
+};
 
 // A line inside a section that is no key=value line.
 class rtext : public std::string {
@@ -21,22 +43,22 @@ public:
     // otherwise.
     std::string comment;
 
-    // For a text read from a UTF-16 file that code page 1252 cannot hold: the characters it
-    // was read from, written back as long as the text is still what was read. Empty
-    // otherwise.
-    std::u16string wideText;
-    std::u16string wideComment;
-
     // The line of the file it was read from, counted from 1; 0 for an element added since.
     // Elements of the same name keep their order, but names in other letter case sort apart:
     // only the line tells which came first in the file.
     unsigned line = 0;
 
-    // The whole line as it was read, trimmed, with wideAsRead for its characters as wideText
-    // holds them: the writer puts it back byte for byte while the element is what was read.
-    // Empty for an element added since.
-    std::string asRead;
-    std::u16string wideAsRead;
+    // The whole line as it was read, trimmed: the writer puts it back byte for byte while the
+    // element is what was read. Empty for an element added since.
+    TextAsRead asRead;
+
+    // Most elements have none: they are kept only where there are some.
+    const WideTexts& Wide() const { return wide_ ? *wide_ : kNoWideTexts; }
+    void SetWide(WideTexts texts);
+
+private:
+    static const WideTexts kNoWideTexts;
+    std::unique_ptr<WideTexts> wide_;
 };
 
 // Names sort byte by byte as unsigned values, so "AutoRun" < "Orbilan" < "autorun".
@@ -48,6 +70,16 @@ bool operator==(const rtext& left, const rtext& right);
 
 // The order of names without regard to the letter case of a to z: left sorts before right.
 bool NameBefore(const rtext& left, const rtext& right);
+
+// True when the names of a sorted array sort in the same order without letter case: then no
+// two of them are one name. One comparison an element.
+template <class T> bool NamesAllDiffer(const TISArrayAsVector<T>& items) {
+    for (unsigned index = 1; index < items.GetItemsInContainer(); ++index) {
+        if (!NameBefore(items[index - 1], items[index]))
+            return false;
+    }
+    return true;
+}
 
 // The index of the element named wanted that Windows' profile reader takes when several bear
 // the name: the first of them in the file, an element added since behind every one read.
@@ -71,14 +103,9 @@ public:
     entry(std::string key, std::string lineComment, std::string entryValue)
         : rtext(std::move(key), std::move(lineComment)), value(std::move(entryValue)) {}
 
-    // Its text points into asRead: an entry is neither copied nor moved.
-    entry(const entry&) = delete;
-    entry& operator=(const entry&) = delete;
-
     // As Windows' profile reader hands it out: everything behind the first "=", trimmed,
     // without a pair of quotes that encloses all of it.
     std::string value;
-    std::u16string wideValue;
     // The value as it was read, inside asRead; the line read is written back only while value
     // is the same.
     std::string_view valueAsRead;
@@ -91,6 +118,10 @@ public:
         : rtext(std::move(name), std::move(headerComment)) {}
 
     bool IsEmpty() const { return entries.IsEmpty() && textLines.IsEmpty(); }
+
+    // Whether two entries may be one key in any letter case: set wherever such a pair may come
+    // in, so that the writer, which keeps them together, looks for them only then.
+    bool keysMayRepeat = false;
 
     // In the order they were read or added.
     TIArrayAsVector<rtext> textLines{11, 10};

@@ -3,8 +3,8 @@
 #include <memory>
 
 INIFile::INIFile(const char* fileName, ModuleInstance module)
-    : sections_(21, 20), modified_(0), module_(module), fileName_(fileName),
-      neverWrittenOver_(false), encoding_(TextEncoding::kAnsi) {
+    : sections_(21, 20), sectionsMayRepeat_(false), modified_(0), module_(module),
+      fileName_(fileName), neverWrittenOver_(false), encoding_(TextEncoding::kAnsi) {
     Parse();
     modified_ = 0;
 }

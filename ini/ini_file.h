@@ -14,6 +14,7 @@
 #include "platform.h"
 #include "sorted_indirect_array.h"
 #include "text_encoding.h"
+#include "text_store.h"
 
 #include <string>
 
@@ -119,7 +120,11 @@ private:
                           unsigned (*indexOf)(const section&, const char*));
     void DestroySectionIfEmpty(unsigned sectionIndex);
 
+    // The lines as read, which the elements point into; declared first, so that it goes last.
+    TextStore texts_;
     TISArrayAsVector<section> sections_;
+    // Whether two sections may be one name in any letter case (see section::keysMayRepeat).
+    bool sectionsMayRepeat_;
     int modified_;
     ModuleInstance module_;
     std::string fileName_;

@@ -22,10 +22,10 @@ namespace {
 
 // A text read from a UTF-16 file keeps the characters it was read from while it is
 // unchanged; a text set since is written as what it now is.
-FileIO& WriteText(FileIO& file, const std::string& text, const std::u16string& wide) {
+FileIO& WriteText(FileIO& file, std::string_view text, const std::u16string& wide) {
     if (!wide.empty() && cp1252::Narrowed(wide) == text)
         return file.Write(wide);
-    return file.Write(std::string_view(text));
+    return file.Write(text);
 }
 
 bool IsReaderSpace(char c) {
@@ -45,16 +45,14 @@ unsigned FileOrder(const rtext& element) {
     return element.line == 0 ? UINT_MAX : element.line;
 }
 
-template <class T> std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items) {
+// namesMayRepeat: whether two of the items may be one name; when not, the order is the
+// array's own.
+template <class T>
+std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items, bool namesMayRepeat) {
     const unsigned count = items.GetItemsInContainer();
     std::vector<const T*> order;
     order.reserve(count);
-    // The usual case, at the cost of a comparison an element: the names sort in the same order
-    // without letter case, so no two of them are one name.
-    unsigned index = 1;
-    while (index < count && NameBefore(items[index - 1], items[index]))
-        ++index;
-    if (index >= count) {
+    if (!namesMayRepeat || NamesAllDiffer(items)) {
         for (const auto& item : items)
             order.push_back(item.get());
         return order;
@@ -88,15 +86,15 @@ template <class T> std::vector<const T*> InWritingOrder(const TISArrayAsVector<T
 
 void WriteEntry(const entry& item, FileIO& file) {
     if (!item.asRead.empty() && item.value == item.valueAsRead) {
-        WriteText(file, item.asRead, item.wideAsRead).Write("\r\n");
+        WriteText(file, item.asRead, item.Wide().asRead).Write("\r\n");
         return;
     }
     if (item.value.empty())
         return;
-    WriteText(file, item, item.wideText).Write("=");
+    WriteText(file, item, item.Wide().text).Write("=");
     const std::string value = AsWrittenValue(item.value);
     if (value == item.value)
-        WriteText(file, item.value, item.wideValue);
+        WriteText(file, item.value, item.Wide().value);
     else
         file.Write(std::string_view(value));
     file.Write("\r\n");
@@ -104,17 +102,17 @@ void WriteEntry(const entry& item, FileIO& file) {
 
 void WriteSection(const section& written, FileIO& file) {
     if (!written.asRead.empty()) {
-        WriteText(file, written.asRead, written.wideAsRead).Write("\r\n");
+        WriteText(file, written.asRead, written.Wide().asRead).Write("\r\n");
     } else {
-        WriteText(file.Write("["), written, written.wideText).Write("]");
+        WriteText(file.Write("["), written, written.Wide().text).Write("]");
         WriteComment(written, file).Write("\r\n");
     }
-    for (const entry* item : InWritingOrder(written.entries))
+    for (const entry* item : InWritingOrder(written.entries, written.keysMayRepeat))
         WriteEntry(*item, file);
     for (const auto& line : written.textLines) {
         if (line->empty())
             continue;
-        WriteText(file, *line, line->wideText);
+        WriteText(file, *line, line->Wide().text);
         WriteComment(*line, file).Write("\r\n");
     }
 }
@@ -123,7 +121,7 @@ void WriteSection(const section& written, FileIO& file) {
 
 FileIO& WriteComment(const rtext& element, FileIO& file) {
     if (!element.comment.empty())
-        WriteText(file.Write("\t; "), element.comment, element.wideComment);
+        WriteText(file.Write("\t; "), element.comment, element.Wide().comment);
     return file;
 }
 
@@ -132,20 +130,22 @@ FileIO& WriteComment(const rtext& element, FileIO& file) {
 TextEncoding INIFile::EncodingToWrite() const {
     if (encoding_ != TextEncoding::kUtf8)
         return encoding_;
-    const auto hides = [](const std::string& text, const std::u16string& wide) {
+    const auto hides = [](std::string_view text, const std::u16string& wide) {
         return !wide.empty() && cp1252::Narrowed(wide) == text;
     };
     for (const auto& held : sections_) {
-        if (hides(*held, held->wideText) || hides(held->comment, held->wideComment) ||
-            hides(held->asRead, held->wideAsRead))
+        const WideTexts& wide = held->Wide();
+        if (hides(*held, wide.text) || hides(held->comment, wide.comment) ||
+            hides(held->asRead, wide.asRead))
             return TextEncoding::kUtf16;
         for (const auto& item : held->entries) {
-            if (hides(*item, item->wideText) || hides(item->value, item->wideValue) ||
-                (item->value == item->valueAsRead && hides(item->asRead, item->wideAsRead)))
+            const WideTexts& itemWide = item->Wide();
+            if (hides(*item, itemWide.text) || hides(item->value, itemWide.value) ||
+                (item->value == item->valueAsRead && hides(item->asRead, itemWide.asRead)))
                 return TextEncoding::kUtf16;
         }
         for (const auto& line : held->textLines) {
-            if (hides(*line, line->wideText))
+            if (hides(*line, line->Wide().text))
                 return TextEncoding::kUtf16;
         }
     }
@@ -160,7 +160,7 @@ bool INIFile::Save() {
     const TextEncoding written = EncodingToWrite();
     FileIO file(fileName_.c_str(), FileIO::kCreateWrite, written);
     bool first = true;
-    for (const section* held : InWritingOrder(sections_)) {
+    for (const section* held : InWritingOrder(sections_, sectionsMayRepeat_)) {
         if (!first)
             file.Write("\r\n");
         first = false;

@@ -1,7 +1,5 @@
 #include "trim.h"
 
-#include <cstring>
-
 namespace {
 
 // The white space of Windows' profile reader: blank, HT to CR, and the DOS end-of-file mark
@@ -12,11 +10,10 @@ bool IsWhiteSpace(char c) {
 
 } // namespace
 
-char* Trim(char* text) {
-    std::size_t length = std::strlen(text);
-    while (length > 0 && IsWhiteSpace(text[length - 1]))
-        text[--length] = '\0';
-    while (IsWhiteSpace(*text))
-        ++text;
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    while (!text.empty() && IsWhiteSpace(text.front()))
+        text.remove_prefix(1);
     return text;
 }

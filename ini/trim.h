@@ -1,5 +1,6 @@
 #pragma once
 
-// Cuts white space (HT, LF, VT, FF, CR, blank, Ctrl+Z) from both ends of text, in place: trailing
-// white space is overwritten with NULs, and the result points at the first other byte.
-char* Trim(char* text);
+#include <string_view>
+
+// The text without the white space (HT, LF, VT, FF, CR, blank, Ctrl+Z) at either end.
+std::string_view Trim(std::string_view text);

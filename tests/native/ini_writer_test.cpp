@@ -67,6 +67,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "[b]\r\nopen=1\r\nOpen=2\r\n[B]\r\nk=3\r\n",
                    [](INIFile& d) { d.SetString("b", "x", "y"); },
                    "[b]\r\nopen=1\r\nOpen=2\r\nx=y\r\n\r\n[B]\r\nk=3\r\n\r\n\r\n"},
+        LayoutCase{"a key added in its own spelling goes behind the one read",
+                   "[AutoRun]\r\nopen=1\r\n",
+                   [](INIFile& d) { d.SetExactString("AutoRun", "Open", "2"); },
+                   "[AutoRun]\r\nopen=1\r\nOpen=2\r\n\r\n\r\n"},
         LayoutCase{"entries with empty values left out", "[A]\r\nk=1\r\n[B]\r\nx=2\r\n",
                    [](INIFile& d) {
                        d.SetString("A", "k", "");
