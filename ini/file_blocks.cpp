@@ -21,7 +21,7 @@ long FileBlocks::Read(ini_platform::FileHandle file, char* bytes, unsigned capac
     return static_cast<long>(given);
 }
 
-bool FileBlocks::Write(ini_platform::FileHandle file, const char* bytes, unsigned count) {
+bool FileBlocks::WriteAcross(ini_platform::FileHandle file, const char* bytes, unsigned count) {
     bool written = true;
     while (count > 0) {
         const unsigned piece = std::min(count, kBlockSize - end_);

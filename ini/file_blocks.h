@@ -6,6 +6,8 @@
 
 #include "platform.h"
 
+#include <cstring>
+
 class FileBlocks {
 public:
     static constexpr unsigned kBlockSize = 64 * 1024;
@@ -15,11 +17,20 @@ public:
     long Read(ini_platform::FileHandle file, char* bytes, unsigned capacity);
 
     // Appends count bytes to what goes to file; false if a block could not be written.
-    bool Write(ini_platform::FileHandle file, const char* bytes, unsigned count);
+    bool Write(ini_platform::FileHandle file, const char* bytes, unsigned count) {
+        if (count > kBlockSize - end_)
+            return WriteAcross(file, bytes, count);
+        std::memcpy(block_ + end_, bytes, count);
+        end_ += count;
+        return true;
+    }
     // Writes what is pending; false if it could not be written.
     bool Flush(ini_platform::FileHandle file);
 
 private:
+    // Fills the block, writes it and goes on with the rest.
+    bool WriteAcross(ini_platform::FileHandle file, const char* bytes, unsigned count);
+
     // Reading: the bytes of the block not handed out yet run from start_ to end_.
     // Writing: end_ bytes are pending.
     unsigned start_ = 0;

@@ -177,16 +177,7 @@ const char* FileIO::ReadLine() {
     }
 }
 
-void FileIO::Append(const char* bytes, std::size_t count) {
-    if (!blocks_.Write(file_, bytes, static_cast<unsigned>(count)))
-        writeFailed_ = true;
-}
-
-FileIO& FileIO::Write(std::string_view text) {
-    if (unit_ == 1) {
-        Append(text.data(), text.size());
-        return *this;
-    }
+FileIO& FileIO::WriteWide(std::string_view text) {
     std::u16string piece;
     piece.reserve(kUnitsPerPiece);
     for (std::size_t at = 0; at < text.size();) {

@@ -48,7 +48,12 @@ public:
 
     // Appends text (code page 1252) to the new content, in the pass's encoding; returns the
     // object, so that writes chain.
-    FileIO& Write(std::string_view text);
+    FileIO& Write(std::string_view text) {
+        if (unit_ != 1)
+            return WriteWide(text);
+        Append(text.data(), text.size());
+        return *this;
+    }
     FileIO& Write(const char* text) { return Write(std::string_view(text)); }
     // Appends UTF-16 code units as they are; only for a UTF-16 pass.
     FileIO& Write(const std::u16string& units);
@@ -64,7 +69,11 @@ private:
     const char* CutLineAt(int start, int lineFeed);
     int FindLineEnd(int from) const;
     bool HasNextLine();
-    void Append(const char* bytes, std::size_t count);
+    FileIO& WriteWide(std::string_view text);
+    void Append(const char* bytes, std::size_t count) {
+        if (!blocks_.Write(file_, bytes, static_cast<unsigned>(count)))
+            writeFailed_ = true;
+    }
     void Discard();
 
     ini_platform::FileHandle file_;

@@ -60,13 +60,27 @@ std::pair<std::uint64_t, std::uint64_t> PrefixOf(std::string_view name) {
     return {halves[0], halves[1]};
 }
 
-// A key line of the section being read; its pieces point into the line as kept.
-struct KeyLine {
+// The key and the value of a key line, as the reader hands them out: behind the first "=",
+// trimmed, without a pair of quotes around all of it.
+struct KeyAndValue {
     std::string_view key;
     std::string_view value;
+};
+
+KeyAndValue SplitKeyLine(std::string_view content, std::size_t equals) {
+    return {Trim(content.substr(0, equals)),
+            WithoutEnclosingQuotes(Trim(content.substr(equals + 1)))};
+}
+
+KeyAndValue SplitKeyLine(std::string_view content) {
+    return SplitKeyLine(content, content.find('='));
+}
+
+// A key line of the section being read, as kept, with the prefix of its key.
+struct KeyLine {
+    std::pair<std::uint64_t, std::uint64_t> prefix;
     TextAsRead asRead;
     unsigned line;
-    std::unique_ptr<WideTexts> wide;
 };
 
 // What the parser has read: the sections in the order of the file, and the key lines of the
@@ -87,9 +101,13 @@ public:
         sections_.push_back(std::move(started));
     }
 
-    void AddKeyLine(KeyLine keyLine) {
-        order_.push_back({PrefixOf(keyLine.key), static_cast<unsigned>(keyLines_.size())});
-        keyLines_.push_back(std::move(keyLine));
+    void AddKeyLine(TextAsRead asRead, std::string_view key, unsigned line) {
+        keyLines_.push_back({PrefixOf(key), asRead, line});
+    }
+
+    // For a key line of a UTF-16 or UTF-8 file, added before it.
+    void AddWideTexts(unsigned line, WideTexts texts) {
+        wides_.emplace_back(line, std::move(texts));
     }
 
     void Finish(TISArrayAsVector<section>& sections) {
@@ -99,30 +117,29 @@ public:
     }
 
 private:
-    struct Place {
-        std::pair<std::uint64_t, std::uint64_t> prefix;
-        unsigned index;
-    };
-
     void EndSection() {
-        // Keys of one name keep the order of the file.
-        std::sort(order_.begin(), order_.end(), [this](const Place& left, const Place& right) {
-            if (left.prefix != right.prefix)
-                return left.prefix < right.prefix;
-            const int names = keyLines_[left.index].key.compare(keyLines_[right.index].key);
-            return names != 0 ? names < 0 : left.index < right.index;
-        });
+        // The lines are sorted themselves: they carry all an entry is made of, so that making
+        // the entries in their order reads nothing else. Keys of one name keep the order of the
+        // file.
+        std::sort(keyLines_.begin(), keyLines_.end(),
+                  [](const KeyLine& left, const KeyLine& right) {
+                      if (left.prefix != right.prefix)
+                          return left.prefix < right.prefix;
+                      const int names =
+                          SplitKeyLine(left.asRead).key.compare(SplitKeyLine(right.asRead).key);
+                      return names != 0 ? names < 0 : left.line < right.line;
+                  });
         TISArrayAsVector<entry>::Items entries;
-        entries.reserve(order_.size());
-        for (const Place& place : order_) {
-            KeyLine& keyLine = keyLines_[place.index];
-            auto made = std::make_unique<entry>(std::string(keyLine.key), std::string(),
-                                                std::string(keyLine.value));
+        entries.reserve(keyLines_.size());
+        for (const KeyLine& keyLine : keyLines_) {
+            const KeyAndValue parts = SplitKeyLine(keyLine.asRead);
+            auto made = std::make_unique<entry>(std::string(parts.key), std::string(),
+                                                std::string(parts.value));
             made->line = keyLine.line;
             made->asRead = keyLine.asRead;
-            made->valueAsRead = keyLine.value;
-            if (keyLine.wide)
-                made->SetWide(std::move(*keyLine.wide));
+            made->valueAsRead = parts.value;
+            if (!wides_.empty())
+                made->SetWide(WideTextsOf(keyLine.line));
             entries.push_back(std::move(made));
         }
         if (current_ != nullptr) {
@@ -130,14 +147,23 @@ private:
             current_->keysMayRepeat = !NamesAllDiffer(current_->entries);
         }
         keyLines_.clear();
-        order_.clear();
+        wides_.clear();
+    }
+
+    WideTexts WideTextsOf(unsigned line) {
+        const auto found = std::lower_bound(wides_.begin(), wides_.end(), line,
+                                            [](const std::pair<unsigned, WideTexts>& held,
+                                               unsigned wanted) { return held.first < wanted; });
+        return found != wides_.end() && found->first == line ? std::move(found->second)
+                                                             : WideTexts();
     }
 
     TextStore& texts_;
     TISArrayAsVector<section>::Items sections_;
     section* current_ = nullptr;
     std::vector<KeyLine> keyLines_;
-    std::vector<Place> order_;
+    // In the order of their lines.
+    std::vector<std::pair<unsigned, WideTexts>> wides_;
 };
 
 // Handles one line. The line is read as Windows' profile reader reads it: trimmed; a line
@@ -181,16 +207,11 @@ void ParseLine(std::string_view line, unsigned lineNumber, const LineSource& sou
         }
         return;
     }
-    const std::string_view key = Trim(content.substr(0, equals));
-    const std::string_view value = WithoutEnclosingQuotes(Trim(content.substr(equals + 1)));
-    const auto kept = [&content, &asRead](std::string_view piece) {
-        return asRead.substr(static_cast<std::size_t>(piece.data() - content.data()), piece.size());
-    };
-    KeyLine keyLine{kept(key), kept(value), asRead, lineNumber, nullptr};
+    const KeyAndValue parts = SplitKeyLine(content, equals);
     if (source.HasWide())
-        keyLine.wide = std::make_unique<WideTexts>(WideTexts{
-            source.WideOf(key), std::u16string(), source.WideOf(content), source.WideOf(value)});
-    document.AddKeyLine(std::move(keyLine));
+        document.AddWideTexts(lineNumber, {source.WideOf(parts.key), std::u16string(),
+                                           source.WideOf(content), source.WideOf(parts.value)});
+    document.AddKeyLine(asRead, parts.key, lineNumber);
 }
 
 // The code units of a line read from a UTF-16 file, up to a NUL character, as a NUL ends

@@ -45,21 +45,12 @@ unsigned FileOrder(const rtext& element) {
     return element.line == 0 ? UINT_MAX : element.line;
 }
 
-// namesMayRepeat: whether two of the items may be one name; when not, the order is the
-// array's own.
-template <class T>
-std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items, bool namesMayRepeat) {
+// The order of items with two or more of one name: as in the array, but the elements of one
+// name together at the place of the first, in the order of the file. They are brought together
+// by sorting them by name; the sort keeps the array's order among one name, so the first of
+// each run leads its group.
+template <class T> std::vector<const T*> GroupedByName(const TISArrayAsVector<T>& items) {
     const unsigned count = items.GetItemsInContainer();
-    std::vector<const T*> order;
-    order.reserve(count);
-    if (!namesMayRepeat || NamesAllDiffer(items)) {
-        for (const auto& item : items)
-            order.push_back(item.get());
-        return order;
-    }
-
-    // Otherwise the elements of each name are brought together by sorting them by name; the
-    // sort keeps the array's order among one name, so the first of each run leads its group.
     std::vector<unsigned> byName(count);
     std::iota(byName.begin(), byName.end(), 0u);
     std::stable_sort(byName.begin(), byName.end(), [&items](unsigned left, unsigned right) {
@@ -71,6 +62,8 @@ std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items, bool name
         while (++start < count && items[byName[start - 1]] == items[byName[start]]) {
         }
     }
+    std::vector<const T*> order;
+    order.reserve(count);
     for (unsigned first = 0; first < count; ++first) {
         if (groupStart[first] == items.NPOS)
             continue;
@@ -82,6 +75,19 @@ std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items, bool name
             [](const T* left, const T* right) { return FileOrder(*left) < FileOrder(*right); });
     }
     return order;
+}
+
+// Calls write for each item in the order of writing; namesMayRepeat: whether two of them may
+// be one name, else the order is the array's own.
+template <class T, class Write>
+void InWritingOrder(const TISArrayAsVector<T>& items, bool namesMayRepeat, Write write) {
+    if (!namesMayRepeat || NamesAllDiffer(items)) {
+        for (const auto& item : items)
+            write(*item);
+        return;
+    }
+    for (const T* item : GroupedByName(items))
+        write(*item);
 }
 
 void WriteEntry(const entry& item, FileIO& file) {
@@ -107,8 +113,8 @@ void WriteSection(const section& written, FileIO& file) {
         WriteText(file.Write("["), written, written.Wide().text).Write("]");
         WriteComment(written, file).Write("\r\n");
     }
-    for (const entry* item : InWritingOrder(written.entries, written.keysMayRepeat))
-        WriteEntry(*item, file);
+    InWritingOrder(written.entries, written.keysMayRepeat,
+                   [&file](const entry& item) { WriteEntry(item, file); });
     for (const auto& line : written.textLines) {
         if (line->empty())
             continue;
@@ -160,12 +166,12 @@ bool INIFile::Save() {
     const TextEncoding written = EncodingToWrite();
     FileIO file(fileName_.c_str(), FileIO::kCreateWrite, written);
     bool first = true;
-    for (const section* held : InWritingOrder(sections_, sectionsMayRepeat_)) {
+    InWritingOrder(sections_, sectionsMayRepeat_, [&file, &first](const section& held) {
         if (!first)
             file.Write("\r\n");
         first = false;
-        WriteSection(*held, file);
-    }
+        WriteSection(held, file);
+    });
     file.Write("\r\n\r\n");
     if (!file.Commit())
         return false;
