@@ -64,7 +64,7 @@ void DocumentBuilder::EndSection() {
     }
     if (current_ != nullptr) {
         current_->entries.AddAll(std::move(entries));
-        current_->keysMayRepeat = !NamesAllDiffer(current_->entries);
+        current_->keysSortedWithoutCase = SortedWithoutCase(current_->entries);
     }
     keyLines_.clear();
     wides_.clear();

@@ -9,7 +9,7 @@
 namespace {
 
 unsigned EntryIndexOf(const section& holder, const char* key) {
-    return FirstInFileOf(holder.entries, rtext(key));
+    return FirstInFileOf(holder.entries, rtext(key), holder.keysSortedWithoutCase);
 }
 
 unsigned TextLineIndexOf(const section& holder, const rtext& wanted) {
@@ -51,7 +51,7 @@ void INIFile::StoreString(const char* sectionName, const char* key, const char* 
         return;
     const unsigned index = EntryIndexOf(*target, key);
     if (index == target->entries.NPOS) {
-        target->entries.Add(std::make_unique<entry>(key, std::string(), value));
+        target->AddEntry(std::make_unique<entry>(key, std::string(), value));
         modified_ = 1;
         return;
     }
@@ -161,7 +161,7 @@ void INIFile::RemoveText(const char* sectionName, const char* text) {
 // Unlike the other operations this one takes an empty name at its word, so that a section
 // "[]" read from a file can be removed.
 void INIFile::RemoveSection(const char* sectionName) {
-    const unsigned index = FirstInFileOf(sections_, rtext(sectionName));
+    const unsigned index = FirstInFileOf(sections_, rtext(sectionName), sectionsSortedWithoutCase_);
     if (index == sections_.NPOS)
         return;
     sections_.Destroy(index);

@@ -30,9 +30,7 @@ void INIFile::SetExactString(const char* sectionName, const char* key, const cha
         return;
     const unsigned index = ExactEntryIndexOf(*target, key);
     if (index == target->entries.NPOS) {
-        // The key may be one the section holds in other letter case.
-        target->entries.Add(std::make_unique<entry>(key, std::string(), value));
-        target->keysMayRepeat = true;
+        target->AddEntry(std::make_unique<entry>(key, std::string(), value));
         modified_ = 1;
         return;
     }

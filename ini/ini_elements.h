@@ -71,9 +71,10 @@ bool operator==(const rtext& left, const rtext& right);
 // The order of names without regard to the letter case of a to z: left sorts before right.
 bool NameBefore(const rtext& left, const rtext& right);
 
-// True when the names of a sorted array sort in the same order without letter case: then no
-// two of them are one name. One comparison an element.
-template <class T> bool NamesAllDiffer(const TISArrayAsVector<T>& items) {
+// True when the names of a sorted array sort in the same order without regard to the letter
+// case of a to z. Then no two of them are one name, and a name is found by halving without
+// regard to letter case. One comparison an element.
+template <class T> bool SortedWithoutCase(const TISArrayAsVector<T>& items) {
     for (unsigned index = 1; index < items.GetItemsInContainer(); ++index) {
         if (!NameBefore(items[index - 1], items[index]))
             return false;
@@ -81,10 +82,42 @@ template <class T> bool NamesAllDiffer(const TISArrayAsVector<T>& items) {
     return true;
 }
 
+// Whether an array sorted without letter case stays so with added put in where Add puts it:
+// behind every item it does not sort before.
+template <class T>
+bool StaysSortedWithoutCase(const TISArrayAsVector<T>& items, const rtext& added) {
+    unsigned lo = 0;
+    unsigned hi = items.GetItemsInContainer();
+    while (lo < hi) {
+        const unsigned mid = lo + (hi - lo) / 2;
+        if (added < items[mid])
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return (lo == 0 || NameBefore(items[lo - 1], added)) &&
+           (lo == items.GetItemsInContainer() || NameBefore(added, items[lo]));
+}
+
 // The index of the element named wanted that Windows' profile reader takes when several bear
 // the name: the first of them in the file, an element added since behind every one read.
-// NPOS when none does.
-template <class T> unsigned FirstInFileOf(const TISArrayAsVector<T>& items, const rtext& wanted) {
+// NPOS when none does. sortedWithoutCase: the array is (SortedWithoutCase), so that at most
+// one element bears the name and halving finds it.
+template <class T>
+unsigned FirstInFileOf(const TISArrayAsVector<T>& items, const rtext& wanted,
+                       bool sortedWithoutCase) {
+    if (sortedWithoutCase) {
+        unsigned lo = 0;
+        unsigned hi = items.GetItemsInContainer();
+        while (lo < hi) {
+            const unsigned mid = lo + (hi - lo) / 2;
+            if (NameBefore(items[mid], wanted))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo < items.GetItemsInContainer() && items[lo] == wanted ? lo : items.NPOS;
+    }
     unsigned found = items.NPOS;
     for (unsigned index = 0; index < items.GetItemsInContainer(); ++index) {
         const T& item = items[index];
@@ -119,9 +152,16 @@ public:
 
     bool IsEmpty() const { return entries.IsEmpty() && textLines.IsEmpty(); }
 
-    // Whether two entries may be one key in any letter case: set wherever such a pair may come
-    // in, so that the writer, which keeps them together, looks for them only then.
-    bool keysMayRepeat = false;
+    // Puts an entry in by sorted insertion, keeping keysSortedWithoutCase.
+    entry& AddEntry(std::unique_ptr<entry> added) {
+        keysSortedWithoutCase = keysSortedWithoutCase && StaysSortedWithoutCase(entries, *added);
+        return entries.Add(std::move(added));
+    }
+
+    // Whether the entries are SortedWithoutCase: kept up to date as entries come in, so that
+    // keys are found by halving, and the writer, which keeps keys of one name together, looks
+    // for them only where they may be.
+    bool keysSortedWithoutCase = true;
 
     // In the order they were read or added.
     TIArrayAsVector<rtext> textLines{11, 10};

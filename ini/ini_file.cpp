@@ -3,7 +3,7 @@
 #include <memory>
 
 INIFile::INIFile(const char* fileName, ModuleInstance module)
-    : sections_(21, 20), sectionsMayRepeat_(false), modified_(0), module_(module),
+    : sections_(21, 20), sectionsSortedWithoutCase_(true), modified_(0), module_(module),
       fileName_(fileName), neverWrittenOver_(false), encoding_(TextEncoding::kAnsi) {
     Parse();
     modified_ = 0;
@@ -19,7 +19,7 @@ INIFile::~INIFile() {
 unsigned INIFile::SectionIndexOf(const char* sectionName) const {
     if (*sectionName == '\0')
         return sections_.NPOS;
-    return FirstInFileOf(sections_, rtext(sectionName));
+    return FirstInFileOf(sections_, rtext(sectionName), sectionsSortedWithoutCase_);
 }
 
 section* INIFile::FindSection(const char* name) const {
@@ -35,7 +35,10 @@ section* INIFile::SectionForChange(const char* sectionName) {
     section* found = FindSection(sectionName);
     if (found != nullptr)
         return found;
-    return &sections_.Add(std::make_unique<section>(sectionName));
+    auto added = std::make_unique<section>(sectionName);
+    sectionsSortedWithoutCase_ =
+        sectionsSortedWithoutCase_ && StaysSortedWithoutCase(sections_, *added);
+    return &sections_.Add(std::move(added));
 }
 
 void INIFile::DestroySectionIfEmpty(unsigned sectionIndex) {

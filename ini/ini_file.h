@@ -123,8 +123,8 @@ private:
     // The lines as read, which the elements point into; declared first, so that it goes last.
     TextStore texts_;
     TISArrayAsVector<section> sections_;
-    // Whether two sections may be one name in any letter case (see section::keysMayRepeat).
-    bool sectionsMayRepeat_;
+    // Whether the sections are SortedWithoutCase (see section::keysSortedWithoutCase).
+    bool sectionsSortedWithoutCase_;
     int modified_;
     ModuleInstance module_;
     std::string fileName_;

@@ -141,7 +141,7 @@ void INIFile::Parse() {
         }
     }
     document.Finish(sections_);
-    sectionsMayRepeat_ = !NamesAllDiffer(sections_);
+    sectionsSortedWithoutCase_ = SortedWithoutCase(sections_);
     if (file.ReadFailed())
         neverWrittenOver_ = true;
 }
