@@ -185,9 +185,10 @@ and fault it in again, depending on the order of the frees, and a page fault cos
 The document reads the file in blocks of 64 KB and keeps the lines as read in blocks of its
 own; a section's key lines are collected, sorted once by the first 16 bytes of their keys
 (the keys themselves only where those are alike) and made into entries in that order, so
-that the later passes over them, saving and freeing, go through memory in order. The writer
-looks for two sections or keys of one name in different letter case only where such a pair
-may be.
+that the later passes over them, saving and freeing, go through memory in order. Where the
+names of the sections, or the keys of a section, sort the same way without letter case (the
+document notes it as they come in), no two of them are one name: a name is then found by
+halving, and the writer does not look for names of one spelling to keep together.
 
 TEXT
   block "$figures/ini"
