@@ -1,7 +1,7 @@
 #include "cd_rules.h"
 
 #include "inf_checks.h"
-#include "utf8_text.h"
+#include "utf8.h"
 
 #include <algorithm>
 
@@ -28,7 +28,7 @@ InfEncoding EncodingOf(ByteSource& bytes, const INIFile& document) {
     case TextEncoding::kAnsi:
         break;
     }
-    return utf8_text::LooksLikeUtf8(start) ? InfEncoding::kUtf8WithoutMark : InfEncoding::kAnsi;
+    return utf8::LooksLikeUtf8(start) ? InfEncoding::kUtf8WithoutMark : InfEncoding::kAnsi;
 }
 
 void CheckInfDocument(const INIFile& document, InfEncoding encoding, const CdTree& tree,

@@ -17,11 +17,6 @@ namespace cd_check {
 // How the INF's bytes are stored, as far as Windows can read them.
 enum class InfEncoding { kAnsi, kUtf16, kUtf8Mark, kUtf8WithoutMark, kUnreadable };
 
-bool SameName(std::string_view left, std::string_view right);
-
-// The form of a name under which every spelling of it that SameName matches is the same.
-std::string NameKey(std::string_view name);
-
 class InfView {
 public:
     // A file behind a UTF-8 mark loses its first line to Windows, and with it the section

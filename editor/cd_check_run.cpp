@@ -1,5 +1,6 @@
 #include "cd_check_run.h"
 
+#include "ascii_case.h"
 #include "cd_rules.h"
 #include "entry_names.h"
 #include "inf_checks.h"
@@ -92,24 +93,24 @@ std::string FindingLine(const cd_check::Finding& finding) {
 FindingTarget TargetOf(const cd_check::Finding& finding) {
     FindingTarget target;
     const std::string& key = finding.key;
-    if (entry_names::SameName(finding.section, inf_names::AutoRun())) {
-        if (entry_names::SameName(key, inf_names::Open()))
+    if (ascii_case::Same(finding.section, inf_names::AutoRun())) {
+        if (ascii_case::Same(key, inf_names::Open()))
             target.place = FindingPlace::kAutoPlayFile;
-        else if (entry_names::SameName(key, inf_names::Icon()))
+        else if (ascii_case::Same(key, inf_names::Icon()))
             target.place = FindingPlace::kIconFile;
-        else if (entry_names::SameName(key, inf_names::kLabel))
+        else if (ascii_case::Same(key, inf_names::kLabel))
             target.place = FindingPlace::kCdLabel;
         else if (const std::optional<std::string> name = entry_names::EntryNameOfKey(
                      key, inf_names::ShellPrefix(), entry_names::PrefixCase::kIgnored)) {
             target.place = FindingPlace::kEntry;
             target.entry = *name;
         }
-    } else if (entry_names::SameName(finding.section, inf_names::Orbilan())) {
-        if (entry_names::SameName(key, LoadResourceString(IDS_HEADLINE)))
+    } else if (ascii_case::Same(finding.section, inf_names::Orbilan())) {
+        if (ascii_case::Same(key, LoadResourceString(IDS_HEADLINE)))
             target.place = FindingPlace::kHeadline;
-        else if (entry_names::SameName(key, LoadResourceString(IDS_TEXT)))
+        else if (ascii_case::Same(key, LoadResourceString(IDS_TEXT)))
             target.place = FindingPlace::kQuestionText;
-        else if (entry_names::SameName(key, inf_names::Exec()))
+        else if (ascii_case::Same(key, inf_names::Exec()))
             target.place = FindingPlace::kStarterProgram;
     }
     return target;

@@ -4,6 +4,7 @@
 // back on OK.
 #include "marlisk_dlg.h"
 
+#include "ascii_case.h"
 #include "bounded_text.h"
 #include "entry_names.h"
 #include "modal_boxes.h"
@@ -28,7 +29,7 @@ unsigned IndexOfEntry(const Entries& entries, const ShellData* wanted) {
 // Windows tells entries apart by their keys, without regard to the case of a to z.
 bool IsNameTaken(const Entries& entries, const std::string& name) {
     return entries.FindFirst([&name](const ShellData& item) {
-        return entry_names::SameName(item.name, name);
+        return ascii_case::Same(item.name, name);
     }) != Entries::NPOS;
 }
 
@@ -49,7 +50,7 @@ std::vector<const entry*> KeysInFileOrder(const section* holder) {
 
 const entry* FirstKeyNamed(const std::vector<const entry*>& keys, const std::string& wanted) {
     for (const entry* key : keys) {
-        if (entry_names::SameName(*key, wanted))
+        if (ascii_case::Same(*key, wanted))
             return key;
     }
     return nullptr;
@@ -86,7 +87,7 @@ void MarliskDlg::LoadPopupEntries() {
         const std::size_t commandLength =
             entryPrefix_.size() + name->size() + commandSuffix_.size();
         if (!suffixSeen && key->size() == commandLength &&
-            entry_names::SameName(key->substr(commandLength - commandSuffix_.size()),
+            ascii_case::Same(key->substr(commandLength - commandSuffix_.size()),
                                   commandSuffix_)) {
             commandSuffix_ = key->substr(commandLength - commandSuffix_.size());
             suffixSeen = true;
@@ -254,7 +255,7 @@ void MarliskDlg::WritePopupEntries(INIFile& document) {
     }
     const auto isKept = [&keptNames](const std::string& name) {
         return std::any_of(keptNames.begin(), keptNames.end(), [&name](const std::string& kept) {
-            return entry_names::SameName(kept, name);
+            return ascii_case::Same(kept, name);
         });
     };
 

@@ -1,7 +1,7 @@
 #include "image_command.h"
 
 #include "autorun_label.h"
-#include "image_text.h"
+#include "utf8.h"
 #include "iso_writer.h"
 
 #include <cstdlib>
@@ -28,7 +28,7 @@ constexpr const char* kWritten = "Abbild geschrieben:";
 CommandResult Failed(const char* text, const std::string& about) {
     CommandResult result;
     result.exitCode = 2;
-    result.error = image_text::Utf8OfCodePage(text);
+    result.error = utf8::OfCodePage(text);
     if (!about.empty())
         result.error += ' ' + about;
     result.error += '\n';
@@ -100,9 +100,9 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
         CommandResult result;
         result.exitCode = 1;
         for (const Refusal& refusal : tree.refusals)
-            result.output += image_text::Utf8OfCodePage(TextOf(refusal.kind)) + ' ' +
-                             image_text::Utf8OfUnits(refusal.path) + '\n';
-        result.error = image_text::Utf8OfCodePage(kRefused) + '\n';
+            result.output += utf8::OfCodePage(TextOf(refusal.kind)) + ' ' +
+                             utf8::OfUnits(refusal.path) + '\n';
+        result.error = utf8::OfCodePage(kRefused) + '\n';
         return result;
     }
 
@@ -140,7 +140,7 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     }
     CommandResult result;
     result.output =
-        image_text::Utf8OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
+        utf8::OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
     return result;
 }
 

@@ -1,7 +1,7 @@
 // What a CD cannot hold is refused before anything is written, naming the file; a failure or a
 // cancel leaves no image and nothing beside it.
 #include "image_command.h"
-#include "image_text.h"
+#include "utf8.h"
 #include "image_trees.h"
 #include "iso_writer.h"
 #include "temp_dir.h"
@@ -26,7 +26,7 @@ struct Refused {
 std::vector<Refused> RefusalsOf(const std::string& root) {
     std::vector<Refused> refused;
     for (const iso_image::Refusal& refusal : iso_image::ReadSourceTree(root).refusals)
-        refused.push_back(Refused{refusal.kind, image_text::Utf8OfUnits(refusal.path)});
+        refused.push_back(Refused{refusal.kind, utf8::OfUnits(refusal.path)});
     return refused;
 }
 
