@@ -48,6 +48,14 @@ void CheckInfDocument(const INIFile& document, InfEncoding encoding, const CdTre
     CheckVerbs(view, tree, findings);
 }
 
+void CheckCdContent(const INIFile* document, InfEncoding encoding, const CdTree& tree, bool iso9660,
+                    Findings& findings) {
+    if (document != nullptr)
+        CheckInfDocument(*document, encoding, tree, findings);
+    CheckNames(tree, iso9660, findings);
+    SortForReading(findings);
+}
+
 void SortForReading(Findings& findings) {
     const auto rank = [](const Finding& finding) {
         if (finding.kind == FindingKind::kNameTooLongForJoliet ||

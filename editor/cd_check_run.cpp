@@ -60,14 +60,12 @@ CdCheckOutcome CheckCdDocument(const INIFile& document, const std::string& infPa
             {cd_check::FindingKind::kInfNotNamedAutoRun, "", "", 0, infName});
     const Win32CdFiles files(root);
     const cd_check::CdTree tree(files);
-    cd_check::CheckInfDocument(document, EncodingSavedIn(document), tree, outcome.findings);
-    cd_check::CheckNames(tree, false, outcome.findings);
+    cd_check::CheckCdContent(&document, EncodingSavedIn(document), tree, false, outcome.findings);
     if (const std::optional<cd_check::WalkFailure>& failure = tree.Failure()) {
         outcome.complete = false;
         for (const std::string& name : failure->directory)
             outcome.unreadDirectory += (outcome.unreadDirectory.empty() ? "" : "\\") + name;
     }
-    cd_check::SortForReading(outcome.findings);
     std::stable_partition(outcome.findings.begin(), outcome.findings.end(), IsError);
     return outcome;
 }

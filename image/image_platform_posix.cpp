@@ -78,8 +78,7 @@ std::u16string LastComponent(const NativeString& path) {
     while (absolute.size() > 1 && absolute.back() == '/')
         absolute.pop_back();
     const std::size_t slash = absolute.rfind('/');
-    return utf8::UnitsOf(slash == std::string::npos ? absolute
-                                                               : absolute.substr(slash + 1));
+    return utf8::UnitsOf(slash == std::string::npos ? absolute : absolute.substr(slash + 1));
 }
 
 std::u16string UnitsOf(const NativeString& text) {
@@ -189,6 +188,10 @@ void WriteText(Stream stream, std::string_view text) {
     std::FILE* out = stream == Stream::kOutput ? stdout : stderr;
     std::fwrite(text.data(), 1, text.size(), out);
     std::fflush(out);
+}
+
+std::string DocumentPath(const NativeString& path) {
+    return path;
 }
 
 bool OutputIsTerminal() {

@@ -3,15 +3,22 @@
 #include "ascii_case.h"
 
 #include <algorithm>
+#include <climits>
 
-namespace cd_check {
+namespace autorun {
 
 namespace {
 
+// In the order of the file; an element added since comes behind every one read, as the
+// document's own lookups take it.
 template <typename Element> void SortByLine(std::vector<const Element*>& elements) {
-    std::stable_sort(
-        elements.begin(), elements.end(),
-        [](const Element* left, const Element* right) { return left->line < right->line; });
+    const auto place = [](const Element* element) {
+        return element->line == 0 ? UINT_MAX : element->line;
+    };
+    std::stable_sort(elements.begin(), elements.end(),
+                     [&place](const Element* left, const Element* right) {
+                         return place(left) < place(right);
+                     });
 }
 
 // The white space that the reader trims off a value.
@@ -74,4 +81,4 @@ std::string_view InfView::WrittenValue(const entry& item) {
     return written;
 }
 
-} // namespace cd_check
+} // namespace autorun

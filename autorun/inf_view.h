@@ -12,10 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace cd_check {
-
-// How the INF's bytes are stored, as far as Windows can read them.
-enum class InfEncoding { kAnsi, kUtf16, kUtf8Mark, kUtf8WithoutMark, kUnreadable };
+namespace autorun {
 
 class InfView {
 public:
@@ -51,4 +48,4 @@ private:
     std::unordered_map<const section*, Keys> keys_;
 };
 
-} // namespace cd_check
+} // namespace autorun
