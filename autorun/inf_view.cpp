@@ -15,10 +15,9 @@ template <typename Element> void SortByLine(std::vector<const Element*>& element
     const auto place = [](const Element* element) {
         return element->line == 0 ? UINT_MAX : element->line;
     };
-    std::stable_sort(elements.begin(), elements.end(),
-                     [&place](const Element* left, const Element* right) {
-                         return place(left) < place(right);
-                     });
+    std::stable_sort(
+        elements.begin(), elements.end(),
+        [&place](const Element* left, const Element* right) { return place(left) < place(right); });
 }
 
 // The white space that the reader trims off a value.
