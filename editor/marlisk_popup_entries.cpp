@@ -25,10 +25,13 @@ unsigned IndexOfEntry(const Entries& entries, const ShellData* wanted) {
 }
 
 // Windows tells entries apart by their keys, without regard to the case of a to z.
+unsigned IndexOfName(const Entries& entries, const std::string& name) {
+    return entries.FindFirst(
+        [&name](const ShellData& item) { return ascii_case::Same(item.name, name); });
+}
+
 bool IsNameTaken(const Entries& entries, const std::string& name) {
-    return entries.FindFirst([&name](const ShellData& item) {
-        return ascii_case::Same(item.name, name);
-    }) != Entries::NPOS;
+    return IndexOfName(entries, name) != Entries::NPOS;
 }
 
 } // namespace
@@ -36,8 +39,18 @@ bool IsNameTaken(const Entries& entries, const std::string& name) {
 void MarliskDlg::LoadPopupEntries() {
     const autorun::AutoRunInf inf(*document_);
     spelling_ = inf.Spelling();
-    for (const autorun::MenuEntry& item : inf.MenuEntries())
-        entries_.Add(std::make_unique<ShellData>(item));
+    // An entry listed already keeps its name and takes the file's keys and texts.
+    for (const autorun::MenuEntry& item : inf.MenuEntries()) {
+        const unsigned listed = IndexOfName(entries_, item.name);
+        if (listed == Entries::NPOS) {
+            entries_.Add(std::make_unique<ShellData>(item));
+            continue;
+        }
+        ShellData& known = entries_[listed];
+        known = ShellData(known.name, item.command, item.menuText);
+        known.menuKey = item.menuKey;
+        known.commandKey = item.commandKey;
+    }
     currentIndex_ = 0;
     RefillEntryList();
 }
