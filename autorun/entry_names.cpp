@@ -1,5 +1,7 @@
 #include "entry_names.h"
 
+#include "ascii_case.h"
+
 namespace entry_names {
 
 namespace {
@@ -8,35 +10,9 @@ bool IsAsciiLetterOrDigit(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-char UpperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
-}
-
-} // namespace
-
-bool SameName(std::string_view left, std::string_view right) {
-    if (left.size() != right.size())
-        return false;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        if (UpperAscii(left[i]) != UpperAscii(right[i]))
-            return false;
-    }
-    return true;
-}
-
-namespace {
-
 bool BeginsWith(std::string_view key, std::string_view prefix, PrefixCase letterCase) {
-    if (key.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        const bool same = letterCase == PrefixCase::kExact
-                              ? key[i] == prefix[i]
-                              : UpperAscii(key[i]) == UpperAscii(prefix[i]);
-        if (!same)
-            return false;
-    }
-    return true;
+    return letterCase == PrefixCase::kExact ? key.substr(0, prefix.size()) == prefix
+                                            : ascii_case::BeginsWith(key, prefix);
 }
 
 } // namespace

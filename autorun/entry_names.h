@@ -23,10 +23,6 @@ enum class PrefixCase { kExact, kIgnored };
 std::optional<std::string> EntryNameOfKey(std::string_view key, std::string_view prefix,
                                           PrefixCase letterCase = PrefixCase::kExact);
 
-// Whether two names or keys are the same to Windows' profile reader: equal but for the case of
-// a to z.
-bool SameName(std::string_view left, std::string_view right);
-
 // The ASCII letters and digits of name, in their order, at most kMaxNameLength of them.
 std::string CleanName(std::string_view name);
 

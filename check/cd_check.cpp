@@ -8,6 +8,7 @@
 #include "inf_checks.h"
 #include "inf_names.h"
 
+#include <memory>
 #include <optional>
 #include <system_error>
 
@@ -15,19 +16,18 @@ namespace cd_check {
 
 namespace {
 
-void CheckInf(const DiskCdFiles& files, const CdTree& tree, CheckResult& result) {
-    const std::filesystem::path& inf = result.inf;
+// The INF's document and how Windows reads its bytes; nullptr when it cannot be read.
+std::unique_ptr<const INIFile> ReadInf(const DiskCdFiles& files, const std::filesystem::path& inf,
+                                       InfEncoding& encoding) {
     // The INF lies in the root; its key there opens it.
     ByteSource bytes(files.Open({check_platform::KeyOf(inf.filename())}));
     const std::string documentPath = check_platform::DocumentPath(inf);
     std::error_code error;
-    if (documentPath.empty() || !std::filesystem::is_regular_file(inf, error) || !bytes.IsOpen()) {
-        result.problem = Problem::kUnreadable;
-        result.problemPath = inf;
-        return;
-    }
-    const INIFile document(documentPath.c_str());
-    CheckInfDocument(document, EncodingOf(bytes, document), tree, result.findings);
+    if (documentPath.empty() || !std::filesystem::is_regular_file(inf, error) || !bytes.IsOpen())
+        return nullptr;
+    auto document = std::make_unique<const INIFile>(documentPath.c_str());
+    encoding = EncodingOf(bytes, *document);
+    return document;
 }
 
 } // namespace
@@ -80,12 +80,17 @@ CheckResult CheckCd(const std::filesystem::path& path, const CheckOptions& optio
 
     const DiskCdFiles files(root);
     const CdTree tree(files);
+    std::unique_ptr<const INIFile> document;
+    InfEncoding encoding = InfEncoding::kAnsi;
     if (!result.inf.empty()) {
-        CheckInf(files, tree, result);
-        if (result.problem != Problem::kNone)
+        document = ReadInf(files, result.inf, encoding);
+        if (document == nullptr) {
+            result.problem = Problem::kUnreadable;
+            result.problemPath = result.inf;
             return result;
+        }
     }
-    CheckNames(tree, options.iso9660, result.findings);
+    CheckCdContent(document.get(), encoding, tree, options.iso9660, result.findings);
     if (const std::optional<WalkFailure>& failure = tree.Failure()) {
         // Findings of a part of the CD would pass for those of all of it.
         result.problem = Problem::kWalkIncomplete;
@@ -93,9 +98,7 @@ CheckResult CheckCd(const std::filesystem::path& path, const CheckOptions& optio
         result.problemReason =
             WalkStopText(failure->tooDeep, CdTree::kMaxDepth, files.FirstError());
         result.findings.clear();
-        return result;
     }
-    SortForReading(result.findings);
     return result;
 }
 

@@ -1,7 +1,7 @@
 #include "cd_rules.h"
 
 #include "inf_checks.h"
-#include "utf8_text.h"
+#include "utf8.h"
 
 #include <algorithm>
 
@@ -28,7 +28,7 @@ InfEncoding EncodingOf(ByteSource& bytes, const INIFile& document) {
     case TextEncoding::kAnsi:
         break;
     }
-    return utf8_text::LooksLikeUtf8(start) ? InfEncoding::kUtf8WithoutMark : InfEncoding::kAnsi;
+    return utf8::LooksLikeUtf8(start) ? InfEncoding::kUtf8WithoutMark : InfEncoding::kAnsi;
 }
 
 void CheckInfDocument(const INIFile& document, InfEncoding encoding, const CdTree& tree,
@@ -46,6 +46,14 @@ void CheckInfDocument(const INIFile& document, InfEncoding encoding, const CdTre
     CheckLayout(view, findings);
     CheckReferences(view, tree, findings);
     CheckVerbs(view, tree, findings);
+}
+
+void CheckCdContent(const INIFile* document, InfEncoding encoding, const CdTree& tree, bool iso9660,
+                    Findings& findings) {
+    if (document != nullptr)
+        CheckInfDocument(*document, encoding, tree, findings);
+    CheckNames(tree, iso9660, findings);
+    SortForReading(findings);
 }
 
 void SortForReading(Findings& findings) {

@@ -3,7 +3,7 @@
 #include "cd_check.h"
 #include "check_platform.h"
 #include "report.h"
-#include "utf8_text.h"
+#include "utf8.h"
 
 namespace cd_check {
 
@@ -13,11 +13,11 @@ CommandResult Refused(Problem problem, const std::string& about,
                       const std::string& reason = std::string()) {
     CommandResult result;
     result.exitCode = 2;
-    result.error = utf8_text::FromCodePage(TextOf(problem));
+    result.error = utf8::OfCodePage(TextOf(problem));
     if (!about.empty())
         result.error += ' ' + about;
     if (!reason.empty())
-        result.error += " (" + utf8_text::FromCodePage(reason) + ')';
+        result.error += " (" + utf8::OfCodePage(reason) + ')';
     result.error += '\n';
     return result;
 }

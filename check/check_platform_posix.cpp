@@ -1,14 +1,13 @@
 #include "check_platform.h"
 
-#include "utf8_text.h"
-#include "utf8_units.h"
+#include "utf8.h"
 
 #include <cstdio>
 
 namespace check_platform {
 
 std::u16string NameUnits(const std::filesystem::path& name) {
-    return utf8_units::Decoded(name.native().data(), name.native().size());
+    return utf8::UnitsOf(name.native());
 }
 
 std::string KeyOf(const std::filesystem::path& name) {
@@ -25,12 +24,12 @@ std::string DocumentPath(const std::filesystem::path& path) {
 
 std::string DisplayPath(const std::filesystem::path& path) {
     // Bytes that are no UTF-8 would make the report's JSON invalid.
-    return utf8_text::FromUnits(NameUnits(path));
+    return utf8::OfUnits(NameUnits(path));
 }
 
-void WriteText(Stream stream, std::string_view utf8) {
+void WriteText(Stream stream, std::string_view text) {
     std::FILE* out = stream == Stream::kOutput ? stdout : stderr;
-    std::fwrite(utf8.data(), 1, utf8.size(), out);
+    std::fwrite(text.data(), 1, text.size(), out);
     std::fflush(out);
 }
 

@@ -1,39 +1,13 @@
 #include "check_platform.h"
 
+#include "utf8.h"
+
 #include <windows.h>
 
 #include <cstdio>
 #include <vector>
 
 namespace check_platform {
-
-namespace {
-
-std::wstring WideOfUtf8(std::string_view utf8) {
-    if (utf8.empty())
-        return std::wstring();
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
-                            length);
-    return wide;
-}
-
-std::string Utf8OfWide(const std::wstring& wide) {
-    if (wide.empty())
-        return std::string();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0],
-                            length, nullptr, nullptr);
-    return utf8;
-}
-
-} // namespace
 
 std::u16string NameUnits(const std::filesystem::path& name) {
     const std::wstring& wide = name.native();
@@ -75,23 +49,24 @@ std::string DocumentPath(const std::filesystem::path& path) {
 }
 
 std::string DisplayPath(const std::filesystem::path& path) {
-    return Utf8OfWide(path.native());
+    return utf8::OfUnits(NameUnits(path));
 }
 
-void WriteText(Stream stream, std::string_view utf8) {
+void WriteText(Stream stream, std::string_view text) {
     const HANDLE handle =
         GetStdHandle(stream == Stream::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     DWORD mode = 0;
     if (handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode)) {
         // A console shows characters, whatever its code page: umlauts need no conversion.
-        const std::wstring wide = WideOfUtf8(utf8);
+        const std::u16string wide = utf8::UnitsOf(text);
         DWORD written = 0;
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        WriteConsoleW(handle, reinterpret_cast<const wchar_t*>(wide.c_str()),
+                      static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
     }
     // Redirected into a file or a pipe: the UTF-8 bytes, as on other systems.
     std::FILE* out = stream == Stream::kOutput ? stdout : stderr;
-    std::fwrite(utf8.data(), 1, utf8.size(), out);
+    std::fwrite(text.data(), 1, text.size(), out);
     std::fflush(out);
 }
 

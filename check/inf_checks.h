@@ -10,6 +10,8 @@
 
 namespace cd_check {
 
+using autorun::InfView;
+
 // [AutoRun] and the platform sections that stand in for it ([AutoRun.Amd64]), each the one
 // Windows reads for its name, in the order of the file.
 std::vector<const section*> AutoRunSections(const InfView& inf);

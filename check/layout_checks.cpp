@@ -1,6 +1,7 @@
 // What lies in the INF alone, without looking at the CD.
 #include "inf_checks.h"
 
+#include "ascii_case.h"
 #include "command_program.h"
 #include "inf_names.h"
 
@@ -16,7 +17,7 @@ constexpr std::size_t kMaxLabelLength = 32;
 
 bool IsPlatformSection(std::string_view name) {
     const std::string_view base = inf_names::AutoRun();
-    return name.size() > base.size() + 1 && SameName(name.substr(0, base.size()), base) &&
+    return name.size() > base.size() + 1 && ascii_case::Same(name.substr(0, base.size()), base) &&
            name[base.size()] == inf_names::kPlatformSeparator;
 }
 
@@ -89,16 +90,16 @@ std::size_t CharactersOf(const entry& item, std::string_view shown) {
 
 // Keys whose values are command lines that Windows or the starter runs.
 bool IsCommandLine(const section& part, const entry& key) {
-    if (SameName(part, inf_names::Orbilan()))
-        return SameName(key, inf_names::Exec());
+    if (ascii_case::Same(part, inf_names::Orbilan()))
+        return ascii_case::Same(key, inf_names::Exec());
     const std::string_view prefix = inf_names::ShellPrefix();
     const std::string_view suffix = inf_names::CommandSuffix();
     const std::string_view name = key;
     const bool verbCommand = name.size() > prefix.size() + suffix.size() &&
-                             SameName(name.substr(0, prefix.size()), prefix) &&
-                             SameName(name.substr(name.size() - suffix.size()), suffix);
-    return verbCommand || SameName(name, inf_names::Open()) ||
-           SameName(name, inf_names::kShellExecute);
+                             ascii_case::Same(name.substr(0, prefix.size()), prefix) &&
+                             ascii_case::Same(name.substr(name.size() - suffix.size()), suffix);
+    return verbCommand || ascii_case::Same(name, inf_names::Open()) ||
+           ascii_case::Same(name, inf_names::kShellExecute);
 }
 
 void CheckQuotes(const InfView& inf, const std::vector<const section*>& sections,
@@ -128,7 +129,7 @@ bool QuotesChangeValue(const entry& key) {
 std::vector<const section*> AutoRunSections(const InfView& inf) {
     std::vector<const section*> found;
     for (const section* part : inf.SectionsInFileOrder())
-        if ((SameName(*part, inf_names::AutoRun()) || IsPlatformSection(*part)) &&
+        if ((ascii_case::Same(*part, inf_names::AutoRun()) || IsPlatformSection(*part)) &&
             inf.Find(*part) == part)
             found.push_back(part);
     return found;

@@ -1,7 +1,7 @@
 #include "report.h"
 
 #include "check_platform.h"
-#include "utf8_text.h"
+#include "utf8.h"
 
 namespace cd_check {
 
@@ -25,10 +25,10 @@ Counts CountOf(const Findings& findings) {
 
 // The message with what it is about: behind a colon, or in brackets.
 std::string MessageOf(const Finding& finding) {
-    std::string message = utf8_text::FromCodePage(TextOf(finding.kind).message);
+    std::string message = utf8::OfCodePage(TextOf(finding.kind).message);
     if (finding.detail.empty())
         return message;
-    const std::string detail = utf8_text::FromCodePage(finding.detail);
+    const std::string detail = utf8::OfCodePage(finding.detail);
     if (!message.empty() && message.back() == ':')
         return message + ' ' + detail;
     return message + " (" + detail + ')';
@@ -55,7 +55,7 @@ std::string JsonString(const std::string& utf8) {
 
 // A JSON string of a text in code page 1252, or null for an empty one.
 std::string JsonTextOrNull(const std::string& cp1252) {
-    return cp1252.empty() ? "null" : JsonString(utf8_text::FromCodePage(cp1252));
+    return cp1252.empty() ? "null" : JsonString(utf8::OfCodePage(cp1252));
 }
 
 } // namespace
@@ -75,9 +75,9 @@ std::string TextReport(const CheckResult& result) {
         out += text.severity == Severity::kError ? "Fehler  " : "Warnung ";
         out += text.code;
         if (!finding.section.empty())
-            out += " [" + utf8_text::FromCodePage(finding.section) + ']';
+            out += " [" + utf8::OfCodePage(finding.section) + ']';
         if (!finding.key.empty())
-            out += ' ' + utf8_text::FromCodePage(finding.key);
+            out += ' ' + utf8::OfCodePage(finding.key);
         if (finding.line != 0)
             out += ", Zeile " + std::to_string(finding.line);
         out += ": " + MessageOf(finding) + '\n';
@@ -105,7 +105,7 @@ std::string JsonReport(const CheckResult& result) {
         out += ", \"section\": " + JsonTextOrNull(finding.section);
         out += ", \"key\": " + JsonTextOrNull(finding.key);
         out += ", \"line\": " + (finding.line != 0 ? std::to_string(finding.line) : "null");
-        out += ", \"message\": " + JsonString(utf8_text::FromCodePage(text.message));
+        out += ", \"message\": " + JsonString(utf8::OfCodePage(text.message));
         out += ", \"detail\": " + JsonTextOrNull(finding.detail) + '}';
     }
     out += result.findings.empty() ? "]\n}\n" : "\n  ]\n}\n";

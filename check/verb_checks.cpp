@@ -3,6 +3,7 @@
 // regard to letter case, so the check does too, unlike the editor's list.
 #include "inf_checks.h"
 
+#include "ascii_case.h"
 #include "entry_names.h"
 #include "file_reference.h"
 #include "inf_names.h"
@@ -47,7 +48,7 @@ std::vector<Verb> VerbsOf(const InfView& inf, const section& part) {
             verbs.push_back(Verb{*name, item, nullptr});
         Verb& verb = verbs[known.first->second];
         const std::string_view rest = std::string_view(*item).substr(prefix.size() + name->size());
-        if (verb.command == nullptr && SameName(rest, inf_names::CommandSuffix()))
+        if (verb.command == nullptr && ascii_case::Same(rest, inf_names::CommandSuffix()))
             verb.command = item;
     }
     return verbs;

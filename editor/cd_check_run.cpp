@@ -1,5 +1,6 @@
 #include "cd_check_run.h"
 
+#include "ascii_case.h"
 #include "cd_rules.h"
 #include "entry_names.h"
 #include "inf_checks.h"
@@ -59,14 +60,12 @@ CdCheckOutcome CheckCdDocument(const INIFile& document, const std::string& infPa
             {cd_check::FindingKind::kInfNotNamedAutoRun, "", "", 0, infName});
     const Win32CdFiles files(root);
     const cd_check::CdTree tree(files);
-    cd_check::CheckInfDocument(document, EncodingSavedIn(document), tree, outcome.findings);
-    cd_check::CheckNames(tree, false, outcome.findings);
+    cd_check::CheckCdContent(&document, EncodingSavedIn(document), tree, false, outcome.findings);
     if (const std::optional<cd_check::WalkFailure>& failure = tree.Failure()) {
         outcome.complete = false;
         for (const std::string& name : failure->directory)
             outcome.unreadDirectory += (outcome.unreadDirectory.empty() ? "" : "\\") + name;
     }
-    cd_check::SortForReading(outcome.findings);
     std::stable_partition(outcome.findings.begin(), outcome.findings.end(), IsError);
     return outcome;
 }
@@ -92,24 +91,24 @@ std::string FindingLine(const cd_check::Finding& finding) {
 FindingTarget TargetOf(const cd_check::Finding& finding) {
     FindingTarget target;
     const std::string& key = finding.key;
-    if (entry_names::SameName(finding.section, inf_names::AutoRun())) {
-        if (entry_names::SameName(key, inf_names::Open()))
+    if (ascii_case::Same(finding.section, inf_names::AutoRun())) {
+        if (ascii_case::Same(key, inf_names::Open()))
             target.place = FindingPlace::kAutoPlayFile;
-        else if (entry_names::SameName(key, inf_names::Icon()))
+        else if (ascii_case::Same(key, inf_names::Icon()))
             target.place = FindingPlace::kIconFile;
-        else if (entry_names::SameName(key, inf_names::kLabel))
+        else if (ascii_case::Same(key, inf_names::kLabel))
             target.place = FindingPlace::kCdLabel;
         else if (const std::optional<std::string> name = entry_names::EntryNameOfKey(
                      key, inf_names::ShellPrefix(), entry_names::PrefixCase::kIgnored)) {
             target.place = FindingPlace::kEntry;
             target.entry = *name;
         }
-    } else if (entry_names::SameName(finding.section, inf_names::Orbilan())) {
-        if (entry_names::SameName(key, LoadResourceString(IDS_HEADLINE)))
+    } else if (ascii_case::Same(finding.section, inf_names::Orbilan())) {
+        if (ascii_case::Same(key, LoadResourceString(IDS_HEADLINE)))
             target.place = FindingPlace::kHeadline;
-        else if (entry_names::SameName(key, LoadResourceString(IDS_TEXT)))
+        else if (ascii_case::Same(key, LoadResourceString(IDS_TEXT)))
             target.place = FindingPlace::kQuestionText;
-        else if (entry_names::SameName(key, inf_names::Exec()))
+        else if (ascii_case::Same(key, inf_names::Exec()))
             target.place = FindingPlace::kStarterProgram;
     }
     return target;

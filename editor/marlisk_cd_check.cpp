@@ -2,6 +2,7 @@
 // way from a finding to the field that edits what it is about.
 #include "marlisk_dlg.h"
 
+#include "ascii_case.h"
 #include "cd_check_dlg.h"
 #include "entry_names.h"
 #include "wait_cursor.h"
@@ -85,7 +86,7 @@ void MarliskDlg::GoToFinding(const cd_check::Finding& finding) {
         break;
     case FindingPlace::kEntry:
         for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
-            if (entry_names::SameName(entries_[index].name, target.entry)) {
+            if (ascii_case::Same(entries_[index].name, target.entry)) {
                 const int shown = static_cast<int>(index);
                 SendMessageA(entryList_.Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(shown),
                              MAKELPARAM(TRUE, 0));

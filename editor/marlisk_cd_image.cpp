@@ -4,14 +4,15 @@
 // window of a copy, and a cancel or a failure leaves no file behind.
 #include "marlisk_dlg.h"
 
+#include "autorun_inf.h"
 #include "cd_check_run.h"
 #include "cd_image_name.h"
 #include "cd_image_problems.h"
 #include "file_choice.h"
 #include "file_help.h"
-#include "iso_writer.h"
+#include "image_plan.h"
+#include "inf_names.h"
 #include "modal_boxes.h"
-#include "source_tree.h"
 #include "string_ids.h"
 #include "string_resource.h"
 #include "the_file_help.h"
@@ -41,6 +42,14 @@ std::string AboutPath(unsigned textId, const std::u16string& path) {
     return LoadResourceString(textId) + "\n\n" + AnsiOfUnits(path);
 }
 
+// Whether the file at path, as it is saved, reads to Windows as document does.
+bool SavedAlike(const std::string& path, const INIFile& document) {
+    INIFile saved(path.c_str());
+    // Read only: it is never written, not even when it is UTF-8.
+    saved.DiscardChanges();
+    return autorun::ReadAlike(saved, document);
+}
+
 unsigned TextOfOutcome(iso_image::WriteOutcome outcome) {
     switch (outcome) {
     case iso_image::WriteOutcome::kCannotCreate:
@@ -63,9 +72,10 @@ void MarliskDlg::MakeCdImage() {
     INIFile& document = *document_;
     const std::string caption = LoadResourceString(IDS_IMAGE_CAPTION);
 
-    // What OK would write: when it differs from the file, the image would lack it.
+    // What OK would write: when Windows would read it otherwise than the file, the image would
+    // lack the user's changes. The forms the write-back gives a value ("disc.ico,0") are none.
     WriteBackFields();
-    if (document.IsModified()) {
+    if (document.IsModified() && !SavedAlike(infPath_, document)) {
         const int answer = ShowMessageBox(Handle(), LoadResourceString(IDS_IMAGE_UNSAVED).c_str(),
                                           caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
         if (answer == IDCANCEL)
@@ -76,11 +86,9 @@ void MarliskDlg::MakeCdImage() {
         }
     }
 
-    // The name as the user set it, saved or not, with the characters Windows-1252 lacks that a
-    // UTF-16 file gave it.
-    const std::string label = document.GetString(IDS_AUTORUN, IDS_LABEL, "");
-    const std::u16string* hiddenLabel = document.HiddenValue(IDS_AUTORUN, IDS_LABEL);
-    const std::u16string volumeName = hiddenLabel != nullptr ? *hiddenLabel : UnitsOfAnsi(label);
+    // The name as the user set it, saved or not.
+    const autorun::AutoRunInf inf(document);
+    const std::string label(inf.Value(inf_names::kLabel));
     const cd_image::RootPlace place = cd_image::PlaceOf(VirtualRoot());
     std::array<char, filehelp::kPathBufferSize> chosen{};
     if (!ChooseFileToWrite(Handle(), place.parent, cd_image::ProposedFileName(label, place.name),
@@ -89,13 +97,14 @@ void MarliskDlg::MakeCdImage() {
     const std::u16string target = UnitsOfAnsi(chosen.data());
     const std::u16string root = UnitsOfAnsi(VirtualRoot());
 
-    iso_image::SourceTree tree;
+    iso_image::ImagePlan plan;
     CdCheckOutcome check;
     {
         const WaitCursor waitCursor;
-        tree = iso_image::ReadSourceTree(root);
+        plan = iso_image::PlanImage(root, inf.Label());
         check = CheckCdAsOnDisk();
     }
+    const iso_image::SourceTree& tree = plan.tree;
     if (tree.unreadable) {
         ShowMessageBox(Handle(), AboutPath(IDS_IMAGE_UNREADABLE, tree.unreadablePath).c_str(),
                        LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK | MB_ICONSTOP);
@@ -107,19 +116,12 @@ void MarliskDlg::MakeCdImage() {
     if (!MayWriteImage(Handle(), problems))
         return;
 
-    iso_image::VolumeSettings settings;
-    settings.label = volumeName;
-    if (settings.label.empty())
-        settings.label = image_platform::LastComponent(root);
-    // The newest file's time: the same CD gives the same image.
-    settings.time = tree.newest;
-
     CopyProgress progress;
     iso_image::WriteResult result;
     const ProgressTexts texts{caption, LoadResourceString(IDS_IMAGE_LABEL),
                               theFileHelp->FileNameOf(chosen.data())};
     RunWithProgress(Handle(), texts, progress, [&] {
-        result = iso_image::WriteImage(tree, settings, target,
+        result = iso_image::WriteImage(tree, plan.settings, target,
                                        [&progress](std::uint64_t written, std::uint64_t total) {
                                            progress.SetTotal(total);
                                            progress.Add(written - progress.Done());

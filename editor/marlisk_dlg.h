@@ -10,6 +10,7 @@
 // edits (marlisk_cd_label.cpp), and the CD's image, which it makes (marlisk_cd_image.cpp).
 #pragma once
 
+#include "autorun_inf.h"
 #include "cd_check_run.h"
 #include "controls.h"
 #include "dialog.h"
@@ -19,7 +20,6 @@
 #include "owned_icon.h"
 #include "path_limits.h"
 #include "resource_ids.h"
-#include "shell_data.h"
 #include "sorted_indirect_array.h"
 
 #include <windows.h>
@@ -28,6 +28,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+
+using ShellData = autorun::MenuEntry;
 
 // Capacity of a text read from a field for the INF, terminator included.
 constexpr int kTextCapacity = 512;
@@ -92,8 +94,6 @@ public:
     void NewEntry();
     void DeleteEntry();
     void RenameEntry();
-    std::string MenuKeyOf(const ShellData& item) const;
-    std::string CommandKeyOf(const ShellData& item) const;
 
 private:
     // Handlers of the notification table.
@@ -192,9 +192,8 @@ private:
     std::string winHelpFile_;
     HWND winHelpOwner_ = nullptr;
     TISArrayAsVector<ShellData> entries_{11, 10};
-    // How the file spells the "Shell\" and "\Command" of its entries' keys: new keys follow it.
-    std::string entryPrefix_;
-    std::string commandSuffix_;
+    // How the file spells the keys of its entries: new keys follow it.
+    autorun::KeySpelling spelling_;
     ShellData* currentEntry_ = nullptr;
     int currentIndex_ = 0;
 };

@@ -4,6 +4,7 @@
 // back on OK.
 #include "marlisk_dlg.h"
 
+#include "ascii_case.h"
 #include "bounded_text.h"
 #include "entry_names.h"
 #include "modal_boxes.h"
@@ -11,9 +12,7 @@
 #include "string_resource.h"
 
 #include <algorithm>
-#include <climits>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,94 +25,34 @@ unsigned IndexOfEntry(const Entries& entries, const ShellData* wanted) {
 }
 
 // Windows tells entries apart by their keys, without regard to the case of a to z.
+unsigned IndexOfName(const Entries& entries, const std::string& name) {
+    return entries.FindFirst(
+        [&name](const ShellData& item) { return ascii_case::Same(item.name, name); });
+}
+
 bool IsNameTaken(const Entries& entries, const std::string& name) {
-    return entries.FindFirst([&name](const ShellData& item) {
-        return entry_names::SameName(item.name, name);
-    }) != Entries::NPOS;
-}
-
-// The keys of a section in the order of the file, keys added since behind them: of keys that
-// Windows takes for one, it reads the first.
-std::vector<const entry*> KeysInFileOrder(const section* holder) {
-    std::vector<const entry*> keys;
-    if (holder == nullptr)
-        return keys;
-    for (const auto& item : holder->entries)
-        keys.push_back(item.get());
-    std::stable_sort(keys.begin(), keys.end(), [](const entry* left, const entry* right) {
-        return (left->line == 0 ? UINT_MAX : left->line) <
-               (right->line == 0 ? UINT_MAX : right->line);
-    });
-    return keys;
-}
-
-const entry* FirstKeyNamed(const std::vector<const entry*>& keys, const std::string& wanted) {
-    for (const entry* key : keys) {
-        if (entry_names::SameName(*key, wanted))
-            return key;
-    }
-    return nullptr;
-}
-
-// Sets key of section, exactly as written, to value. An empty value for a key the document does not
-// hold changes nothing in the file (empty keys are not written), so it is not stored: the document
-// would count as changed and the file be rewritten on every OK.
-void SetEntryKey(INIFile& document, const std::string& sectionName, const std::string& key,
-                 const std::string& value) {
-    if (value.empty() &&
-        document.GetExactString(sectionName.c_str(), key.c_str(), nullptr) == nullptr)
-        return;
-    document.SetExactString(sectionName.c_str(), key.c_str(), value.c_str());
+    return IndexOfName(entries, name) != Entries::NPOS;
 }
 
 } // namespace
 
 void MarliskDlg::LoadPopupEntries() {
-    const std::string autoRun = LoadResourceString(IDS_AUTORUN);
-    entryPrefix_ = LoadResourceString(IDS_SHELL_PREFIX);
-    commandSuffix_ = LoadResourceString(IDS_COMMAND_SUFFIX);
-    const std::vector<const entry*> keys = KeysInFileOrder(document_->FindSection(autoRun.c_str()));
-    bool prefixSeen = false;
-    bool suffixSeen = false;
-    for (const entry* key : keys) {
-        const std::optional<std::string> name =
-            entry_names::EntryNameOfKey(*key, entryPrefix_, entry_names::PrefixCase::kIgnored);
-        if (!name)
+    const autorun::AutoRunInf inf(*document_);
+    spelling_ = inf.Spelling();
+    // An entry listed already keeps its name and takes the file's keys and texts.
+    for (const autorun::MenuEntry& item : inf.MenuEntries()) {
+        const unsigned listed = IndexOfName(entries_, item.name);
+        if (listed == Entries::NPOS) {
+            entries_.Add(std::make_unique<ShellData>(item));
             continue;
-        if (!prefixSeen)
-            entryPrefix_ = key->substr(0, entryPrefix_.size());
-        prefixSeen = true;
-        const std::size_t commandLength =
-            entryPrefix_.size() + name->size() + commandSuffix_.size();
-        if (!suffixSeen && key->size() == commandLength &&
-            entry_names::SameName(key->substr(commandLength - commandSuffix_.size()),
-                                  commandSuffix_)) {
-            commandSuffix_ = key->substr(commandLength - commandSuffix_.size());
-            suffixSeen = true;
         }
-        if (!IsNameTaken(entries_, *name))
-            entries_.Add(std::make_unique<ShellData>(*name, std::string(), std::string()));
-    }
-    // The keys Windows reads for each entry, in their own spelling.
-    for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
-        ShellData& item = entries_[index];
-        const entry* menuKey = FirstKeyNamed(keys, MenuKeyOf(item));
-        const entry* commandKey = FirstKeyNamed(keys, CommandKeyOf(item));
-        item.menuKey = menuKey != nullptr ? std::string(*menuKey) : MenuKeyOf(item);
-        item.commandKey = commandKey != nullptr ? std::string(*commandKey) : CommandKeyOf(item);
-        item.menuText = menuKey != nullptr ? menuKey->value : std::string();
-        item.command = commandKey != nullptr ? commandKey->value : std::string();
+        ShellData& known = entries_[listed];
+        known = ShellData(known.name, item.command, item.menuText);
+        known.menuKey = item.menuKey;
+        known.commandKey = item.commandKey;
     }
     currentIndex_ = 0;
     RefillEntryList();
-}
-
-std::string MarliskDlg::MenuKeyOf(const ShellData& item) const {
-    return item.menuKey.empty() ? entryPrefix_ + item.name : item.menuKey;
-}
-
-std::string MarliskDlg::CommandKeyOf(const ShellData& item) const {
-    return item.commandKey.empty() ? entryPrefix_ + item.name + commandSuffix_ : item.commandKey;
 }
 
 void MarliskDlg::RefillEntryList() {
@@ -156,11 +95,18 @@ void MarliskDlg::SelectEntry() {
 void MarliskDlg::TakeOverEntryFields() {
     if (currentEntry_ == nullptr)
         return;
-    std::array<char, filehelp::kPathBufferSize> text{};
-    entryCommand_.GetText(text.data(), filehelp::kPathBufferSize);
-    currentEntry_->command = text.data();
-    menuText_.GetText(text.data(), filehelp::kPathBufferSize);
-    currentEntry_->menuText = text.data();
+    // A field reads at most a path's length of its text: a longer text the user left alone
+    // goes back whole.
+    const struct {
+        const TEdit& field;
+        std::string& text;
+    } fields[] = {{entryCommand_, currentEntry_->command}, {menuText_, currentEntry_->menuText}};
+    std::array<char, filehelp::kPathBufferSize> shown{};
+    for (const auto& taken : fields) {
+        taken.field.GetText(shown.data(), filehelp::kPathBufferSize);
+        if (!autorun::ShowsUnchanged(taken.text, shown.data(), filehelp::kMaxPathLength))
+            taken.text = shown.data();
+    }
 }
 
 void MarliskDlg::EnableEntryControls(bool enable) {
@@ -241,42 +187,8 @@ void MarliskDlg::RenameEntry() {
 
 void MarliskDlg::WritePopupEntries(INIFile& document) {
     TakeOverEntryFields();
-    const std::string autoRun = LoadResourceString(IDS_AUTORUN);
-
-    // The names whose keys in the file belong to an entry still there: every key of such a
-    // name stays, also one that Windows does not read beside the one it does. The keys of the
-    // other names belong to entries that were deleted or renamed.
-    std::vector<std::string> keptNames;
-    for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
-        const ShellData& item = entries_[index];
-        if (!item.menuKey.empty())
-            keptNames.push_back(item.name);
-    }
-    const auto isKept = [&keptNames](const std::string& name) {
-        return std::any_of(keptNames.begin(), keptNames.end(), [&name](const std::string& kept) {
-            return entry_names::SameName(kept, name);
-        });
-    };
-
-    // A removal shifts the later keys down onto the index just looked at, so the walk moves on
-    // only past a key that stays.
-    for (int index = 0; index < document.EntryCount(autoRun.c_str());) {
-        const std::string key = document.GetKey(autoRun.c_str(), static_cast<unsigned>(index));
-        const std::optional<std::string> name =
-            entry_names::EntryNameOfKey(key, entryPrefix_, entry_names::PrefixCase::kIgnored);
-        if (!name || isKept(*name)) {
-            ++index;
-            continue;
-        }
-        const int before = document.EntryCount(autoRun.c_str());
-        document.RemoveExactEntry(autoRun.c_str(), key.c_str());
-        if (document.EntryCount(autoRun.c_str()) == before)
-            ++index;
-    }
-
-    for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index) {
-        const ShellData& item = entries_[index];
-        SetEntryKey(document, autoRun, MenuKeyOf(item), item.menuText);
-        SetEntryKey(document, autoRun, CommandKeyOf(item), item.command);
-    }
+    std::vector<const ShellData*> entries;
+    for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index)
+        entries.push_back(&entries_[index]);
+    autorun::WriteMenuEntries(document, entries, spelling_);
 }

@@ -2,6 +2,7 @@
 // into a copy of the document that the CD's check reads.
 #include "marlisk_dlg.h"
 
+#include "autorun_inf.h"
 #include "icon_value.h"
 #include "modal_boxes.h"
 #include "number_text.h"
@@ -15,19 +16,12 @@ namespace {
 // Room for the icon file in the "Icon" value: the comma, a sign and ten digits follow it.
 constexpr int kIconFileCapacity = 493;
 
-// A value holding characters that code page 1252 lacks shows "?" in their place in its
-// field. Such a value goes back into the document only when the user changed its field;
-// otherwise the document keeps the characters.
-bool HiddenAndUnchanged(INIFile& document, unsigned sectionId, unsigned keyId,
-                        const char* fieldText) {
-    if (!document.HasHiddenCharacters(sectionId, keyId))
-        return false;
-    const std::string loaded = document.GetString(sectionId, keyId, "");
-    return loaded.substr(0, kTextCapacity - 1) == fieldText;
-}
-
+// A value goes back into the document only when the user changed its field: a field shows
+// "?" for the characters code page 1252 lacks and reads only the start of a long value, and
+// the document keeps the value whole. A key the file lacks is created, also empty.
 void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const char* fieldText) {
-    if (!HiddenAndUnchanged(document, sectionId, keyId, fieldText))
+    const char* loaded = document.GetString(sectionId, keyId, nullptr);
+    if (loaded == nullptr || !autorun::ShowsUnchanged(loaded, fieldText, kTextCapacity - 1))
         document.SetString(sectionId, keyId, fieldText);
 }
 

@@ -1,8 +1,7 @@
 #include "image_command.h"
 
-#include "autorun_label.h"
-#include "image_text.h"
-#include "iso_writer.h"
+#include "utf8.h"
+#include "image_plan.h"
 
 #include <cstdlib>
 #include <optional>
@@ -28,7 +27,7 @@ constexpr const char* kWritten = "Abbild geschrieben:";
 CommandResult Failed(const char* text, const std::string& about) {
     CommandResult result;
     result.exitCode = 2;
-    result.error = image_text::Utf8OfCodePage(text);
+    result.error = utf8::OfCodePage(text);
     if (!about.empty())
         result.error += ' ' + about;
     result.error += '\n';
@@ -93,27 +92,22 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     std::int64_t rootTime = 0;
     if (!image_platform::IsDirectory(directory, rootTime))
         return Failed(kNoDirectory, image_platform::DisplayPath(directory));
-    const SourceTree tree = ReadSourceTree(directory);
+    ImagePlan plan = PlanImage(directory, label && !label->empty() ? label : std::nullopt);
+    const SourceTree& tree = plan.tree;
     if (tree.unreadable)
         return Failed(kUnreadableDirectory, image_platform::DisplayPath(tree.unreadablePath));
     if (!tree.refusals.empty()) {
         CommandResult result;
         result.exitCode = 1;
         for (const Refusal& refusal : tree.refusals)
-            result.output += image_text::Utf8OfCodePage(TextOf(refusal.kind)) + ' ' +
-                             image_text::Utf8OfUnits(refusal.path) + '\n';
-        result.error = image_text::Utf8OfCodePage(kRefused) + '\n';
+            result.output +=
+                utf8::OfCodePage(TextOf(refusal.kind)) + ' ' + utf8::OfUnits(refusal.path) + '\n';
+        result.error = utf8::OfCodePage(kRefused) + '\n';
         return result;
     }
 
-    VolumeSettings settings;
-    if (label)
-        settings.label = *label;
-    if (settings.label.empty())
-        settings.label = LabelOfTree(tree);
-    if (settings.label.empty())
-        settings.label = image_platform::LastComponent(directory);
-    settings.time = SourceDateEpoch().value_or(tree.newest);
+    VolumeSettings& settings = plan.settings;
+    settings.time = SourceDateEpoch().value_or(settings.time);
 
     ProgressLine line;
     Progress progress;
@@ -139,8 +133,7 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
         return Failed(kChanged, image_platform::DisplayPath(written.path));
     }
     CommandResult result;
-    result.output =
-        image_text::Utf8OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
+    result.output = utf8::OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
     return result;
 }
 

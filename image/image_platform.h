@@ -50,6 +50,9 @@ std::u16string UnitsOf(const NativeString& text);
 // The path for people to read, in UTF-8.
 std::string DisplayPath(const NativeString& path);
 
+// The path in the form the INI document opens; empty when that form cannot name the file.
+std::string DocumentPath(const NativeString& path);
+
 class InputFile {
 public:
     InputFile();

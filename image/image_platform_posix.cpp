@@ -1,6 +1,6 @@
 #include "image_platform.h"
 
-#include "image_text.h"
+#include "utf8.h"
 
 #include <cerrno>
 #include <climits>
@@ -49,7 +49,7 @@ bool ListDirectory(const NativeString& directory, std::vector<DirectoryItem>& it
             continue;
         DirectoryItem item;
         item.name = name;
-        item.units = image_text::UnitsOfBytes(name);
+        item.units = utf8::UnitsOf(name);
         item.directory = S_ISDIR(status.st_mode);
         item.size = item.directory ? 0 : static_cast<std::uint64_t>(status.st_size);
         item.modified = static_cast<std::int64_t>(status.st_mtime);
@@ -78,16 +78,15 @@ std::u16string LastComponent(const NativeString& path) {
     while (absolute.size() > 1 && absolute.back() == '/')
         absolute.pop_back();
     const std::size_t slash = absolute.rfind('/');
-    return image_text::UnitsOfBytes(slash == std::string::npos ? absolute
-                                                               : absolute.substr(slash + 1));
+    return utf8::UnitsOf(slash == std::string::npos ? absolute : absolute.substr(slash + 1));
 }
 
 std::u16string UnitsOf(const NativeString& text) {
-    return image_text::UnitsOfBytes(text);
+    return utf8::UnitsOf(text);
 }
 
 std::string DisplayPath(const NativeString& path) {
-    return image_text::Utf8OfUnits(image_text::UnitsOfBytes(path));
+    return utf8::OfUnits(utf8::UnitsOf(path));
 }
 
 struct InputFile::Handle {
@@ -185,10 +184,14 @@ bool OutputFile::Commit() {
     return true;
 }
 
-void WriteText(Stream stream, std::string_view utf8) {
+void WriteText(Stream stream, std::string_view text) {
     std::FILE* out = stream == Stream::kOutput ? stdout : stderr;
-    std::fwrite(utf8.data(), 1, utf8.size(), out);
+    std::fwrite(text.data(), 1, text.size(), out);
     std::fflush(out);
+}
+
+std::string DocumentPath(const NativeString& path) {
+    return path;
 }
 
 bool OutputIsTerminal() {

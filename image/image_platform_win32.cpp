@@ -334,4 +334,17 @@ bool OutputFile::Commit() {
     return true;
 }
 
+std::string DocumentPath(const NativeString& path) {
+    const int count = static_cast<int>(path.size());
+    BOOL lost = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, Wide(path), count, nullptr,
+                                           0, nullptr, &lost);
+    if (length <= 0 || lost)
+        return std::string();
+    std::string ansi(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, Wide(path), count, &ansi[0], length, nullptr,
+                        &lost);
+    return ansi;
+}
+
 } // namespace image_platform

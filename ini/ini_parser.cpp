@@ -6,7 +6,7 @@
 #include "ini_file.h"
 #include "key_line.h"
 #include "trim.h"
-#include "utf8_units.h"
+#include "utf8.h"
 
 #include <cstring>
 #include <memory>
@@ -125,7 +125,7 @@ void INIFile::Parse() {
         }
         if (encoding_ == TextEncoding::kUtf16 || encoding_ == TextEncoding::kUtf8) {
             if (encoding_ == TextEncoding::kUtf8) {
-                units = utf8_units::Decoded(line, std::strlen(line));
+                units = utf8::UnitsOf(line);
             } else {
                 // A last byte without its partner is no character: a rewrite would lose it.
                 if (file.LineLength() % 2 != 0)

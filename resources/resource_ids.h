@@ -5,8 +5,9 @@
 // under Windows' names.
 //
 // The editor's small dialogs keep their ids beside their classes and templates in editor/
-// (copy_progress_window_ids.h, cd_label_dlg_ids.h, about_dlg_ids.h): templates 4 to 6,
-// controls 128 to 134. A new dialog takes the next free numbers after those.
+// (copy_progress_window_ids.h, cd_label_dlg_ids.h, about_dlg_ids.h, cd_check_dlg_ids.h):
+// templates 4 to 7, controls 128 to 134 and 150 to 152. A new dialog takes the next free
+// numbers after those.
 #pragma once
 
 // The editor's main dialog, the client of its main window.

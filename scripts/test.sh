@@ -22,6 +22,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 total_passed=0
 total_failed=0
 broken=()
+never_started=0
 
 # Adds the counts of a ctest log to the totals.
 count_results() {
@@ -102,9 +103,13 @@ if build win64; then
   grep -h -A2 -E "End-to-end tests start|32-bit Wine does not run" build/configure-win64.log |
     sed 's/^ */   /'
   if wine_session_start build/win64; then
-    rm -rf build/win64/e2e-cd
+    rm -rf build/win64/e2e-cd build/win64/wine-run-never-started
     wine_map_drive o build/win64/e2e-cd
     run_tier win64 build/win64
+    # Starts in which Wine failed before any code of the test program ran (cmake/wine-run.in
+    # keeps what Wine said in build/win64/wine-run-logs); none is repeated.
+    [ -f build/win64/wine-run-never-started ] &&
+      never_started=$(wc -l <build/win64/wine-run-never-started)
   else
     broken+=("Wine session")
   fi
@@ -114,6 +119,7 @@ else
 fi
 
 echo
+echo "Test programs that Wine failed to start: $never_started (none repeated)"
 if [ ${#broken[@]} -gt 0 ]; then
   echo "Failed: ${broken[*]}"
 fi

@@ -81,6 +81,11 @@ wine_session_start() {
   [ -f "$WINEPREFIX/.quillot-documents" ] || _associate_documents
   # A warm wineserver makes every Wine process start in a tenth of a second.
   "$WINESERVER" -p
+  # Wine's own services (services.exe, winedevice.exe, rpcss.exe...) start with the first
+  # program and then live as long as the server, holding that program's standard output and
+  # error. Started by a test, they would keep its runner waiting for the end of its output
+  # until the runner's timeout: they start here, with nothing to hold.
+  _wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 wine_session_stop() {

@@ -150,6 +150,19 @@ TEST_F(ImageMenu, WritesTheImageOfTheCdAsTheUserNamedIt) {
 // comes and is still there when it is cancelled. A sparse file: none of it lies on the disk.
 constexpr std::uint64_t kLargeSize = std::uint64_t{3} << 30;
 
+// Most INFs name their icon without a number. OK writes it back with one ("disc.ico,0"), but
+// Windows reads both alike: that is no change of the user's, and nothing is asked.
+TEST_F(ImageMenu, AnIconWithoutItsNumberAsksNothing) {
+    ASSERT_TRUE(CopyToCd(WindowsPathOf(std::string(ICON_DATA_DIR) + "/red.ico"), "disc.ico"));
+    ASSERT_TRUE(WriteCdFile("Setup.exe", "MZ"));
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nicon=disc.ico\r\nopen=Setup.exe\r\n"));
+    OpenCdInf();
+
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+    PressKeysIn(dialog, {VK_ESCAPE});
+}
+
 TEST_F(ImageMenu, AbbrechenLeavesNoImageAndNoTemporaryFile) {
     ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nIcon=,0\r\nopen=Gross.bin\r\n"));
     const HANDLE file = CreateFileA((CdRoot() + "Gross.bin").c_str(), GENERIC_WRITE, 0, nullptr,

@@ -1,7 +1,7 @@
 // The names of the CD's context-menu entries: which keys belong to an entry, how a typed name
 // is cleaned and numbered, and the order in which entries are listed.
 #include "entry_names.h"
-#include "shell_data.h"
+#include "menu_entry.h"
 #include "sorted_indirect_array.h"
 #include "string_table.h"
 
@@ -146,17 +146,17 @@ TEST(UniqueNameNumbers, ReachHundredsWithinEightCharacters) {
 }
 
 TEST(EntryOrder, IsByteOrderWithExactCase) {
-    TISArrayAsVector<ShellData> entries(11, 10);
+    TISArrayAsVector<autorun::MenuEntry> entries(11, 10);
     for (const char* name : {"alpha", "Zeta", "Abc", "2nd", "", "\xC4pfel", "abc"})
-        entries.Add(std::make_unique<ShellData>(name, "", ""));
+        entries.Add(std::make_unique<autorun::MenuEntry>(name, "", ""));
     std::vector<std::string> order;
     for (const auto& item : entries)
         order.push_back(item->name);
     const std::vector<std::string> expected = {"",    "2nd",   "Abc",     "Zeta",
                                                "abc", "alpha", "\xC4pfel"};
     EXPECT_EQ(order, expected);
-    EXPECT_EQ(entries.Find(ShellData("abc", "", "")), 4u);
-    EXPECT_EQ(entries.Find(ShellData("ABC", "", "")), entries.NPOS);
+    EXPECT_EQ(entries.Find(autorun::MenuEntry("abc", "", "")), 4u);
+    EXPECT_EQ(entries.Find(autorun::MenuEntry("ABC", "", "")), entries.NPOS);
 }
 
 } // namespace

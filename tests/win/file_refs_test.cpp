@@ -442,3 +442,20 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 } // namespace
+
+// A box takes the focus from the field that was just receiving it: that field's lost-focus
+// notification arrives inside the check that showed the box. It starts no second check, whose
+// box would stand over the first; its change stays marked and is checked when the user really
+// leaves the field.
+TEST_F(FileRefs, AFieldTheFocusLeavesDuringACheckIsCheckedAfterIt) {
+    SetField(IDC_AUTOPLAY_FILE, "missing.exe");
+    SetField(IDC_ICON_FILE, "missing.ico");
+    SetFocus(Item(IDC_AUTOPLAY_FILE));
+    ExpectBox(IDOK, [this] { SetFocus(Item(IDC_ENTRY_LIST)); });
+    SetFocus(Item(IDC_ICON_FILE));
+    ExpectMessages({kMissing});
+
+    ExpectBox(IDOK);
+    LeaveField(IDC_ICON_FILE);
+    ExpectMessages({kMissing, kMissing});
+}

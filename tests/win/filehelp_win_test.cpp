@@ -7,10 +7,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -107,8 +109,10 @@ protected:
         char temp[MAX_PATH];
         ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::string(temp) + "filehelp-" + std::to_string(GetCurrentProcessId()) + "-" +
-               info->name();
+        std::string name = info->name();
+        // A parameterised test's name holds a slash.
+        std::replace(name.begin(), name.end(), '/', '-');
+        dir_ = std::string(temp) + "filehelp-" + std::to_string(GetCurrentProcessId()) + "-" + name;
         RemoveTree(dir_);
         ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
     }
@@ -228,6 +232,81 @@ TEST_F(CopyFileToTest, ACopyCancelledPartWayLeavesNothing) {
     EXPECT_EQ(progress.Total(), size);
     EXPECT_FALSE(PathExists(In("copy.bin")));
 }
+
+// A copy goes to a temporary file beside its target and is renamed at its end: a cancel part
+// way leaves the target's folder as it was, temporary file and all, for a plain and for a
+// compressed source. Each source takes seconds to copy, so the cancel lands while it writes.
+struct CancelledCopyCase {
+    const char* label;
+    std::string (*make)(const std::string& path); // writes the source, returns its full size
+};
+
+// 16 GB of one hole.
+std::string MakeHugeSparseFile(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    LARGE_INTEGER end;
+    end.QuadPart = LONGLONG{16} << 30;
+    const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return sized ? path : std::string();
+}
+
+// An SZDD file that expands to 256 MB of blanks: every item refers back to the window, which
+// the format fills with blanks, 18 bytes at a time (8 items behind one flag byte of zeros).
+std::string MakeHugeCompressedFile(const std::string& path) {
+    const std::uint32_t expanded = 256u << 20;
+    std::string bytes = {'S', 'Z', 'D', 'D', '\x88', '\xf0', '\x27', '\x33', 'A', '\0'};
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes += static_cast<char>(expanded >> shift & 0xFF);
+    std::string group(1, '\0');
+    for (int item = 0; item < 8; ++item)
+        group += std::string("\x00\x0f", 2);
+    const std::uint32_t groups = expanded / (8 * 18) + 1;
+    bytes.reserve(bytes.size() + group.size() * groups);
+    for (std::uint32_t i = 0; i < groups; ++i)
+        bytes += group;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return out.good() ? path : std::string();
+}
+
+void PrintTo(const CancelledCopyCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class CancelledCopy : public FileHelpTest, public testing::WithParamInterface<CancelledCopyCase> {};
+
+TEST_P(CancelledCopy, LeavesTheTargetFolderAsItWas) {
+    const std::string source = GetParam().make(In("source.bin"));
+    ASSERT_FALSE(source.empty());
+    const std::string folder = In("CD");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    WriteFileBytes(folder + "\\kept.txt", "kept");
+    const std::vector<std::string> before = NamesIn(folder);
+
+    CopyProgress progress;
+    std::thread user([&progress] {
+        for (int waited = 0; progress.Done() == 0 && waited < 20000; ++waited)
+            Sleep(1);
+        progress.RequestCancel();
+    });
+    const int result = files_.CopyFileTo(source.c_str(), (folder + "\\copy.bin").c_str(), progress);
+    user.join();
+    EXPECT_EQ(0, result);
+    EXPECT_GT(progress.Done(), 0u) << "cancelled before anything was written";
+    EXPECT_LT(progress.Done(), progress.Total()) << "the copy ended before the cancel";
+    EXPECT_EQ(before, NamesIn(folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, CancelledCopy,
+                         testing::Values(CancelledCopyCase{"Plain", MakeHugeSparseFile},
+                                         CancelledCopyCase{"Compressed", MakeHugeCompressedFile}),
+                         [](const testing::TestParamInfo<CancelledCopyCase>& param) {
+                             return std::string(param.param.label);
+                         });
 
 // Cancelled before its first piece: not even an empty target is made, and one that is there
 // stays as it was.

@@ -90,6 +90,31 @@ TEST_F(LoadAndSave, OkOnAFileWithoutOpenRewritesItWithoutAnOpenLine) {
     EXPECT_EQ(ReadFile("AutoRun.INF"), "[AutoRun]\r\nIcon=,0\r\nlabel=Meine CD\r\n\r\n\r\n");
 }
 
+// Windows' reader lists both keys without a name; OK keeps both.
+TEST_F(LoadAndSave, KeysWithoutANameStay) {
+    WriteFile("setup.exe", "MZ");
+    OpenDialog("AutoRun.INF", "[AutoRun]\r\n=\r\nopen=setup.exe\r\n=wert\r\n");
+    PressOk();
+    EXPECT_FALSE(DialogOpen());
+    EXPECT_EQ(ReadFile("AutoRun.INF"),
+              "[AutoRun]\r\n=\r\n=wert\r\nIcon=,0\r\nopen=setup.exe\r\n\r\n\r\n");
+}
+
+// A field reads only the start of a command longer than a path: untouched, it goes back whole.
+TEST_F(LoadAndSave, AnUntouchedLongCommandGoesBackWhole) {
+    std::string command = "setup.exe /i LANG=de";
+    for (int property = 1; command.size() < 404; ++property)
+        command += " PROP" + std::to_string(property) + "=Wert1";
+    command.resize(404);
+    const std::string inf = "[AutoRun]\r\nIcon=,0\r\nShell\\install=Installieren\r\n"
+                            "Shell\\install\\command=" +
+                            command + "\r\n";
+    OpenDialog("AutoRun.INF", inf.c_str());
+    PressOk();
+    EXPECT_FALSE(DialogOpen());
+    EXPECT_NE(ReadFile("AutoRun.INF").find("command=" + command + "\r\n"), std::string::npos);
+}
+
 TEST_F(LoadAndSave, CancelAfterEditsLeavesTheFileByteForByte) {
     const std::string original = "; Kopf\r\n[AutoRun]\r\nopen=a.exe ; Start\r\n\r\n[Orbilan]\r\n"
                                  "Headline=H\r\nText=T\r\nExec=a.exe\r\n";

@@ -54,9 +54,11 @@ void MarliskFixture::SetUp() {
                           << "\": " << request.text;
             return (request.type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
         }
-        const int answer = answers_.front();
+        const Answer answer = answers_.front();
         answers_.pop_front();
-        return answer;
+        if (answer.whileShown)
+            answer.whileShown();
+        return answer.answer;
     });
     SetOpenFileScript([this](OPENFILENAMEA& description) {
         fileDialogs_.push_back(description);

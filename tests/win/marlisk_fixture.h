@@ -11,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class MarliskFixture : public testing::Test {
@@ -47,7 +49,10 @@ protected:
     int ListSelection() const;
 
     // Message boxes: each expected box is answered in order; an unexpected one fails the test.
-    void ExpectBox(int answer) { answers_.push_back(answer); }
+    // whileShown runs while the box is up, as the user's doing then (a focus change).
+    void ExpectBox(int answer, std::function<void()> whileShown = nullptr) {
+        answers_.push_back({answer, std::move(whileShown)});
+    }
     const std::vector<MessageBoxRequest>& Boxes() const { return boxes_; }
     // The file dialog: the next one is answered with this full path (empty: cancelled).
     void ExpectFileChoice(const std::string& path) { fileChoices_.push_back(path); }
@@ -56,7 +61,11 @@ protected:
 private:
     std::string cdDir_;
     std::unique_ptr<MarliskDlg> dialog_;
-    std::deque<int> answers_;
+    struct Answer {
+        int answer;
+        std::function<void()> whileShown;
+    };
+    std::deque<Answer> answers_;
     std::vector<MessageBoxRequest> boxes_;
     std::deque<std::string> fileChoices_;
     std::vector<OPENFILENAMEA> fileDialogs_;

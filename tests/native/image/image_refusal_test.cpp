@@ -1,14 +1,16 @@
 // What a CD cannot hold is refused before anything is written, naming the file; a failure or a
 // cancel leaves no image and nothing beside it.
 #include "image_command.h"
-#include "image_text.h"
+#include "utf8.h"
 #include "image_trees.h"
+#include "image_plan.h"
 #include "iso_writer.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <optional>
 #include <filesystem>
 #include <unistd.h>
 
@@ -26,7 +28,7 @@ struct Refused {
 std::vector<Refused> RefusalsOf(const std::string& root) {
     std::vector<Refused> refused;
     for (const iso_image::Refusal& refusal : iso_image::ReadSourceTree(root).refusals)
-        refused.push_back(Refused{refusal.kind, image_text::Utf8OfUnits(refusal.path)});
+        refused.push_back(Refused{refusal.kind, utf8::OfUnits(refusal.path)});
     return refused;
 }
 
@@ -125,6 +127,23 @@ TEST_F(ImageRefusals, FilesThatChangeOrVanishLeaveNothing) {
     result = iso_image::WriteImage(tree, {u"CD", 0}, iso_, nullptr);
     EXPECT_EQ(result.outcome, iso_image::WriteOutcome::kCannotRead);
     EXPECT_EQ(temp_.CountEntries(), 1);
+}
+
+TEST_F(ImageRefusals, ThePlanNamesTheVolume) {
+    const struct {
+        const char* inf;
+        std::optional<std::u16string> given;
+        std::u16string volume;
+    } rows[] = {
+        // Windows' reader drops the quotes; so do the editor and quillot-image.
+        {"[AutoRun]\r\nlabel='Meine CD'\r\n", std::nullopt, u"Meine CD"},
+        {"[AutoRun]\r\nlabel='Meine CD'\r\n", u"Gesetzt", u"Gesetzt"},
+        {"[AutoRun]\r\nopen=a.exe\r\n", std::nullopt, u"cd"},
+    };
+    for (const auto& row : rows) {
+        MakeTree(cd_, {{"autorun.inf", row.inf}});
+        EXPECT_EQ(iso_image::PlanImage(cd_, row.given).settings.label, row.volume) << row.inf;
+    }
 }
 
 TEST_F(ImageRefusals, CommandExitCodes) {

@@ -1,6 +1,6 @@
 #include "image_trees.h"
 
-#include "image_text.h"
+#include "utf8.h"
 
 #include <cstdio>
 #include <fcntl.h>
@@ -20,7 +20,7 @@ std::string UnitsPath(const fs::path& relative) {
     for (const fs::path& part : relative) {
         if (!out.empty())
             out += '/';
-        out += image_text::Utf8OfUnits(image_text::UnitsOfBytes(part.native()));
+        out += utf8::OfUnits(utf8::UnitsOf(part.native()));
     }
     return out;
 }

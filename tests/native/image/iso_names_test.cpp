@@ -1,6 +1,5 @@
 // The names on the CD: 8.3 names with their clashes, what Joliet refuses, the volume's names
-// and the label an AutoRun.INF gives.
-#include "autorun_label.h"
+// and the label the plan gives them.
 #include "iso_names.h"
 
 #include <gtest/gtest.h>
@@ -105,29 +104,6 @@ TEST(VolumeNames, CutToEachDescriptor) {
     EXPECT_EQ(iso_image::JolietVolumeName(std::u16string(15, u'a') + u"\U0001F600"),
               std::u16string(15, u'a'));
     EXPECT_EQ(iso_image::JolietVolumeName(u"A:B"), u"A_B");
-}
-
-TEST(AutoRunLabel, ReadAsWindowsReadsIt) {
-    const struct {
-        std::string inf;
-        std::u16string label;
-    } rows[] = {
-        {"[AutoRun]\r\nopen=setup.exe\r\nlabel=M\344rchen\r\n", u"M\u00e4rchen"},
-        {"[autorun]\nLABEL = \"Zwei W\366rter\" \n", u"Zwei W\u00f6rter"},
-        {"[AutoRun]\nlabel=Erster\nlabel=Zweiter\n", u"Erster"},
-        {"[AutoRun]\nopen=a\n[AutoRun]\nlabel=Zweiter Abschnitt\n", u""},
-        {"[Orbilan]\nlabel=Anderer Abschnitt\n", u""},
-        {"[AutoRun]\n;label=Kommentar\n", u""},
-        {"label=ohne Abschnitt\n", u""},
-        {std::string("\xFF\xFE[\0A\0u\0t\0o\0R\0u\0n\0]\0\n\0l\0a\0b\0e\0l\0=\0\xE5"
-                     "\x65"
-                     "\x2C"
-                     "\x67",
-                     38),
-         u"\u65e5\u672c"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(iso_image::LabelOfInf(row.inf), row.label) << row.inf;
 }
 
 } // namespace

@@ -1,8 +1,8 @@
-#include "utf8_text.h"
+#include "utf8.h"
 
 #include "cp1252.h"
 
-namespace utf8_text {
+namespace utf8 {
 
 namespace {
 
@@ -26,11 +26,11 @@ void Append(std::string& out, char32_t point) {
     }
 }
 
-bool IsHighSurrogate(char16_t unit) {
+bool IsHighSurrogate(char32_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
-bool IsLowSurrogate(char16_t unit) {
+bool IsLowSurrogate(char32_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
@@ -83,13 +83,34 @@ bool LooksLikeUtf8(std::string_view text) {
     return beyondAscii;
 }
 
-std::string FromUnits(const std::u16string& units) {
+std::u16string UnitsOf(std::string_view bytes) {
+    std::u16string units;
+    units.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();) {
+        char32_t point = 0;
+        const std::size_t length = Decode(bytes, at, point);
+        if (length == 0) {
+            units += cp1252::WideOf(static_cast<unsigned char>(bytes[at++]));
+            continue;
+        }
+        at += length;
+        if (point < 0x10000) {
+            units += static_cast<char16_t>(point);
+        } else {
+            point -= 0x10000;
+            units += static_cast<char16_t>(0xD800 + (point >> 10));
+            units += static_cast<char16_t>(0xDC00 + (point & 0x3FF));
+        }
+    }
+    return units;
+}
+
+std::string OfUnits(std::u16string_view units) {
     std::string out;
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const char16_t unit = units[i];
+        const char32_t unit = units[i];
         if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-            Append(out, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
-                            (static_cast<char32_t>(units[i + 1]) - 0xDC00));
+            Append(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00u));
             ++i;
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             Append(out, kReplacement);
@@ -100,8 +121,8 @@ std::string FromUnits(const std::u16string& units) {
     return out;
 }
 
-std::string FromCodePage(std::string_view text) {
-    return FromUnits(cp1252::Widened(std::string(text)));
+std::string OfCodePage(std::string_view text) {
+    return OfUnits(cp1252::Widened(std::string(text)));
 }
 
-} // namespace utf8_text
+} // namespace utf8

@@ -6,9 +6,11 @@
 #include <string>
 #include <utility>
 
-class ShellData {
+namespace autorun {
+
+class MenuEntry {
 public:
-    ShellData(std::string verbName, std::string commandLine, std::string text)
+    MenuEntry(std::string verbName, std::string commandLine, std::string text)
         : name(std::move(verbName)), command(std::move(commandLine)), menuText(std::move(text)) {}
 
     std::string name;
@@ -23,9 +25,11 @@ public:
 
 // Entries are ordered by their names' bytes: capitals before small letters, digits before
 // both ("2nd" before "Abc", "Zeta" before "alpha").
-inline bool operator<(const ShellData& a, const ShellData& b) {
+inline bool operator<(const MenuEntry& a, const MenuEntry& b) {
     return a.name < b.name;
 }
-inline bool operator==(const ShellData& a, const ShellData& b) {
+inline bool operator==(const MenuEntry& a, const MenuEntry& b) {
     return a.name == b.name;
 }
+
+} // namespace autorun

@@ -1,15 +1,23 @@
 #include "inf_view.h"
 
-#include <algorithm>
+#include "ascii_case.h"
 
-namespace cd_check {
+#include <algorithm>
+#include <climits>
+
+namespace autorun {
 
 namespace {
 
+// In the order of the file; an element added since comes behind every one read, as the
+// document's own lookups take it.
 template <typename Element> void SortByLine(std::vector<const Element*>& elements) {
+    const auto place = [](const Element* element) {
+        return element->line == 0 ? UINT_MAX : element->line;
+    };
     std::stable_sort(
         elements.begin(), elements.end(),
-        [](const Element* left, const Element* right) { return left->line < right->line; });
+        [&place](const Element* left, const Element* right) { return place(left) < place(right); });
 }
 
 // The white space that the reader trims off a value.
@@ -17,23 +25,7 @@ bool IsWhiteSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
 }
 
-char UpperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 } // namespace
-
-bool SameName(std::string_view left, std::string_view right) {
-    return left.size() == right.size() &&
-           std::equal(left.begin(), left.end(), right.begin(),
-                      [](char l, char r) { return UpperAscii(l) == UpperAscii(r); });
-}
-
-std::string NameKey(std::string_view name) {
-    std::string key(name);
-    std::transform(key.begin(), key.end(), key.begin(), UpperAscii);
-    return key;
-}
 
 InfView::InfView(const INIFile& document, bool firstLineLost) {
     const auto& all = document.Sections();
@@ -45,18 +37,18 @@ InfView::InfView(const INIFile& document, bool firstLineLost) {
     SortByLine(sections_);
     for (const section* part : sections_) {
         // In file order, so the first of a name is the one that stays.
-        firstSections_.emplace(NameKey(*part), part);
+        firstSections_.emplace(ascii_case::KeyOf(*part), part);
         Keys& keys = keys_[part];
         for (unsigned index = 0; index < part->entries.GetItemsInContainer(); ++index)
             keys.inFileOrder.push_back(&part->entries[index]);
         SortByLine(keys.inFileOrder);
         for (const entry* item : keys.inFileOrder)
-            keys.first.emplace(NameKey(*item), item);
+            keys.first.emplace(ascii_case::KeyOf(*item), item);
     }
 }
 
 const section* InfView::Find(std::string_view name) const {
-    const auto found = firstSections_.find(NameKey(name));
+    const auto found = firstSections_.find(ascii_case::KeyOf(name));
     return found != firstSections_.end() ? found->second : nullptr;
 }
 
@@ -66,7 +58,7 @@ const std::vector<const entry*>& InfView::EntriesInFileOrder(const section& part
 
 const entry* InfView::Find(const section& part, std::string_view key) const {
     const std::unordered_map<std::string, const entry*>& first = keys_.at(&part).first;
-    const auto found = first.find(NameKey(key));
+    const auto found = first.find(ascii_case::KeyOf(key));
     return found != first.end() ? found->second : nullptr;
 }
 
@@ -88,4 +80,4 @@ std::string_view InfView::WrittenValue(const entry& item) {
     return written;
 }
 
-} // namespace cd_check
+} // namespace autorun

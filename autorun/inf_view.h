@@ -12,15 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace cd_check {
-
-// How the INF's bytes are stored, as far as Windows can read them.
-enum class InfEncoding { kAnsi, kUtf16, kUtf8Mark, kUtf8WithoutMark, kUnreadable };
-
-bool SameName(std::string_view left, std::string_view right);
-
-// The form of a name under which every spelling of it that SameName matches is the same.
-std::string NameKey(std::string_view name);
+namespace autorun {
 
 class InfView {
 public:
@@ -56,4 +48,4 @@ private:
     std::unordered_map<const section*, Keys> keys_;
 };
 
-} // namespace cd_check
+} // namespace autorun

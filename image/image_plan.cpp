@@ -1,0 +1,42 @@
+#include "image_plan.h"
+
+#include "ascii_case.h"
+#include "autorun_inf.h"
+#include "cp1252.h"
+#include "inf_names.h"
+
+namespace iso_image {
+
+namespace {
+
+// The label of the AutoRun.INF in the tree's root (its name in any case); empty when there is
+// no such file or it names no label.
+std::u16string LabelOfTree(const SourceTree& tree) {
+    for (const SourceNode& child : tree.root.children) {
+        if (child.directory ||
+            !ascii_case::Same(cp1252::Narrowed(child.name), inf_names::InfFile()))
+            continue;
+        const std::string path = image_platform::DocumentPath(child.path);
+        if (path.empty())
+            return std::u16string();
+        const INIFile document(path.c_str());
+        // Windows does not read the UTF-8 mark: the line behind it is lost to it.
+        return autorun::AutoRunInf(document, document.Encoding() == TextEncoding::kUtf8).Label();
+    }
+    return std::u16string();
+}
+
+} // namespace
+
+ImagePlan PlanImage(const image_platform::NativeString& root,
+                    const std::optional<std::u16string>& label) {
+    ImagePlan plan;
+    plan.tree = ReadSourceTree(root);
+    plan.settings.label = label ? *label : LabelOfTree(plan.tree);
+    if (plan.settings.label.empty())
+        plan.settings.label = image_platform::LastComponent(root);
+    plan.settings.time = plan.tree.newest;
+    return plan;
+}
+
+} // namespace iso_image

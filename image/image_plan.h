@@ -1,0 +1,25 @@
+// What an image of the CD directory holds, made once for quillot-image and for the editor's
+// menu alike: the tree with what it cannot hold, and the volume's name and time.
+#pragma once
+
+#include "iso_writer.h"
+#include "source_tree.h"
+
+#include <optional>
+#include <string>
+
+namespace iso_image {
+
+struct ImagePlan {
+    SourceTree tree;
+    VolumeSettings settings;
+};
+
+// Reads the tree below root. The volume is named label when one is given (the editor gives
+// the one the user set, saved or not); otherwise the label of the AutoRun.INF in the root as
+// Windows reads it; failing both, the directory's name. Its time is the newest file's: the
+// same CD gives the same image.
+ImagePlan PlanImage(const image_platform::NativeString& root,
+                    const std::optional<std::u16string>& label);
+
+} // namespace iso_image

@@ -1,0 +1,127 @@
+// The AutoRun model over INF files written by the tests: what Windows reads from them, and
+// what writing through the model keeps.
+#include "autorun_inf.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+class AutoRunModel : public testing::Test {
+protected:
+    std::unique_ptr<INIFile> Read(const std::string& bytes) {
+        WriteBytes(path_, bytes);
+        return std::make_unique<INIFile>(path_.c_str());
+    }
+    std::string Saved(INIFile& document) {
+        EXPECT_TRUE(document.Save());
+        return ReadBytes(path_);
+    }
+
+    TempDir temp_;
+    std::string path_ = temp_.PathOf("AutoRun.INF");
+};
+
+TEST_F(AutoRunModel, ReadsTheLabelAsWindowsReadsIt) {
+    const struct {
+        std::string inf;
+        std::u16string label;
+    } rows[] = {
+        {"[AutoRun]\r\nopen=setup.exe\r\nlabel=M\344rchen\r\n", u"M\u00e4rchen"},
+        {"[AutoRun]\r\nlabel='Meine CD'\r\n", u"Meine CD"},
+        {"[autorun]\nLABEL = \"Zwei W\366rter\" \n", u"Zwei W\u00f6rter"},
+        {"[AutoRun]\nlabel=Erster\nlabel=Zweiter\n", u"Erster"},
+        {"[AutoRun]\nopen=a\n[AutoRun]\nlabel=Zweiter Abschnitt\n", u""},
+        {"[Orbilan]\nlabel=Anderer Abschnitt\n", u""},
+        {"[AutoRun]\n;label=Kommentar\n", u""},
+        {"label=ohne Abschnitt\n", u""},
+        {std::string("\xFF\xFE[\0A\0u\0t\0o\0R\0u\0n\0]\0\n\0l\0a\0b\0e\0l\0=\0\xE5"
+                     "\x65"
+                     "\x2C"
+                     "\x67",
+                     38),
+         u"\u65e5\u672c"},
+    };
+    for (const auto& row : rows) {
+        const auto document = Read(row.inf);
+        EXPECT_EQ(autorun::AutoRunInf(*document).Label(), row.label) << row.inf;
+    }
+}
+
+TEST_F(AutoRunModel, ProcessorSectionsStandInForAutoRun) {
+    const auto document =
+        Read("[AutoRun]\r\nopen=alt.exe\r\n[AutoRun.Amd64]\r\nopen=x64\\setup.exe\r\n");
+    const autorun::AutoRunInf inf(*document);
+    EXPECT_EQ(std::string(*inf.SectionReadBy()), "AutoRun");
+    EXPECT_EQ(std::string(*inf.SectionReadBy("amd64")), "AutoRun.Amd64");
+    EXPECT_EQ(std::string(*inf.SectionReadBy("x86")), "AutoRun");
+    EXPECT_EQ(inf.Open(), "alt.exe");
+}
+
+TEST_F(AutoRunModel, EntriesKeepTheSpellingOfTheirKeys) {
+    const auto document =
+        Read("[AutoRun]\r\nSHELL\\Lies=Lies mich\r\nshell\\lies\\COMMAND=a.exe\r\n"
+             "shell\\Web\\Command=b.exe\r\n");
+    const autorun::AutoRunInf inf(*document);
+    ASSERT_EQ(inf.MenuEntries().size(), 2u);
+    const autorun::MenuEntry& lies = inf.MenuEntries()[0];
+    EXPECT_EQ(lies.name, "Lies");
+    EXPECT_EQ(lies.menuText, "Lies mich");
+    EXPECT_EQ(lies.command, "a.exe");
+    EXPECT_EQ(lies.commandKey, "shell\\lies\\COMMAND");
+    EXPECT_EQ(inf.Spelling().prefix, "SHELL\\");
+    EXPECT_EQ(inf.Spelling().suffix, "\\COMMAND");
+    // A new entry takes the file's spelling.
+    const autorun::MenuEntry added("Neu", "", "");
+    EXPECT_EQ(autorun::CommandKeyOf(added, inf.Spelling()), "SHELL\\Neu\\COMMAND");
+}
+
+TEST_F(AutoRunModel, ADeletedEntryLosesEverySpellingAndTheOthersStayByteForByte) {
+    const auto document = Read("[AutoRun]\r\nshell\\a=A\r\nSHELL\\A\\command=a.exe\r\n"
+                               "Shell\\b\\Command=b.exe\r\n=\r\n=wert\r\n");
+    const autorun::AutoRunInf inf(*document);
+    const autorun::MenuEntry kept = inf.MenuEntries()[1];
+    ASSERT_EQ(kept.name, "b");
+    autorun::WriteMenuEntries(*document, {&kept}, inf.Spelling());
+    EXPECT_EQ(Saved(*document), "[AutoRun]\r\n=\r\n=wert\r\nShell\\b\\Command=b.exe\r\n\r\n\r\n");
+}
+
+TEST_F(AutoRunModel, AFieldShowingTheStartOfALongValueLeavesItWhole) {
+    const std::string command = "setup.exe /i" + std::string(392, 'x');
+    ASSERT_EQ(command.size(), 404u);
+    EXPECT_TRUE(autorun::ShowsUnchanged(command, command.substr(0, 259), 259));
+    EXPECT_FALSE(autorun::ShowsUnchanged(command, command.substr(0, 258), 259));
+    EXPECT_FALSE(autorun::ShowsUnchanged(command, "setup.exe", 259));
+    EXPECT_TRUE(autorun::ShowsUnchanged("kurz", "kurz", 259));
+}
+
+TEST_F(AutoRunModel, TheWriteBacksFormsAreNoChange) {
+    const struct {
+        const char* before;
+        const char* after;
+        bool alike;
+    } rows[] = {
+        {"[AutoRun]\r\nicon=disc.ico\r\n", "[AutoRun]\r\nIcon=disc.ico,0\r\n", true},
+        {"[AutoRun]\r\nicon=disc.ico, 007\r\n", "[AutoRun]\r\nicon=disc.ico,7\r\n", true},
+        {"[AutoRun]\r\nicon=disc.ico\r\n", "[AutoRun]\r\nicon=disc.ico,1\r\n", false},
+        {"[AutoRun]\r\nicon=disc.ico\r\n", "[AutoRun]\r\nicon=andere.ico,0\r\n", false},
+        {"[AutoRun]\r\nopen=a.exe\r\n", "[AutoRun]\r\nopen=a.exe\r\nOpen=\r\n", true},
+        {"[AutoRun]\r\nopen=a.exe\r\n", "[AutoRun]\r\nopen=a.exe\r\n[Orbilan]\r\n", true},
+        {"[AutoRun]\r\nopen=a.exe\r\n", "[AutoRun]\r\nopen=b.exe\r\n", false},
+        {"[AutoRun]\r\nlabel=CD\r\n", "[AutoRun]\r\nlabel=cd\r\n", false},
+        {"[AutoRun]\r\n=wert\r\n", "[AutoRun]\r\n", false},
+    };
+    TempDir other;
+    for (const auto& row : rows) {
+        const auto before = Read(row.before);
+        WriteBytes(other.PathOf("b.inf"), row.after);
+        const INIFile after(other.PathOf("b.inf").c_str());
+        EXPECT_EQ(autorun::ReadAlike(*before, after), row.alike) << row.before << row.after;
+    }
+}
+
+} // namespace
