@@ -13,6 +13,7 @@
 #include "autorun_inf.h"
 #include "controls.h"
 #include "editor_help.h"
+#include "icon_fields.h"
 #include "icon_value.h"
 #include "inf_editing_dialog.h"
 #include "ini_file.h"
@@ -25,7 +26,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
 
 using ShellData = autorun::MenuEntry;
@@ -66,12 +66,6 @@ public:
 
     // Icon preview.
     void UpdateIcon(bool messages);
-    // After loading: the INF names an icon that could not be shown. The fields keep naming it.
-    void KeepUnshownIcon(const icon_value::IconReference& icon);
-    // After loading: remembers what the icon fields hold, for OK to keep the INF's value.
-    void RememberLoadedIcon();
-    // Whether the fields still hold what loading left in them, when it had to remember.
-    bool LoadedIconUntouched() const;
 
     void TellOfUtf8(const INIFile& document);
 
@@ -90,6 +84,9 @@ public:
     void RenameEntry();
 
 private:
+    // After loading: the INF names an icon that could not be shown. The fields keep naming it.
+    void KeepUnshownIcon(const icon_value::IconReference& icon);
+
     // Handlers of the notification table.
     void PaintIconPreview(HDC dc);
     void BrowseIconFile();
@@ -147,14 +144,8 @@ private:
     OwnedIcon icon_;
     std::string shownIconFile_;
     int shownIconNumber_ = 0;
-    // The texts of the icon fields after loading, when OK must keep the INF's "Icon" value as
-    // long as they stay so: the icon could not be shown, or the value holds characters that
-    // Windows-1252 lacks (its fields show "?" for them).
-    struct IconFields {
-        std::string file;
-        std::string number;
-    };
-    std::optional<IconFields> loadedIcon_;
+    // What the icon fields give the INF's "Icon" value on OK.
+    icon_value::IconFields iconFields_;
     std::unique_ptr<INIFile> document_;
     // Help windows close with the dialog.
     EditorHelp help_;
