@@ -2,7 +2,6 @@
 
 #include "ascii_case.h"
 
-
 namespace autorun {
 
 namespace {

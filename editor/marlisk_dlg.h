@@ -5,9 +5,10 @@
 //
 // Its handlers live in one source file per concern: set-up (marlisk_setup.cpp), write-back
 // on OK (marlisk_write_back.cpp), icon preview (marlisk_icon.cpp), starter settings
-// (marlisk_starter.cpp), help (marlisk_help.cpp), file references (marlisk_file_refs.cpp) and
-// popup-menu entries (marlisk_popup_entries.cpp). The commands of the main window's menu
-// (menu_commands.h) see it as an InfEditingDialog.
+// (marlisk_starter.cpp), file references (marlisk_file_refs.cpp), popup-menu entries
+// (marlisk_popup_entries.cpp) and the way to the field of a finding (marlisk_findings.cpp).
+// The commands of the main window's menu (menu_commands.h) see it as an InfEditingDialog and
+// share its help (editor_help.h).
 #pragma once
 
 #include "autorun_inf.h"

@@ -16,14 +16,13 @@ public:
     // command that arrives while something modal holds the main window is dropped.
     bool Run(int id);
 
+private:
     // The check of the CD as OK would save it now: the INF as it was read, with every change
     // made since (the fields' texts, the entries, the CD's name) against the files in the
     // virtual root. Changes neither the document nor the file.
     CdCheckOutcome CheckCdAsSavedNow();
     // The check of the CD with the INF as it is saved: what an image of the CD holds.
     CdCheckOutcome CheckCdAsOnDisk();
-
-private:
     // "CD prüfen": the check's findings in a dialog; a finding about a field brings the user
     // there.
     void CheckCd();
