@@ -9,6 +9,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 // A line inside a section that is no key=value line.
 class rtext : public std::string {
@@ -74,6 +75,18 @@ public:
     // The value as it was read; the line read is written back only while value is the same.
     std::string valueAsRead;
 };
+
+// Sorts elements into the order of the file: by the line they were read from, an element added
+// since behind every one read; elements of one place keep their order.
+void SortInFileOrder(std::vector<const rtext*>& elements);
+template <class Element> void SortInFileOrder(const Element** first, const Element** last) {
+    // One sort for every kind of element: each instance of the library's stable sort adds 2 KB
+    // to a program.
+    std::vector<const rtext*> elements(first, last);
+    SortInFileOrder(elements);
+    for (const rtext* element : elements)
+        *first++ = static_cast<const Element*>(element);
+}
 
 // A section; the text is its name, the comment that of its header line.
 class section : public rtext {

@@ -13,8 +13,6 @@
 #include "file_io.h"
 #include "ini_file.h"
 
-#include <algorithm>
-#include <climits>
 #include <vector>
 
 namespace {
@@ -40,10 +38,6 @@ std::string AsWrittenValue(const std::string& value) {
     return trimmed || quoted ? "\"" + value + "\"" : value;
 }
 
-unsigned FileOrder(const rtext& element) {
-    return element.line == 0 ? UINT_MAX : element.line;
-}
-
 template <class T> std::vector<const T*> InWritingOrder(const TISArrayAsVector<T>& items) {
     const unsigned count = items.GetItemsInContainer();
     std::vector<const T*> order;
@@ -58,9 +52,7 @@ template <class T> std::vector<const T*> InWritingOrder(const TISArrayAsVector<T
                 order.push_back(&items[other]);
             }
         }
-        std::stable_sort(
-            order.begin() + static_cast<std::ptrdiff_t>(groupStart), order.end(),
-            [](const T* left, const T* right) { return FileOrder(*left) < FileOrder(*right); });
+        SortInFileOrder(order.data() + groupStart, order.data() + order.size());
     }
     return order;
 }
