@@ -2,23 +2,9 @@
 
 #include "ascii_case.h"
 
-#include <algorithm>
-#include <climits>
-
 namespace autorun {
 
 namespace {
-
-// In the order of the file; an element added since comes behind every one read, as the
-// document's own lookups take it.
-template <typename Element> void SortByLine(std::vector<const Element*>& elements) {
-    const auto place = [](const Element* element) {
-        return element->line == 0 ? UINT_MAX : element->line;
-    };
-    std::stable_sort(
-        elements.begin(), elements.end(),
-        [&place](const Element* left, const Element* right) { return place(left) < place(right); });
-}
 
 // The white space that the reader trims off a value.
 bool IsWhiteSpace(char c) {
@@ -34,14 +20,15 @@ InfView::InfView(const INIFile& document, bool firstLineLost) {
         if (!(firstLineLost && part.line == 1))
             sections_.push_back(&part);
     }
-    SortByLine(sections_);
+    // An element added since comes behind every one read, as the document's own lookups take it.
+    SortInFileOrder(sections_.data(), sections_.data() + sections_.size());
     for (const section* part : sections_) {
         // In file order, so the first of a name is the one that stays.
         firstSections_.emplace(ascii_case::KeyOf(*part), part);
         Keys& keys = keys_[part];
         for (unsigned index = 0; index < part->entries.GetItemsInContainer(); ++index)
             keys.inFileOrder.push_back(&part->entries[index]);
-        SortByLine(keys.inFileOrder);
+        SortInFileOrder(keys.inFileOrder.data(), keys.inFileOrder.data() + keys.inFileOrder.size());
         for (const entry* item : keys.inFileOrder)
             keys.first.emplace(ascii_case::KeyOf(*item), item);
     }

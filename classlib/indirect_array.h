@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -47,11 +46,13 @@ public:
 
     // Appends the items in their order.
     void AddAll(Items items) {
-        if (items_.empty())
+        if (items_.empty()) {
             items_ = std::move(items);
-        else
-            items_.insert(items_.end(), std::make_move_iterator(items.begin()),
-                          std::make_move_iterator(items.end()));
+            return;
+        }
+        items_.reserve(items_.size() + items.size());
+        for (auto& item : items)
+            items_.push_back(std::move(item));
     }
 
     // Takes every item out of the array and hands them to the caller, in their order.

@@ -11,7 +11,7 @@
 #include "indirect_array.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cassert>
 #include <memory>
 #include <utility>
 
@@ -45,27 +45,16 @@ public:
         return items_.AddAt(std::move(item), lo);
     }
 
-    // Puts the items in as Add would, one after the other in their order, but in n log n
-    // comparisons and moves, and in n when they come sorted: a reader that collects a long
-    // section's keys first and adds them at once does not move the later keys up for every key.
-    void AddAll(Items added) {
-        const auto less = [](const std::unique_ptr<T>& left, const std::unique_ptr<T>& right) {
-            return *left < *right;
-        };
-        if (!std::is_sorted(added.begin(), added.end(), less))
-            std::stable_sort(added.begin(), added.end(), less);
-        Items held = items_.DetachAll();
-        if (held.empty()) {
-            items_.AddAll(std::move(added));
-            return;
-        }
-        Items merged;
-        merged.reserve(held.size() + added.size());
-        // Equal items: those held come first, as they came in first.
-        std::merge(std::make_move_iterator(held.begin()), std::make_move_iterator(held.end()),
-                   std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
-                   std::back_inserter(merged), less);
-        items_.AddAll(std::move(merged));
+    // Puts in items that come sorted as Add would put them, behind every item held, which must
+    // not sort behind any of them: a reader that sorts a long section's keys first and adds
+    // them at once does not move the later keys up for every key.
+    void AddSorted(Items added) {
+        assert(std::is_sorted(added.begin(), added.end(),
+                              [](const std::unique_ptr<T>& left, const std::unique_ptr<T>& right) {
+                                  return *left < *right;
+                              }));
+        assert(IsEmpty() || added.empty() || !(*added.front() < items_[GetItemsInContainer() - 1]));
+        items_.AddAll(std::move(added));
     }
 
     // The index of an item equal to the wanted key, or NPOS.

@@ -1,7 +1,7 @@
 // The check of a CD from inside the editor: quillot-check's rules over the document being
 // edited and the files in its virtual root, read with the editor's own calls. The command
-// that writes the CD's image checks the CD as it is saved (CheckCdAsOnDisk, marlisk_dlg.h) and
-// shows the errors before it writes.
+// that writes the CD's image checks the CD as it is saved (CheckCdAsOnDisk, menu_commands.h)
+// and shows the errors before it writes.
 #pragma once
 
 #include "findings.h"

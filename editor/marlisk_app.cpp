@@ -9,6 +9,6 @@
 void MarliskApp::InitMainWindow() {
     SetAccelerators(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDA_QUILLOT)));
     auto dialog = std::make_unique<MarliskDlg>(nullptr, infPath_.c_str());
-    SetMainWindow(std::make_unique<QuillotFrame>(nullptr, LoadResourceString(IDS_CAPTION),
-                                                 std::move(dialog)));
+    SetMainWindow(
+        std::make_unique<QuillotFrame>(LoadResourceString(IDS_CAPTION), std::move(dialog)));
 }

@@ -5,12 +5,11 @@
 #include "string_ids.h"
 #include "string_resource.h"
 #include "the_file_help.h"
-#include "top_level_window.h"
 
 #include <cstring>
 
 MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
-    : TDialog(parent, IDD_MARLISK), infPath_(infPath),
+    : InfEditingDialog(parent, IDD_MARLISK), infPath_(infPath),
       document_(std::make_unique<INIFile>(infPath)) {
     std::strncpy(virtualRoot_.data(), theFileHelp->DirectoryOf(infPath), virtualRoot_.size() - 1);
     FileHelp::AddBackslash(virtualRoot_.data());
@@ -24,12 +23,6 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
     Bind(IDC_BROWSE_STARTER_PROGRAM, TNotification::Click, [this] { BrowseStarterProgram(); });
     Bind(IDC_TEST_STARTER, TNotification::Click, [this] { TestStarter(); });
     Bind(IDC_HELP_BUTTON, TNotification::Click, [this] { ShowHelp(0); });
-    // The main window's menu: its commands arrive as clicks of their ids.
-    Bind(IDM_CD_CHECK, TNotification::Click, [this] { CheckCd(); });
-    Bind(IDM_CD_LABEL, TNotification::Click, [this] { EditCdLabel(); });
-    Bind(IDM_CD_IMAGE, TNotification::Click, [this] { MakeCdImage(); });
-    Bind(IDM_HELP_CONTENTS, TNotification::Click, [this] { ShowHelp(0); });
-    Bind(IDM_ABOUT, TNotification::Click, [this] { ShowAbout(); });
     BindHelp([this](int controlId) { ShowHelp(controlId); });
     // The watched fields: each is checked when the user leaves it after a change.
     BindLeaveCheck({IDC_ICON_FILE, IDC_ICON_NUMBER}, [this] { UpdateIcon(true); });
@@ -42,7 +35,6 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
 }
 
 MarliskDlg::~MarliskDlg() {
-    QuitWinHelp();
     entries_.Flush();
     currentEntry_ = nullptr;
     // Only OK writes the file. A dialog left another way after an OK whose save failed
@@ -52,8 +44,9 @@ MarliskDlg::~MarliskDlg() {
     document_.reset();
 }
 
-bool MarliskDlg::MainWindowBusy() const {
-    return IsWindowEnabled(TopLevelWindowOf(Handle())) == FALSE;
+void MarliskDlg::ShowHelp(int controlId) {
+    if (!MainWindowBusy())
+        help_.Open(Handle(), controlId);
 }
 
 int MarliskDlg::ShowError(unsigned textId, unsigned type) {

@@ -5,17 +5,18 @@
 //
 // Its handlers live in one source file per concern: set-up (marlisk_setup.cpp), write-back
 // on OK (marlisk_write_back.cpp), icon preview (marlisk_icon.cpp), starter settings
-// (marlisk_starter.cpp), help (marlisk_help.cpp), file references (marlisk_file_refs.cpp) and
-// popup-menu entries (marlisk_popup_entries.cpp); the CD's name, which the main window's menu
-// edits (marlisk_cd_label.cpp), and the CD's image, which it makes (marlisk_cd_image.cpp).
+// (marlisk_starter.cpp), file references (marlisk_file_refs.cpp), popup-menu entries
+// (marlisk_popup_entries.cpp) and the way to the field of a finding (marlisk_findings.cpp).
+// The commands of the main window's menu (menu_commands.h) see it as an InfEditingDialog and
+// share its help (editor_help.h).
 #pragma once
 
 #include "autorun_inf.h"
-#include "cd_check_run.h"
 #include "controls.h"
-#include "dialog.h"
-#include "html_help.h"
+#include "editor_help.h"
+#include "icon_fields.h"
 #include "icon_value.h"
+#include "inf_editing_dialog.h"
 #include "ini_file.h"
 #include "owned_icon.h"
 #include "path_limits.h"
@@ -26,7 +27,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
 
 using ShellData = autorun::MenuEntry;
@@ -34,29 +34,24 @@ using ShellData = autorun::MenuEntry;
 // Capacity of a text read from a field for the INF, terminator included.
 constexpr int kTextCapacity = 512;
 
-class MarliskDlg : public TDialog {
+class MarliskDlg : public InfEditingDialog {
 public:
     MarliskDlg(HWND parent, const char* infPath);
     ~MarliskDlg() override;
 
     // OK: writes the controls into the document and saves it before the dialog closes.
     void RequestClose(int result) override;
-    // Writes the controls into the document, as OK does, without saving it. Writing them again
-    // changes nothing.
-    void WriteBackFields();
     // Fills the controls from the document once the window exists.
     void SetupWindow() override;
 
-    // The check of the CD as OK would save it now: the INF as it was read, with every change
-    // made since (the fields' texts, the entries, the CD's name) against the files in the
-    // virtual root. Changes neither the document nor the file. Fields with a pending leave
-    // check should be checked first (RunPendingCheck), as before any command of the menu.
-    CdCheckOutcome CheckCdAsSavedNow();
-    // The check of the CD with the INF as it is saved: what an image of the CD holds.
-    CdCheckOutcome CheckCdAsOnDisk();
-
-    const char* VirtualRoot() const { return virtualRoot_.data(); }
-    INIFile& Document() { return *document_; }
+    // What the menu's commands need.
+    const std::string& InfPath() const override { return infPath_; }
+    const char* VirtualRoot() const override { return virtualRoot_.data(); }
+    INIFile& Document() override { return *document_; }
+    void WriteFieldsInto(INIFile& document) override;
+    void WriteBackFields() override;
+    void GoToFinding(const FindingTarget& target) override;
+    EditorHelp& Help() override { return help_; }
 
     // File references.
     // The full path of a field text: a text with ':' is one already, any other lies below
@@ -72,12 +67,6 @@ public:
 
     // Icon preview.
     void UpdateIcon(bool messages);
-    // After loading: the INF names an icon that could not be shown. The fields keep naming it.
-    void KeepUnshownIcon(const icon_value::IconReference& icon);
-    // After loading: remembers what the icon fields hold, for OK to keep the INF's value.
-    void RememberLoadedIcon();
-    // Whether the fields still hold what loading left in them, when it had to remember.
-    bool LoadedIconUntouched() const;
 
     void TellOfUtf8(const INIFile& document);
 
@@ -96,6 +85,9 @@ public:
     void RenameEntry();
 
 private:
+    // After loading: the INF names an icon that could not be shown. The fields keep naming it.
+    void KeepUnshownIcon(const icon_value::IconReference& icon);
+
     // Handlers of the notification table.
     void PaintIconPreview(HDC dc);
     void BrowseIconFile();
@@ -103,29 +95,8 @@ private:
     void BrowseEntryCommand();
     void BrowseStarterProgram();
     void TestStarter();
-    // Opens the help file beside the editor, at the page of the control's group (a control
-    // of no group: at its contents).
+    // The help at the page of the control's group (a control of no group: at its contents).
     void ShowHelp(int controlId);
-    // Opens the help as ShowHelp does, also while a dialog of the menu holds the main window:
-    // for F1 in that dialog.
-    void OpenHelp(int controlId);
-    // Closes the WinHelp viewer if the editor started it.
-    void QuitWinHelp();
-    // The About box of the help menu.
-    void ShowAbout();
-    // The CD's name, in a dialog of its own that the menu opens.
-    void EditCdLabel();
-    // Copies the CD's name from one document of this INF into another.
-    static void CopyCdLabel(INIFile& from, INIFile& to);
-    // "CD prüfen": the check's findings in a dialog; a finding about a field brings the user
-    // there.
-    void CheckCd();
-    // Brings the user to where the main dialog edits what finding is about, if it edits it.
-    void GoToFinding(const cd_check::Finding& finding);
-    // Writes the fields into document as OK does.
-    void WriteFieldsInto(INIFile& document);
-    // The CD directory as an ISO image, into a file the user chooses (marlisk_cd_image.cpp).
-    void MakeCdImage();
 
     // Checks the program of the command line in field after a change, when it is left;
     // reverts nothing.
@@ -138,10 +109,6 @@ private:
     int ShowError(unsigned textId, unsigned type = MB_OK);
     // Enables or disables the controls that follow the current entry.
     void EnableEntryControls(bool enable);
-    // Whether something modal holds the main window (a copy, a box, a dialog of the menu):
-    // commands of the menu and help requests that reach the dialog meanwhile are dropped, so
-    // that no second modal thing opens over the first.
-    bool MainWindowBusy() const;
 
     // Controls, in the order they are made.
     TStatic autoPlayLabel_{*this, IDC_AUTOPLAY_LABEL};
@@ -178,19 +145,11 @@ private:
     OwnedIcon icon_;
     std::string shownIconFile_;
     int shownIconNumber_ = 0;
-    // The texts of the icon fields after loading, when OK must keep the INF's "Icon" value as
-    // long as they stay so: the icon could not be shown, or the value holds characters that
-    // Windows-1252 lacks (its fields show "?" for them).
-    struct IconFields {
-        std::string file;
-        std::string number;
-    };
-    std::optional<IconFields> loadedIcon_;
+    // What the icon fields give the INF's "Icon" value on OK.
+    icon_value::IconFields iconFields_;
     std::unique_ptr<INIFile> document_;
     // Help windows close with the dialog.
-    HtmlHelpViewer htmlHelp_;
-    std::string winHelpFile_;
-    HWND winHelpOwner_ = nullptr;
+    EditorHelp help_;
     TISArrayAsVector<ShellData> entries_{11, 10};
     // How the file spells the keys of its entries: new keys follow it.
     autorun::KeySpelling spelling_;

@@ -105,16 +105,6 @@ void MarliskDlg::KeepUnshownIcon(const icon_value::IconReference& icon) {
     shownIconNumber_ = icon.number;
     iconFile_.SetTextQuietly(shownIconFile_);
     iconNumber_.SetTextQuietly(FormatFieldNumber(shownIconNumber_));
-    RememberLoadedIcon();
-}
-
-void MarliskDlg::RememberLoadedIcon() {
-    loadedIcon_ = IconFields{iconFile_.GetText(), iconNumber_.GetText()};
-}
-
-bool MarliskDlg::LoadedIconUntouched() const {
-    return loadedIcon_ && iconFile_.GetText() == loadedIcon_->file &&
-           iconNumber_.GetText() == loadedIcon_->number;
 }
 
 void MarliskDlg::PaintIconPreview(HDC dc) {

@@ -21,10 +21,11 @@ void MarliskDlg::SetupWindow() {
         iconFile_.SetText(icon.file);
         iconNumber_.SetText(FormatFieldNumber(icon.number));
         UpdateIcon(false);
-        if (!icon_)
+        const bool shown = static_cast<bool>(icon_);
+        if (!shown)
             KeepUnshownIcon(icon);
-        else if (document.HasHiddenCharacters(IDS_AUTORUN, IDS_ICON))
-            RememberLoadedIcon();
+        iconFields_.Loaded(iconFile_.GetText(), iconNumber_.GetText(), shown,
+                           document.HasHiddenCharacters(IDS_AUTORUN, IDS_ICON));
     }
 
     // What is set from here on keeps its change flag: the first time the user leaves such a

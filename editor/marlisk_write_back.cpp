@@ -3,9 +3,7 @@
 #include "marlisk_dlg.h"
 
 #include "autorun_inf.h"
-#include "icon_value.h"
 #include "modal_boxes.h"
-#include "number_text.h"
 #include "string_ids.h"
 #include "string_resource.h"
 
@@ -13,8 +11,6 @@
 #include <string>
 
 namespace {
-// Room for the icon file in the "Icon" value: the comma, a sign and ten digits follow it.
-constexpr int kIconFileCapacity = 493;
 
 // A value goes back into the document only when the user changed its field: a field shows
 // "?" for the characters code page 1252 lacks and reads only the start of a long value, and
@@ -57,16 +53,9 @@ void MarliskDlg::WriteFieldsInto(INIFile& document) {
     autoPlayFile_.GetText(text.data(), kTextCapacity);
     SetFromField(document, IDS_AUTORUN, IDS_OPEN, text.data());
 
-    // The INF's own value stays, byte for byte, while the fields still name the icon that
-    // could not be shown, or one whose value Windows-1252 cannot show: rewritten from them it
-    // might lose its quotes, gain a number or lose characters.
-    if (!LoadedIconUntouched()) {
-        iconNumber_.GetText(text.data(), kTextCapacity);
-        const int number = ParseFieldNumber(text.data());
-        iconFile_.GetText(text.data(), kIconFileCapacity);
-        document.SetString(IDS_AUTORUN, IDS_ICON,
-                           icon_value::JoinIconValue(text.data(), number).c_str());
-    }
+    const std::string icon = iconFields_.ValueOf(iconFile_.GetText(), iconNumber_.GetText());
+    if (!icon.empty())
+        document.SetString(IDS_AUTORUN, IDS_ICON, icon.c_str());
 
     if (useStarter_.IsChecked()) {
         const struct {

@@ -92,6 +92,11 @@ LRESULT CALLBACK TFrameWindow::WindowProcedure(HWND window, UINT message, WPARAM
     }
 }
 
+void TFrameWindow::RunCommand(int id) {
+    if (client_ != nullptr && client_->Handle() != nullptr)
+        SendMessageA(client_->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
 LRESULT TFrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
@@ -107,10 +112,9 @@ LRESULT TFrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             PostMessageA(window_, WM_CLOSE, 0, 0);
         return 0;
     case WM_COMMAND:
-        // A command of the menu or of its keys (no control sends it): the dialog serves it as
-        // a click.
-        if (lParam == 0 && client_ != nullptr && client_->Handle() != nullptr)
-            SendMessageA(client_->Handle(), WM_COMMAND, MAKEWPARAM(LOWORD(wParam), BN_CLICKED), 0);
+        // No control of the frame sends it: a command of the menu or of its keys.
+        if (lParam == 0)
+            RunCommand(LOWORD(wParam));
         return 0;
     case WM_HELP:
         // F1 in the open menu: the dialog's help, which names no control of it then.

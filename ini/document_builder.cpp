@@ -1,6 +1,7 @@
 #include "document_builder.h"
 
 #include "key_line.h"
+#include "stable_order.h"
 
 #include <algorithm>
 #include <string>
@@ -36,22 +37,36 @@ void DocumentBuilder::AddWideTexts(unsigned line, WideTexts texts) {
 
 void DocumentBuilder::Finish(TISArrayAsVector<section>& sections) {
     EndSection();
-    sections.AddAll(std::move(sections_));
+    // Sections of one name keep the order of the file.
+    const auto before = [](const void* items, unsigned left, unsigned right) {
+        const auto& read = *static_cast<const TISArrayAsVector<section>::Items*>(items);
+        return *read[left] < *read[right];
+    };
+    TISArrayAsVector<section>::Items sorted;
+    sorted.reserve(sections_.size());
+    for (unsigned index : StableOrder(static_cast<unsigned>(sections_.size()), &sections_, before))
+        sorted.push_back(std::move(sections_[index]));
     sections_.clear();
+    sections.AddSorted(std::move(sorted));
 }
 
 void DocumentBuilder::EndSection() {
-    // The lines are sorted themselves: they carry all an entry is made of, so that making the
-    // entries in their order reads nothing else. Keys of one name keep the order of the file.
-    std::sort(keyLines_.begin(), keyLines_.end(), [](const KeyLine& left, const KeyLine& right) {
-        if (left.prefix != right.prefix)
-            return left.prefix < right.prefix;
-        const int names = SplitKeyLine(left.asRead).key.compare(SplitKeyLine(right.asRead).key);
-        return names != 0 ? names < 0 : left.line < right.line;
-    });
+    // The entries are made in the sorted order of their lines, which carry all an entry is
+    // made of: making them reads nothing else. The sort is stable, so keys of one name keep
+    // the order of the file.
+    const auto before = [](const void* items, unsigned left, unsigned right) {
+        const auto& lines = *static_cast<const std::vector<KeyLine>*>(items);
+        const KeyLine& leftLine = lines[left];
+        const KeyLine& rightLine = lines[right];
+        if (leftLine.prefix != rightLine.prefix)
+            return leftLine.prefix < rightLine.prefix;
+        return SplitKeyLine(leftLine.asRead).key < SplitKeyLine(rightLine.asRead).key;
+    };
     TISArrayAsVector<entry>::Items entries;
     entries.reserve(keyLines_.size());
-    for (const KeyLine& keyLine : keyLines_) {
+    for (unsigned index :
+         StableOrder(static_cast<unsigned>(keyLines_.size()), &keyLines_, before)) {
+        const KeyLine& keyLine = keyLines_[index];
         const KeyAndValue parts = SplitKeyLine(keyLine.asRead);
         auto made = std::make_unique<entry>(std::string(parts.key), std::string(),
                                             std::string(parts.value));
@@ -63,7 +78,7 @@ void DocumentBuilder::EndSection() {
         entries.push_back(std::move(made));
     }
     if (current_ != nullptr) {
-        current_->entries.AddAll(std::move(entries));
+        current_->entries.AddSorted(std::move(entries));
         current_->keysSortedWithoutCase = SortedWithoutCase(current_->entries);
     }
     keyLines_.clear();

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 // A text as it was read from the file: a view of the document's copy of it, valid as long as
 // the document. It converts to a std::string like the elements' other texts.
@@ -143,6 +144,18 @@ public:
     // is the same.
     std::string_view valueAsRead;
 };
+
+// Sorts elements into the order of the file: by the line they were read from, an element added
+// since behind every one read; elements of one place keep their order.
+void SortInFileOrder(std::vector<const rtext*>& elements);
+template <class Element> void SortInFileOrder(const Element** first, const Element** last) {
+    // One sort for every kind of element: each instance of the library's stable sort adds 2 KB
+    // to a program.
+    std::vector<const rtext*> elements(first, last);
+    SortInFileOrder(elements);
+    for (const rtext* element : elements)
+        *first++ = static_cast<const Element*>(element);
+}
 
 // A section; the text is its name, the comment that of its header line.
 class section : public rtext {

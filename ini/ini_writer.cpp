@@ -12,10 +12,9 @@
 #include "cp1252.h"
 #include "file_io.h"
 #include "ini_file.h"
+#include "stable_order.h"
 
-#include <algorithm>
 #include <climits>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -55,38 +54,34 @@ template <class T> void FetchAhead(const T& element) {
 #endif
 }
 
-unsigned FileOrder(const rtext& element) {
-    return element.line == 0 ? UINT_MAX : element.line;
-}
-
-// The order of items with two or more of one name: as in the array, but the elements of one
-// name together at the place of the first, in the order of the file. They are brought together
-// by sorting them by name; the sort keeps the array's order among one name, so the first of
-// each run leads its group.
-template <class T> std::vector<const T*> GroupedByName(const TISArrayAsVector<T>& items) {
-    const unsigned count = items.GetItemsInContainer();
-    std::vector<unsigned> byName(count);
-    std::iota(byName.begin(), byName.end(), 0u);
-    std::stable_sort(byName.begin(), byName.end(), [&items](unsigned left, unsigned right) {
-        return NameBefore(items[left], items[right]);
-    });
-    std::vector<unsigned> groupStart(count, items.NPOS);
+// The order of items with two or more of one name: as given, but the elements of one name
+// together at the place of the first, in the order of the file. They are brought together by
+// sorting them by name; the sort keeps the given order among one name, so the first of each run
+// leads its group.
+std::vector<const rtext*> GroupedByName(const std::vector<const rtext*>& items) {
+    const auto count = static_cast<unsigned>(items.size());
+    constexpr unsigned kNoGroup = UINT_MAX;
+    const std::vector<unsigned> byName =
+        StableOrder(count, &items, [](const void* sorted, unsigned left, unsigned right) {
+            const auto& elements = *static_cast<const std::vector<const rtext*>*>(sorted);
+            return NameBefore(*elements[left], *elements[right]);
+        });
+    std::vector<unsigned> groupStart(count, kNoGroup);
     for (unsigned start = 0; start < count;) {
         groupStart[byName[start]] = start;
-        while (++start < count && items[byName[start - 1]] == items[byName[start]]) {
+        while (++start < count && *items[byName[start - 1]] == *items[byName[start]]) {
         }
     }
-    std::vector<const T*> order;
+    std::vector<const rtext*> order;
     order.reserve(count);
     for (unsigned first = 0; first < count; ++first) {
-        if (groupStart[first] == items.NPOS)
+        if (groupStart[first] == kNoGroup)
             continue;
-        const auto groupBegin = static_cast<std::ptrdiff_t>(order.size());
-        for (unsigned at = groupStart[first]; at < count && items[byName[at]] == items[first]; ++at)
-            order.push_back(&items[byName[at]]);
-        std::stable_sort(
-            order.begin() + groupBegin, order.end(),
-            [](const T* left, const T* right) { return FileOrder(*left) < FileOrder(*right); });
+        const std::size_t groupBegin = order.size();
+        for (unsigned at = groupStart[first]; at < count && *items[byName[at]] == *items[first];
+             ++at)
+            order.push_back(items[byName[at]]);
+        SortInFileOrder(order.data() + groupBegin, order.data() + order.size());
     }
     return order;
 }
@@ -106,8 +101,12 @@ void InWritingOrder(const TISArrayAsVector<T>& items, bool sortedWithoutCase, Wr
         }
         return;
     }
-    for (const T* item : GroupedByName(items))
-        write(*item);
+    std::vector<const rtext*> elements;
+    elements.reserve(items.GetItemsInContainer());
+    for (unsigned index = 0; index < items.GetItemsInContainer(); ++index)
+        elements.push_back(&items[index]);
+    for (const rtext* item : GroupedByName(elements))
+        write(static_cast<const T&>(*item));
 }
 
 void WriteEntry(const entry& item, FileIO& file) {

@@ -6,10 +6,11 @@
 #   wine_session_stop              stops what wine_session_start started
 #   wine_map_drive LETTER DIR      maps DIR as the CD-ROM drive LETTER: of the prefix
 #
-# The 64-bit loader is called directly; it hands the shipped 32-bit programs to 32-bit Wine
-# (wine32:i386), which runs them in the same WoW64 prefix as the x86_64 test programs.
+# The 64-bit loader is called directly (through wine64.sh, which turns address randomisation
+# off); it hands the shipped 32-bit programs to 32-bit Wine (wine32:i386), which runs them in
+# the same WoW64 prefix as the x86_64 test programs.
 
-WINE64=/usr/lib/wine/wine64
+WINE64="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64.sh"
 WINESERVER=/usr/lib/wine/wineserver
 XVFB_PID=""
 
@@ -70,6 +71,10 @@ wine_session_start() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
+  if ! setarch -R true 2>/dev/null; then
+    echo "This machine refuses to turn address randomisation off for Wine (setarch -R):" \
+      "now and then a Wine program may fail to start (scripts/wine64.sh says why)" >&2
+  fi
   if [ -z "${QUILLOT_USE_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     _start_xvfb || return 1
   fi

@@ -3,6 +3,7 @@
 // writes past a buffer.
 #include "entry_names.h"
 #include "hostile_inputs.h"
+#include "icon_fields.h"
 #include "icon_value.h"
 #include "number_text.h"
 #include "path_workspace.h"
@@ -98,9 +99,8 @@ TEST_P(HostileText, IconValueKeepsItsFileAndNumber) {
     const icon_value::IconReference asNumber = icon_value::SplitIconValue("x.ico," + text);
     EXPECT_EQ(asNumber.number, ParseFieldNumber(text.c_str()));
 
-    // On OK the file field is read cut to its share, so the value fits the text buffer.
-    const std::string written =
-        icon_value::JoinIconValue(text.substr(0, kIconFileCapacity - 1), INT_MIN);
+    // On OK the file field is cut to its share, so the value fits the text buffer.
+    const std::string written = icon_value::IconFields().ValueOf(text, FormatFieldNumber(INT_MIN));
     EXPECT_LT(written.size(), kTextCapacity);
     EXPECT_EQ(icon_value::SplitIconValue(written).file, text.substr(0, kIconFileCapacity - 1));
 }

@@ -88,21 +88,6 @@ TEST(SortedOwningArray, EqualItemsKeepTheOrderTheyCameIn) {
     EXPECT_EQ("B#5 a#1 a#4 b#0 b#2 c#3 ", Joined(array));
 }
 
-TEST(SortedOwningArray, AddAllPutsItemsWhereAddingThemOneByOneWould) {
-    const std::vector<const char*> held{"b", "a", "B", "d"};
-    const std::vector<const char*> added{"c", "a", "b", "A", "e", "b", "0"};
-    auto array = SortedOf(held);
-    TISArrayAsVector<Name>::Items items;
-    int tag = static_cast<int>(held.size());
-    for (const char* text : added)
-        items.push_back(std::make_unique<Name>(text, tag++));
-    array.AddAll(std::move(items));
-
-    std::vector<const char*> oneByOne = held;
-    oneByOne.insert(oneByOne.end(), added.begin(), added.end());
-    EXPECT_EQ(Joined(SortedOf(oneByOne)), Joined(array));
-}
-
 TEST(SortedOwningArray, KeepsTheGrowthStepItWasGiven) {
     TISArrayAsVector<Name> array(11, 10);
     EXPECT_EQ(10u, array.GrowthStep());

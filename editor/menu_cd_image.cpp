@@ -2,10 +2,9 @@
 // files as they lie on the disk, so changes not yet saved are offered to be saved first. What
 // the image cannot hold is shown before anything is written; the writing runs with the progress
 // window of a copy, and a cancel or a failure leaves no file behind.
-#include "marlisk_dlg.h"
+#include "menu_commands.h"
 
 #include "autorun_inf.h"
-#include "cd_check_run.h"
 #include "cd_image_name.h"
 #include "cd_image_problems.h"
 #include "file_choice.h"
@@ -65,23 +64,23 @@ unsigned TextOfOutcome(iso_image::WriteOutcome outcome) {
 
 } // namespace
 
-void MarliskDlg::MakeCdImage() {
-    if (MainWindowBusy())
-        return;
-    RunPendingCheck();
-    INIFile& document = *document_;
+void MenuCommands::MakeCdImage() {
+    editing_.RunPendingLeaveCheck();
+    const HWND owner = editing_.Handle();
+    INIFile& document = editing_.Document();
     const std::string caption = LoadResourceString(IDS_IMAGE_CAPTION);
 
     // What OK would write: when Windows would read it otherwise than the file, the image would
     // lack the user's changes. The forms the write-back gives a value ("disc.ico,0") are none.
-    WriteBackFields();
-    if (document.IsModified() && !SavedAlike(infPath_, document)) {
-        const int answer = ShowMessageBox(Handle(), LoadResourceString(IDS_IMAGE_UNSAVED).c_str(),
+    editing_.WriteBackFields();
+    if (document.IsModified() && !SavedAlike(editing_.InfPath(), document)) {
+        const int answer = ShowMessageBox(owner, LoadResourceString(IDS_IMAGE_UNSAVED).c_str(),
                                           caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
         if (answer == IDCANCEL)
             return;
         if (answer == IDYES && !document.Save()) {
-            ShowError(IDS_SAVE_FAILED);
+            ShowMessageBox(owner, LoadResourceString(IDS_SAVE_FAILED).c_str(),
+                           LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK);
             return;
         }
     }
@@ -89,13 +88,13 @@ void MarliskDlg::MakeCdImage() {
     // The name as the user set it, saved or not.
     const autorun::AutoRunInf inf(document);
     const std::string label(inf.Value(inf_names::kLabel));
-    const cd_image::RootPlace place = cd_image::PlaceOf(VirtualRoot());
+    const cd_image::RootPlace place = cd_image::PlaceOf(editing_.VirtualRoot());
     std::array<char, filehelp::kPathBufferSize> chosen{};
-    if (!ChooseFileToWrite(Handle(), place.parent, cd_image::ProposedFileName(label, place.name),
+    if (!ChooseFileToWrite(owner, place.parent, cd_image::ProposedFileName(label, place.name),
                            IDS_IMAGE_FILTER, "iso", chosen.data()))
         return;
     const std::u16string target = UnitsOfAnsi(chosen.data());
-    const std::u16string root = UnitsOfAnsi(VirtualRoot());
+    const std::u16string root = UnitsOfAnsi(editing_.VirtualRoot());
 
     iso_image::ImagePlan plan;
     CdCheckOutcome check;
@@ -106,21 +105,21 @@ void MarliskDlg::MakeCdImage() {
     }
     const iso_image::SourceTree& tree = plan.tree;
     if (tree.unreadable) {
-        ShowMessageBox(Handle(), AboutPath(IDS_IMAGE_UNREADABLE, tree.unreadablePath).c_str(),
+        ShowMessageBox(owner, AboutPath(IDS_IMAGE_UNREADABLE, tree.unreadablePath).c_str(),
                        LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK | MB_ICONSTOP);
         return;
     }
     ImageProblems problems;
     problems.refusals = tree.refusals;
     problems.checkErrors = ErrorLines(check);
-    if (!MayWriteImage(Handle(), problems))
+    if (!MayWriteImage(owner, problems))
         return;
 
     CopyProgress progress;
     iso_image::WriteResult result;
     const ProgressTexts texts{caption, LoadResourceString(IDS_IMAGE_LABEL),
                               theFileHelp->FileNameOf(chosen.data())};
-    RunWithProgress(Handle(), texts, progress, [&] {
+    RunWithProgress(owner, texts, progress, [&] {
         result = iso_image::WriteImage(tree, plan.settings, target,
                                        [&progress](std::uint64_t written, std::uint64_t total) {
                                            progress.SetTotal(total);
@@ -131,7 +130,7 @@ void MarliskDlg::MakeCdImage() {
 
     switch (result.outcome) {
     case iso_image::WriteOutcome::kWritten:
-        ShowMessageBox(Handle(), AboutPath(IDS_IMAGE_WRITTEN, target).c_str(), caption.c_str(),
+        ShowMessageBox(owner, AboutPath(IDS_IMAGE_WRITTEN, target).c_str(), caption.c_str(),
                        MB_OK | MB_ICONINFORMATION);
         return;
     case iso_image::WriteOutcome::kCancelled:
@@ -141,7 +140,7 @@ void MarliskDlg::MakeCdImage() {
                                  result.outcome == iso_image::WriteOutcome::kChanged;
         const std::string text =
             AboutPath(TextOfOutcome(result.outcome), aboutSource ? result.path : target);
-        ShowMessageBox(Handle(), text.c_str(), LoadResourceString(IDS_ERROR_CAPTION).c_str(),
+        ShowMessageBox(owner, text.c_str(), LoadResourceString(IDS_ERROR_CAPTION).c_str(),
                        MB_OK | MB_ICONSTOP);
     }
     }

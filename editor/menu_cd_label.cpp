@@ -2,7 +2,7 @@
 // dialog has no room for it; the menu opens a dialog of its own. What that dialog's OK gives
 // goes into the document like every other change: the file gets it with the main dialog's OK,
 // and "Abbruch" drops it.
-#include "marlisk_dlg.h"
+#include "menu_commands.h"
 
 #include "cd_label_dlg.h"
 #include "string_ids.h"
@@ -27,7 +27,7 @@ std::string LabelKeyOf(INIFile& document, const std::string& autoRun) {
 
 } // namespace
 
-void MarliskDlg::CopyCdLabel(INIFile& from, INIFile& to) {
+void MenuCommands::CopyCdLabel(INIFile& from, INIFile& to) {
     const std::string autoRun = LoadResourceString(IDS_AUTORUN);
     const std::string fromKey = LabelKeyOf(from, autoRun);
     const std::string toKey = LabelKeyOf(to, autoRun);
@@ -40,19 +40,17 @@ void MarliskDlg::CopyCdLabel(INIFile& from, INIFile& to) {
         to.SetExactString(autoRun.c_str(), toKey.c_str(), label.c_str());
 }
 
-void MarliskDlg::EditCdLabel() {
-    if (MainWindowBusy())
-        return;
+void MenuCommands::EditCdLabel() {
     // The dialog takes the focus from the field the user was in: that field's check runs
     // now, before the dialog is there, and not inside it.
-    RunPendingCheck();
-    INIFile& document = *document_;
+    editing_.RunPendingLeaveCheck();
+    INIFile& document = editing_.Document();
     const std::string autoRun = LoadResourceString(IDS_AUTORUN);
     const std::string key = LabelKeyOf(document, autoRun);
     const std::string current = document.GetExactString(autoRun.c_str(), key.c_str(), "");
 
     CdLabelDlg dialog(current);
-    if (dialog.Execute(Handle()) != IDOK)
+    if (dialog.Execute(editing_.Handle()) != IDOK)
         return;
     // A name left as it was is not touched: its bytes stay, and in a UTF-16 file the
     // characters that its field showed as "?" as well.

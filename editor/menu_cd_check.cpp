@@ -1,0 +1,61 @@
+// "CD prüfen": the check of the CD as OK would save it now, its findings in a dialog, and the
+// way from a finding to what edits it.
+#include "menu_commands.h"
+
+#include "cd_check_dlg.h"
+#include "wait_cursor.h"
+
+namespace {
+
+// A second reading of the INF that takes the changes for the check and never reaches the
+// file: it would otherwise write them when it goes.
+class ScratchDocument {
+public:
+    explicit ScratchDocument(const std::string& infPath) : document_(infPath.c_str()) {}
+    ~ScratchDocument() { document_.DiscardChanges(); }
+    ScratchDocument(const ScratchDocument&) = delete;
+    ScratchDocument& operator=(const ScratchDocument&) = delete;
+
+    INIFile& Document() { return document_; }
+
+private:
+    INIFile document_;
+};
+
+} // namespace
+
+CdCheckOutcome MenuCommands::CheckCdAsSavedNow() {
+    // The document the dialog edits holds the changes of the menu's dialogs; the fields' it
+    // gets only with OK. The check must not give it those earlier: it reads the file again
+    // and writes the fields into that, as OK would into the document.
+    ScratchDocument scratch(editing_.InfPath());
+    CopyCdLabel(editing_.Document(), scratch.Document());
+    editing_.WriteFieldsInto(scratch.Document());
+    return CheckCdDocument(scratch.Document(), editing_.InfPath(), editing_.VirtualRoot());
+}
+
+CdCheckOutcome MenuCommands::CheckCdAsOnDisk() {
+    ScratchDocument saved(editing_.InfPath());
+    return CheckCdDocument(saved.Document(), editing_.InfPath(), editing_.VirtualRoot());
+}
+
+void MenuCommands::CheckCd() {
+    // The dialog takes the focus from the field the user was in: that field's check runs
+    // now, and what it changes is checked with the rest.
+    editing_.RunPendingLeaveCheck();
+    CdCheckOutcome outcome;
+    {
+        const WaitCursor waiting;
+        outcome = CheckCdAsSavedNow();
+    }
+    CdCheckDlg dialog(
+        outcome, [this](int controlId) { editing_.Help().Open(editing_.Handle(), controlId); });
+    if (dialog.Execute(editing_.Handle()) != IDOK || dialog.Chosen() == nullptr)
+        return;
+    // The CD's name has no field in the main dialog: its own dialog edits it.
+    const FindingTarget target = TargetOf(*dialog.Chosen());
+    if (target.place == FindingPlace::kCdLabel)
+        EditCdLabel();
+    else
+        editing_.GoToFinding(target);
+}
