@@ -1,0 +1,31 @@
+// The values of the keys AutoPlay reads (Windows XP on), as Windows takes them: the content
+// AutoPlay offers handlers for, whether AutoPlay stands in for AutoRun, and the text of the
+// program's line, which may name a string resource in a file.
+#pragma once
+
+#include <string_view>
+
+namespace autoplay_values {
+
+// [Content]'s MusicFiles, PictureFiles, VideoFiles (Windows Vista on).
+enum class ContentChoice {
+    kUnset,   // no value: AutoPlay decides from what it finds
+    kForce,   // 1 y yes t true: the handlers of that content are offered
+    kHide,    // 0 n no f false: they are not
+    kUnknown, // anything else; what Windows does with it is not documented
+};
+ContentChoice ReadContentChoice(std::string_view value);
+
+// Windows before 8 know only "1" for UseAutoPlay (from 8 on, "0" turns AutoPlay off for the
+// device): another value is taken as what no Windows documents.
+bool IsDocumentedUseAutoPlay(std::string_view value);
+
+// An action of the form @[path\]file,-id names string id in file; file is empty for a plain
+// text. A file starting with "%" names one of the system's by an environment variable.
+struct ActionText {
+    std::string_view file;
+    std::string_view id;
+};
+ActionText ReadActionText(std::string_view value);
+
+} // namespace autoplay_values
