@@ -27,8 +27,38 @@ ContentChoice ReadContentChoice(std::string_view value) {
     return ContentChoice::kUnknown;
 }
 
+std::string ContentValueFor(ContentChoice choice, std::string_view stored) {
+    if (choice == ReadContentChoice(stored) || choice == ContentChoice::kUnknown)
+        return std::string(stored);
+    switch (choice) {
+    case ContentChoice::kForce:
+        return "true";
+    case ContentChoice::kHide:
+        return "false";
+    default:
+        return std::string();
+    }
+}
+
 bool IsDocumentedUseAutoPlay(std::string_view value) {
     return value == "1";
+}
+
+UseAutoPlayState ReadUseAutoPlay(std::string_view value) {
+    if (value.empty())
+        return UseAutoPlayState::kOff;
+    return IsDocumentedUseAutoPlay(value) ? UseAutoPlayState::kOn : UseAutoPlayState::kOther;
+}
+
+std::string UseAutoPlayValueFor(UseAutoPlayState state, std::string_view stored) {
+    switch (state) {
+    case UseAutoPlayState::kOn:
+        return "1";
+    case UseAutoPlayState::kOther:
+        return std::string(stored);
+    default:
+        return std::string();
+    }
 }
 
 ActionText ReadActionText(std::string_view value) {

@@ -3,6 +3,7 @@
 // program's line, which may name a string resource in a file.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace autoplay_values {
@@ -15,10 +16,20 @@ enum class ContentChoice {
     kUnknown, // anything else; what Windows does with it is not documented
 };
 ContentChoice ReadContentChoice(std::string_view value);
+// The value to store for choice, given what was stored: the stored spelling ("YES", "0")
+// while the choice is what it reads as; "true" or "false" for a choice made anew; empty (the
+// key goes) for kUnset. kUnknown keeps what was stored.
+std::string ContentValueFor(ContentChoice choice, std::string_view stored);
 
 // Windows before 8 know only "1" for UseAutoPlay (from 8 on, "0" turns AutoPlay off for the
 // device): another value is taken as what no Windows documents.
 bool IsDocumentedUseAutoPlay(std::string_view value);
+
+// The three states of a check box for UseAutoPlay: on ("1"), off (no key), and a value no
+// Windows documents, shown as neither and kept while the user leaves the box so.
+enum class UseAutoPlayState { kOff, kOn, kOther };
+UseAutoPlayState ReadUseAutoPlay(std::string_view value);
+std::string UseAutoPlayValueFor(UseAutoPlayState state, std::string_view stored);
 
 // An action of the form @[path\]file,-id names string id in file; file is empty for a plain
 // text. A file starting with "%" names one of the system's by an environment variable.

@@ -25,6 +25,36 @@ TEST(ContentChoice, ReadsTheDocumentedWordsInAnyLetterCase) {
         EXPECT_EQ(row.choice, autoplay_values::ReadContentChoice(row.value)) << row.value;
 }
 
+TEST(ContentChoice, KeepsTheStoredSpellingWhileTheChoiceIsWhatItReadsAs) {
+    const struct {
+        ContentChoice choice;
+        const char* stored;
+        const char* written;
+    } rows[] = {
+        {ContentChoice::kForce, "YES", "YES"},
+        {ContentChoice::kHide, "0", "0"},
+        {ContentChoice::kForce, "0", "true"},
+        {ContentChoice::kHide, "", "false"},
+        {ContentChoice::kUnset, "y", ""},
+        {ContentChoice::kUnset, "", ""},
+        {ContentChoice::kUnknown, "vielleicht", "vielleicht"},
+        {ContentChoice::kHide, "vielleicht", "false"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.written, autoplay_values::ContentValueFor(row.choice, row.stored))
+            << row.stored;
+}
+
+TEST(UseAutoPlay, ThreeStatesAndTheValueTheyKeep) {
+    using autoplay_values::UseAutoPlayState;
+    EXPECT_EQ(UseAutoPlayState::kOff, autoplay_values::ReadUseAutoPlay(""));
+    EXPECT_EQ(UseAutoPlayState::kOn, autoplay_values::ReadUseAutoPlay("1"));
+    EXPECT_EQ(UseAutoPlayState::kOther, autoplay_values::ReadUseAutoPlay("0"));
+    EXPECT_EQ("1", autoplay_values::UseAutoPlayValueFor(UseAutoPlayState::kOn, "0"));
+    EXPECT_EQ("", autoplay_values::UseAutoPlayValueFor(UseAutoPlayState::kOff, "1"));
+    EXPECT_EQ("true", autoplay_values::UseAutoPlayValueFor(UseAutoPlayState::kOther, "true"));
+}
+
 TEST(UseAutoPlay, OnlyOneIsDocumentedForEveryWindows) {
     EXPECT_TRUE(autoplay_values::IsDocumentedUseAutoPlay("1"));
     for (const char* value : {"0", "true", "yes", "01", " 1"})
