@@ -18,9 +18,17 @@ const char* StarterFile();   // Orbilan.EXE
 // Keys that only Windows reads.
 constexpr const char* kShellExecute = "ShellExecute";
 constexpr const char* kLabel = "Label";
+constexpr const char* kAction = "Action";
+constexpr const char* kUseAutoPlay = "UseAutoPlay";
+// The content AutoPlay offers handlers for, and its keys.
+constexpr const char* kContent = "Content";
+constexpr const char* kContentKeys[] = {"MusicFiles", "PictureFiles", "VideoFiles"};
 // The verb that opens on a double click.
 constexpr const char* kDefaultVerb = "Shell";
 // Sections such as [AutoRun.Amd64] stand in for [AutoRun] on their platform.
 constexpr char kPlatformSeparator = '.';
+// The processors of the NT family whose sections Microsoft's own media carry.
+constexpr const char* kX86 = "x86";
+constexpr const char* kAmd64 = "Amd64";
 
 } // namespace inf_names

@@ -46,6 +46,7 @@ void CheckInfDocument(const INIFile& document, InfEncoding encoding, const CdTre
     CheckLayout(view, findings);
     CheckReferences(view, tree, findings);
     CheckVerbs(view, tree, findings);
+    CheckAutoPlayKeys(view, tree, findings);
 }
 
 void CheckCdContent(const INIFile* document, InfEncoding encoding, const CdTree& tree, bool iso9660,

@@ -45,6 +45,15 @@ const std::vector<FindingText> kTexts = {
     {FindingKind::kQuotesChangeValue, "Q207", Severity::kWarning,
      "Windows entfernt die Anf\374hrungszeichen am Anfang und am Ende des Werts; er lautet "
      "dann:"},
+    {FindingKind::kContentValueUnknown, "Q208", Severity::kWarning,
+     "Der Wert ist f\374r Windows weder ja (1, y, yes, t, true) noch nein (0, n, no, f, "
+     "false); was AutoPlay dann anbietet, ist nicht beschrieben:"},
+    {FindingKind::kUseAutoPlayValue, "Q209", Severity::kWarning,
+     "Windows vor Version 8 kennt f\374r UseAutoPlay nur den Wert 1; ab Windows 8 schaltet 0 "
+     "AutoPlay f\374r das Laufwerk ab. Der Wert lautet:"},
+    {FindingKind::kProcessorSectionsOnly, "Q210", Severity::kWarning,
+     "Die Datei hat nur Abschnitte f\374r bestimmte Prozessoren, keinen Abschnitt [AutoRun]. "
+     "Nichts aus der Datei lesen:"},
     {FindingKind::kFileMissing, "Q301", Severity::kError, "Die Datei existiert nicht auf der CD:"},
     {FindingKind::kFileOutsideRoot, "Q302", Severity::kError,
      "Die Datei liegt nicht im Verzeichnis oder Unterverzeichnis der CD:"},
@@ -55,6 +64,8 @@ const std::vector<FindingText> kTexts = {
      "mit Icons):"},
     {FindingKind::kIconsNotChecked, "Q305", Severity::kWarning,
      "Die Icons eines 16-Bit-Programms werden nicht gepr\374ft:"},
+    {FindingKind::kActionFileMissing, "Q306", Severity::kWarning,
+     "Der Text f\374r AutoPlay soll aus einer Datei kommen, die nicht auf der CD liegt:"},
     {FindingKind::kVerbWithoutCommand, "Q401", Severity::kError,
      "Der Eintrag im Kontextmen\374 hat keine Befehlszeile (Schl\374ssel \\Command):"},
     {FindingKind::kDefaultVerbMissing, "Q402", Severity::kError,

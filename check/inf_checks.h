@@ -25,6 +25,10 @@ void CheckLayout(const InfView& inf, Findings& findings);
 // commands, the starter and its Exec.
 void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings);
 
+// The keys AutoPlay reads: [Content]'s values and UseAutoPlay's as Windows documents them, and
+// the file an action names its text in.
+void CheckAutoPlayKeys(const InfView& inf, const CdTree& tree, Findings& findings);
+
 // The context menu's entries: every verb with its command, the default verb present.
 void CheckVerbs(const InfView& inf, const CdTree& tree, Findings& findings);
 

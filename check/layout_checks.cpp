@@ -21,6 +21,27 @@ bool IsPlatformSection(std::string_view name) {
            name[base.size()] == inf_names::kPlatformSeparator;
 }
 
+bool HasProcessorSection(const std::vector<const section*>& processorSections,
+                         std::string_view processor) {
+    for (const section* part : processorSections)
+        if (ascii_case::Same(
+                std::string_view(*part).substr(std::string_view(inf_names::AutoRun()).size() + 1),
+                processor))
+            return true;
+    return false;
+}
+
+// The Windows that find nothing in a file of processor sections only: those before the NT
+// family always, and each of the NT family whose processor has no section of its own.
+std::string WindowsReadingNothing(const std::vector<const section*>& processorSections) {
+    std::string list = "Windows 95, 98 und Me";
+    if (!HasProcessorSection(processorSections, inf_names::kX86))
+        list += ", Windows f\374r x86 (32 Bit)";
+    if (!HasProcessorSection(processorSections, inf_names::kAmd64))
+        list += ", Windows f\374r x64 (64 Bit)";
+    return list;
+}
+
 void CheckTwice(const InfView& inf, Findings& findings) {
     for (const section* part : inf.SectionsInFileOrder()) {
         if (inf.Find(*part) != part)
@@ -136,10 +157,15 @@ std::vector<const section*> AutoRunSections(const InfView& inf) {
 }
 
 void CheckLayout(const InfView& inf, Findings& findings) {
-    if (inf.Find(inf_names::AutoRun()) == nullptr)
-        findings.push_back({FindingKind::kAutoRunMissing, inf_names::AutoRun(), "", 0, ""});
-    CheckTwice(inf, findings);
     const std::vector<const section*> autoRuns = AutoRunSections(inf);
+    if (inf.Find(inf_names::AutoRun()) == nullptr) {
+        if (autoRuns.empty())
+            findings.push_back({FindingKind::kAutoRunMissing, inf_names::AutoRun(), "", 0, ""});
+        else
+            findings.push_back({FindingKind::kProcessorSectionsOnly, inf_names::AutoRun(), "", 0,
+                                WindowsReadingNothing(autoRuns)});
+    }
+    CheckTwice(inf, findings);
     CheckPlatformSections(inf, autoRuns, findings);
     for (const section* part : autoRuns) {
         const entry* label = inf.Find(*part, inf_names::kLabel);

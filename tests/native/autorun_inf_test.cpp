@@ -1,5 +1,6 @@
 // The AutoRun model over INF files written by the tests: what Windows reads from them, and
 // what writing through the model keeps.
+#include "autoplay_settings.h"
 #include "autorun_inf.h"
 
 #include "temp_dir.h"
@@ -122,6 +123,74 @@ TEST_F(AutoRunModel, TheWriteBacksFormsAreNoChange) {
         const INIFile after(other.PathOf("b.inf").c_str());
         EXPECT_EQ(autorun::ReadAlike(*before, after), row.alike) << row.before << row.after;
     }
+}
+
+// The keys AutoPlay reads, from the section a Windows reads and from [Content]; written back
+// where they changed, every other line as the file wrote it.
+TEST_F(AutoRunModel, AutoPlaySettingsChangeOnlyWhatTheUserChanged) {
+    const std::string inf = "[AutoRun]\r\nACTION = Installieren  \r\nopen=setup.exe\r\n"
+                            "UseAutoPlay=0\r\nshell=lies\r\n"
+                            "[AutoRun.Amd64]\r\naction=x64\r\nshellexecute=liesmich.txt\r\n"
+                            "[Content]\r\nMusicFiles=YES\r\nVideoFiles=0\r\n";
+    using Edit = void (*)(autorun::AutoPlaySettings&);
+    const struct {
+        const char* section;
+        Edit edit;
+        std::string saved;
+    } rows[] = {
+        {"AutoRun", [](autorun::AutoPlaySettings& s) { s.action = "Spielen"; },
+         "[AutoRun]\r\nACTION=Spielen\r\nUseAutoPlay=0\r\nopen=setup.exe\r\n"
+         "shell=lies\r\n\r\n[AutoRun.Amd64]\r\naction=x64\r\nshellexecute=liesmich.txt"
+         "\r\n\r\n[Content]\r\nMusicFiles=YES\r\nVideoFiles=0\r\n\r\n\r\n"},
+        {"AutoRun.Amd64",
+         [](autorun::AutoPlaySettings& s) {
+             s.shellExecute.clear();
+             s.useAutoPlay = "1";
+             s.defaultVerb = "install";
+         },
+         "[AutoRun]\r\nACTION = Installieren\r\nUseAutoPlay=0\r\nopen=setup.exe\r\n"
+         "shell=lies\r\n\r\n[AutoRun.Amd64]\r\nShell=install\r\n"
+         "UseAutoPlay=1\r\naction=x64\r\n\r\n[Content]\r\nMusicFiles=YES\r\nVideoFiles=0\r\n\r\n\r\n"},
+        {"AutoRun",
+         [](autorun::AutoPlaySettings& s) {
+             s.content = {"", "false", "0"};
+         },
+         "[AutoRun]\r\nACTION = Installieren\r\nUseAutoPlay=0\r\nopen=setup.exe\r\n"
+         "shell=lies\r\n\r\n[AutoRun.Amd64]\r\naction=x64\r\nshellexecute=liesmich.txt"
+         "\r\n\r\n[Content]\r\nPictureFiles=false\r\nVideoFiles=0\r\n\r\n\r\n"},
+        {"AutoRun", [](autorun::AutoPlaySettings& s) { s.content = {}; },
+         "[AutoRun]\r\nACTION = Installieren\r\nUseAutoPlay=0\r\nopen=setup.exe\r\n"
+         "shell=lies\r\n\r\n[AutoRun.Amd64]\r\naction=x64\r\nshellexecute=liesmich.txt"
+         "\r\n\r\n\r\n"},
+    };
+    for (const auto& row : rows) {
+        auto document = Read(inf);
+        const autorun::AutoRunInf model(*document);
+        const autorun::AutoPlaySettings read =
+            autorun::ReadAutoPlaySettings(model.View(), row.section);
+        autorun::AutoPlaySettings edited = read;
+        row.edit(edited);
+        autorun::WriteAutoPlaySettings(*document, row.section, read, edited);
+        EXPECT_EQ(row.saved, Saved(*document)) << row.section;
+    }
+}
+
+TEST_F(AutoRunModel, AutoPlaySettingsAreReadFromTheSectionAWindowsReads) {
+    auto document = Read("[AutoRun]\r\nACTION = \"Installieren\"\r\nUseAutoPlay=1\r\n"
+                         "SHELL=lies\r\n[AutoRun.Amd64]\r\naction=x64\r\n"
+                         "[content]\r\nvideofiles=false\r\n");
+    const autorun::AutoRunInf model(*document);
+    const autorun::AutoPlaySettings base = autorun::ReadAutoPlaySettings(model.View(), "AutoRun");
+    EXPECT_EQ("Installieren", base.action);
+    EXPECT_EQ("1", base.useAutoPlay);
+    EXPECT_EQ("lies", base.defaultVerb);
+    const std::array<std::string, 3> content = {"", "", "false"};
+    EXPECT_EQ(content, base.content);
+    const autorun::AutoPlaySettings amd64 =
+        autorun::ReadAutoPlaySettings(model.View(), "autorun.AMD64");
+    EXPECT_EQ("x64", amd64.action);
+    EXPECT_EQ("", amd64.useAutoPlay);
+    EXPECT_EQ(content, amd64.content);
 }
 
 } // namespace

@@ -122,7 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"AutoRun.INF", "[AutoRun]\r\nlabel=Pr\xC3\xBC"
                                   "fung\r\n"}},
                  {"Q103"}},
-        TreeCase{"AutoRunMissing", WithSetup("[AutoRun.Amd64]\r\nopen=setup.exe\r\n"), {"Q201"}},
+        TreeCase{"AutoRunMissing", WithSetup("[Setup]\r\nopen=setup.exe\r\n"), {"Q201"}},
+        TreeCase{
+            "ProcessorSectionsOnly", WithSetup("[AutoRun.Amd64]\r\nopen=setup.exe\r\n"), {"Q210"}},
         TreeCase{
             "SectionTwice", WithSetup("[AutoRun]\r\nopen=setup.exe\r\n[autorun]\r\n"), {"Q202"}},
         TreeCase{"KeyTwice", WithSetup("[AutoRun]\r\nopen=setup.exe\r\nOPEN=x.exe\r\n"), {"Q203"}},
@@ -242,6 +244,61 @@ TEST(Findings, PlatformSectionNamesTheKeysThatDiffer) {
               "nicht: label, shell\\a\\command",
               finding.detail);
 }
+
+// A file of processor sections only: Windows before the NT family, and each whose processor
+// has no section, read nothing from it.
+TEST(Findings, ProcessorSectionsOnlyNameTheWindowsThatReadNothing) {
+    const struct {
+        const char* sections;
+        const char* detail;
+    } cases[] = {
+        {"[AutoRun.Amd64]\r\nopen=setup.exe\r\n",
+         "Windows 95, 98 und Me, Windows f\374r x86 (32 Bit)"},
+        {"[autorun.X86]\r\nopen=setup.exe\r\n[AUTORUN.AMD64]\r\nopen=setup.exe\r\n",
+         "Windows 95, 98 und Me"},
+        {"[AutoRun.Arm64]\r\nopen=setup.exe\r\n",
+         "Windows 95, 98 und Me, Windows f\374r x86 (32 Bit), Windows f\374r x64 (64 Bit)"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const cd_check::CheckResult result = CheckTree(dir, {"", WithSetup(c.sections), {}});
+        ASSERT_EQ(1u, result.findings.size()) << c.sections;
+        EXPECT_STREQ("Q210", cd_check::TextOf(result.findings.front().kind).code);
+        EXPECT_EQ(c.detail, result.findings.front().detail) << c.sections;
+    }
+}
+
+// The keys AutoPlay reads, with the values Windows documents for them.
+INSTANTIATE_TEST_SUITE_P(
+    AutoPlayKeys, Trees,
+    testing::Values(
+        TreeCase{"ContentInAnyLetterCase",
+                 {{"AutoRun.INF", "[AutoRun]\r\nlabel=CD\r\n[Content]\r\nMusicFiles=YES\r\n"
+                                  "picturefiles=f\r\nVideoFiles=0\r\nOther=vielleicht\r\n"}},
+                 {}},
+        TreeCase{
+            "ContentValueUnknown",
+            {{"AutoRun.INF", "[AutoRun]\r\nlabel=CD\r\n[Content]\r\nVideoFiles=vielleicht\r\n"}},
+            {"Q208"}},
+        TreeCase{"UseAutoPlayOne", {{"AutoRun.INF", "[AutoRun]\r\nUseAutoPlay=1\r\n"}}, {}},
+        TreeCase{"UseAutoPlayOtherValue",
+                 {{"AutoRun.INF", "[AutoRun]\r\nuseautoplay=true\r\n"}},
+                 {"Q209"}},
+        TreeCase{"ActionPlainText",
+                 {{"AutoRun.INF", "[AutoRun]\r\naction=@Home, -1 Programm starten\r\n"}},
+                 {}},
+        TreeCase{"ActionTextFromAFileOnTheCd",
+                 {{"AutoRun.INF", "[AutoRun]\r\naction=@Texte\\cd.dll,-101\r\n"},
+                  {"TEXTE/CD.DLL", TinyProgram({})}},
+                 {}},
+        TreeCase{
+            "ActionTextFromAFileOfTheSystem",
+            {{"AutoRun.INF", "[AutoRun]\r\naction=@%SystemRoot%\\system32\\shell32.dll,-8496\r\n"}},
+            {}},
+        TreeCase{"ActionTextFromAMissingFile",
+                 {{"AutoRun.INF", "[AutoRun]\r\naction=@Texte\\cd.dll,-101\r\n"
+                                  "[AutoRun.Amd64]\r\naction=@Texte\\cd.dll,-101\r\n"}},
+                 {"Q306", "Q306"}}));
 
 // How Windows' profile reader reads what the INI document once read otherwise: each file
 // would pass, or fail, if the check read it another way.
