@@ -18,8 +18,10 @@ import zipfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from pe_image import RT_RCDATA, PeImage  # noqa: E402
 
-EXPECTED_FILES = ["quillot.exe", "Orbilan.EXE", "Hovenac.chm", "LIESMICH.TXT", "LICENSE"]
-EXECUTABLES = ["quillot.exe", "Orbilan.EXE"]
+CONSOLE_TOOLS = ["werkzeuge/quillot-check.exe", "werkzeuge/quillot-image.exe"]
+EXPECTED_FILES = ["quillot.exe", "Orbilan.EXE", "Hovenac.chm", "LIESMICH.TXT", "LICENSE",
+                  *CONSOLE_TOOLS]
+EXECUTABLES = ["quillot.exe", "Orbilan.EXE", *CONSOLE_TOOLS]
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comdlg32.dll",
                 "comctl32.dll", "lz32.dll", "msvcrt.dll"}
 ARGUMENTS = sys.argv[1:5]
