@@ -39,7 +39,7 @@ editor=$built/editor/quillot.exe
 check=$built/check/quillot-check.exe
 image=$built/image/quillot-image.exe
 if [ -n "${QUILLOT_SIGN_PKCS12:-}" ]; then
-  # shellcheck source=release_signing.sh
+  # shellcheck source=scripts/release_signing.sh
   source scripts/release_signing.sh
   signing_start
   signed=$built/signed
@@ -59,13 +59,13 @@ if [ -n "${QUILLOT_SIGN_PKCS12:-}" ]; then
   image=$signed/quillot-image.exe
 fi
 
-version=$(cat $built/quillot-version.txt)
+version=$(cat "$built/quillot-version.txt")
 zip="dist/quillot-$version-win32.zip"
 rm -f "$zip"
 python3 scripts/release_zip.py "$zip" "$SOURCE_DATE_EPOCH" \
   quillot.exe="$editor" \
   Orbilan.EXE="$starter" \
-  Hovenac.chm=$built/help/Hovenac.chm \
+  Hovenac.chm="$built/help/Hovenac.chm" \
   LIESMICH.TXT=release/LIESMICH.TXT \
   LICENSE=LICENSE:crlf \
   werkzeuge/quillot-check.exe="$check" \

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Authenticode signatures for the release's programs, made by osslsigncode (only options that
 # Debian 12's osslsigncode 2.5 knows). Sourced by release.sh when QUILLOT_SIGN_PKCS12 names a
 # PKCS#12 file with the key and its certificate; QUILLOT_SIGN_PASSWORD is that file's

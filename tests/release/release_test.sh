@@ -33,12 +33,16 @@ release() {
 # Windows; its password has a blank, which a command line would split.
 make_certificate() {
   local dir=$1
-  timeout 120 openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -subj "/CN=quillot test" \
-    -addext "keyUsage=critical,digitalSignature" -addext "extendedKeyUsage=codeSigning" \
-    -keyout "$dir/key.pem" -out "$dir/certificate.pem" >"$dir/openssl.log" 2>&1 &&
-    timeout 120 openssl pkcs12 -export -inkey "$dir/key.pem" -in "$dir/certificate.pem" \
-      -passout env:QUILLOT_SIGN_PASSWORD -out "$dir/certificate.p12" >>"$dir/openssl.log" 2>&1 ||
-    { cat "$dir/openssl.log" >&2; return 1; }
+  if ! {
+    timeout 120 openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -subj "/CN=quillot test" \
+      -addext "keyUsage=critical,digitalSignature" -addext "extendedKeyUsage=codeSigning" \
+      -keyout "$dir/key.pem" -out "$dir/certificate.pem" &&
+      timeout 120 openssl pkcs12 -export -inkey "$dir/key.pem" -in "$dir/certificate.pem" \
+        -passout env:QUILLOT_SIGN_PASSWORD -out "$dir/certificate.p12"
+  } >"$dir/openssl.log" 2>&1; then
+    cat "$dir/openssl.log" >&2
+    return 1
+  fi
 }
 
 first=$(release "$root" first) || exit 1
