@@ -32,6 +32,15 @@ function(quillot_check_imports target)
     VERBATIM)
 endfunction()
 
+# Gives a console tool its version resource: rc_file defines the tool's texts and includes
+# resources/console_tool_version.rc, which takes the version from the project's.
+function(quillot_tool_version target rc_file)
+  target_sources(${target} PRIVATE ${rc_file})
+  set_source_files_properties(${rc_file} PROPERTIES
+    INCLUDE_DIRECTORIES "${PROJECT_SOURCE_DIR}/resources;${PROJECT_BINARY_DIR}/resources"
+    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/console_tool_version.rc;${PROJECT_BINARY_DIR}/resources/quillot_version.h")
+endfunction()
+
 # Compiles target's code so that it needs neither the C nor the C++ runtime: no exceptions or
 # unwind tables, no calls the compiler would add to memset or memcpy. Such code links into the
 # starter and into ordinary programs alike.

@@ -1,28 +1,36 @@
 #!/usr/bin/env python3
-"""Checks two archives of the release, made from the same sources in two places at two times.
+"""Checks the archives of the release, each made from the same sources in two places at two
+times: unsigned, and signed with a certificate made for the test.
 
-Usage: check_release.py FIRST.zip SECOND.zip FIRST_SOURCE_DIR SECOND_SOURCE_DIR
+Usage: check_release.py FIRST.zip SECOND.zip SIGNED_FIRST.zip SIGNED_SECOND.zip
+                        FIRST_SOURCE_DIR SECOND_SOURCE_DIR CERTIFICATE.pem
 
-The two must be the same bytes; the first must hold the shipped files in their order, none of
-them holding a build path, the programs without debugging sections, importing only Windows'
-own DLLs, with the release's version in their version resources, and the editor must carry
-the very starter that lies beside it.
+The two of a kind must be the same bytes; each must hold the shipped files in their order,
+none of them holding a build path, the programs without debugging sections, importing only
+Windows' own DLLs, with the release's version in their version resources, the starter a
+program of Windows 95 and the editor carrying the very starter that lies beside it. The
+programs of the unsigned archive carry no signature; those of the signed one a signature that
+osslsigncode verifies against the certificate, and the certificate's password is in no log.
 """
 import io
 import os
 import re
+import subprocess
 import sys
+import tempfile
 import unittest
 import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from pe_image import RT_RCDATA, PeImage  # noqa: E402
 
-EXPECTED_FILES = ["quillot.exe", "Orbilan.EXE", "Hovenac.chm", "LIESMICH.TXT", "LICENSE"]
-EXECUTABLES = ["quillot.exe", "Orbilan.EXE"]
+CONSOLE_TOOLS = ["werkzeuge/quillot-check.exe", "werkzeuge/quillot-image.exe"]
+EXPECTED_FILES = ["quillot.exe", "Orbilan.EXE", "Hovenac.chm", "LIESMICH.TXT", "LICENSE",
+                  *CONSOLE_TOOLS]
+EXECUTABLES = ["quillot.exe", "Orbilan.EXE", *CONSOLE_TOOLS]
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comdlg32.dll",
                 "comctl32.dll", "lz32.dll", "msvcrt.dll"}
-ARGUMENTS = sys.argv[1:5]
+ARGUMENTS = sys.argv[1:8]
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
@@ -31,10 +39,15 @@ def starter_resource_id():
         return int(re.search(r"#define IDR_STARTER (\d+)", header.read()).group(1))
 
 
-class ReleaseArchive(unittest.TestCase):
+class ReleaseChecks:
+    """The checks of both kinds of archive; a subclass names its two archives."""
+    archives = ()
+    certificate = None
+
     @classmethod
     def setUpClass(cls):
-        first, second, *cls.source_dirs = ARGUMENTS
+        first, second = cls.archives
+        cls.source_dirs = ARGUMENTS[4:6]
         with open(first, "rb") as archive:
             cls.first_bytes = archive.read()
         with open(second, "rb") as archive:
@@ -96,6 +109,35 @@ class ReleaseArchive(unittest.TestCase):
             self.fail(f"the editor's starter ({len(embedded)} bytes) is not Orbilan.EXE "
                       f"({len(starter)} bytes)")
 
+    def test_starter_runs_on_windows_95(self):
+        starter = self.image("Orbilan.EXE")
+        self.assertEqual(starter.os_version, (4, 0))
+        self.assertEqual(starter.subsystem_version, (4, 0))
+        # Windows 95's loader reads the sections alone: a signature must lie behind them.
+        offset, size = starter.certificate_table()
+        if size:
+            self.assertGreaterEqual(offset, starter.end_of_sections())
+
+    def test_programs_are_signed_exactly_when_a_certificate_is_given(self):
+        for name in EXECUTABLES:
+            with self.subTest(program=name):
+                _, size = self.image(name).certificate_table()
+                if self.certificate is None:
+                    self.assertEqual(size, 0, "an unsigned release holds a signature")
+                else:
+                    self.assertGreater(size, 0)
+                    self.assert_signature_verifies(name)
+
+    def assert_signature_verifies(self, name):
+        with tempfile.TemporaryDirectory() as directory:
+            program = os.path.join(directory, os.path.basename(name))
+            with open(program, "wb") as file:
+                file.write(self.files[name])
+            verify = subprocess.run(
+                ["osslsigncode", "verify", "-CAfile", self.certificate, "-in", program],
+                capture_output=True, text=True, timeout=120)
+        self.assertEqual(verify.returncode, 0, verify.stdout + verify.stderr)
+
     def test_texts_are_windows_texts(self):
         for name in ["LIESMICH.TXT", "LICENSE"]:
             with self.subTest(text=name):
@@ -106,7 +148,24 @@ class ReleaseArchive(unittest.TestCase):
         self.assertIn(b"Copyright (c) 2026 the quillot authors", self.files["LICENSE"])
 
 
+class UnsignedRelease(ReleaseChecks, unittest.TestCase):
+    archives = ARGUMENTS[0:2]
+
+
+class SignedRelease(ReleaseChecks, unittest.TestCase):
+    archives = ARGUMENTS[2:4]
+    certificate = ARGUMENTS[6] if len(ARGUMENTS) == 7 else None
+
+    def test_password_is_in_no_log(self):
+        password = os.environb[b"QUILLOT_SIGN_PASSWORD"]
+        for source_dir in self.source_dirs:
+            build = os.path.join(source_dir, "build")
+            for log in [name for name in os.listdir(build) if name.endswith(".log")]:
+                with self.subTest(log=log), open(os.path.join(build, log), "rb") as file:
+                    self.assertNotIn(password, file.read())
+
+
 if __name__ == "__main__":
-    if len(ARGUMENTS) != 4:
+    if len(ARGUMENTS) != 7:
         sys.exit(__doc__)
     unittest.main(argv=sys.argv[:1] + ["-v"])

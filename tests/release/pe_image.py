@@ -1,6 +1,7 @@
 """A reader of the parts of a Windows executable (PE) that the release's checks look at: its
-sections, the DLLs it imports, its debug directory and its resources, with the fixed part of
-its version resource. Reads bytes in memory; raises ValueError on what is no PE image."""
+sections, the Windows version its header asks for, the DLLs it imports, its debug directory,
+its certificate table and its resources, with the fixed part of its version resource. Reads
+bytes in memory; raises ValueError on what is no PE image."""
 import struct
 
 RT_RCDATA = 10
@@ -9,6 +10,7 @@ VS_VERSION_INFO = 1
 _FIXED_FILE_INFO_SIGNATURE = 0xFEEF04BD
 _DATA_DIRECTORY_IMPORT = 1
 _DATA_DIRECTORY_RESOURCE = 2
+_DATA_DIRECTORY_SECURITY = 4
 _DATA_DIRECTORY_DEBUG = 6
 
 
@@ -24,6 +26,8 @@ class PeImage:
         optional_size, = struct.unpack_from("<H", data, pe_offset + 20)
         optional = pe_offset + 24
         magic, = struct.unpack_from("<H", data, optional)
+        self.os_version = struct.unpack_from("<HH", data, optional + 40)
+        self.subsystem_version = struct.unpack_from("<HH", data, optional + 48)
         directories = optional + {0x10B: 96, 0x20B: 112}[magic]
         directory_count, = struct.unpack_from("<I", data, directories - 4)
         self.directories = [struct.unpack_from("<II", data, directories + 8 * i)
@@ -34,19 +38,27 @@ class PeImage:
             name, virtual_size, address, raw_size, raw_offset = struct.unpack_from(
                 "<8sIIII", data, table + 40 * i)
             self.sections.append((name.rstrip(b"\0").decode("latin-1"), address,
-                                  max(virtual_size, raw_size), raw_offset))
+                                  max(virtual_size, raw_size), raw_offset, raw_size))
 
     def offset_of(self, rva):
-        for _, address, size, raw_offset in self.sections:
+        for _, address, size, raw_offset, _ in self.sections:
             if address <= rva < address + size:
                 return rva - address + raw_offset
         raise ValueError(f"address {rva:#x} lies in no section")
 
     def section_names(self):
-        return [name for name, _, _, _ in self.sections]
+        return [name for name, *_ in self.sections]
+
+    def end_of_sections(self):
+        """Where the last section's bytes in the file end."""
+        return max(raw_offset + raw_size for *_, raw_offset, raw_size in self.sections)
 
     def debug_directory_size(self):
         return self.directories[_DATA_DIRECTORY_DEBUG][1]
+
+    def certificate_table(self):
+        """(file offset, size) of the Authenticode signatures; (0, 0) in an unsigned image."""
+        return self.directories[_DATA_DIRECTORY_SECURITY]
 
     def imported_dlls(self):
         rva, size = self.directories[_DATA_DIRECTORY_IMPORT]
