@@ -11,11 +11,6 @@ namespace cd_check {
 
 namespace {
 
-void Report(Findings& findings, FindingKind kind, const section& part, const entry& key,
-            std::string_view detail) {
-    findings.push_back({kind, part, key, key.line, std::string(detail)});
-}
-
 void CheckContent(const InfView& inf, Findings& findings) {
     const section* content = inf.Find(inf_names::kContent);
     if (content == nullptr)

@@ -44,6 +44,10 @@ bool QuotesChangeValue(const entry& key);
 // it names none, or when the quotes Windows strips break it.
 std::string CommandProgram(const CdTree& tree, const entry& key);
 
+// A finding at key of part.
+void Report(Findings& findings, FindingKind kind, const section& part, const entry& key,
+            std::string_view detail);
+
 // The file that text names, reported when it is missing or outside the root and found where
 // the key is. An empty text names nothing, as Windows takes an empty key for a missing one.
 FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgram,

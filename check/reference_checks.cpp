@@ -11,11 +11,6 @@ namespace cd_check {
 
 namespace {
 
-void Report(Findings& findings, FindingKind kind, const section& part, const entry& key,
-            std::string detail) {
-    findings.push_back({kind, part, key, key.line, std::move(detail)});
-}
-
 void CheckIcon(const CdTree& tree, const section& part, const entry& key, Findings& findings) {
     const icon_value::IconReference icon = icon_value::SplitIconValue(key.value);
     const FileReference reference = CheckFile(tree, icon.file, false, part, key, findings);
@@ -81,6 +76,11 @@ void CheckStarter(const InfView& inf, const CdTree& tree, bool named, Findings& 
 }
 
 } // namespace
+
+void Report(Findings& findings, FindingKind kind, const section& part, const entry& key,
+            std::string_view detail) {
+    findings.push_back({kind, part, key, key.line, std::string(detail)});
+}
 
 std::string CommandProgram(const CdTree& tree, const entry& key) {
     // The quote trap is reported on its own; the name left behind it is no file's name.

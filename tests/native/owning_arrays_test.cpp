@@ -2,6 +2,7 @@
 // is looser than their order.
 #include "indirect_array.h"
 #include "sorted_indirect_array.h"
+#include "stable_order.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,30 @@ TEST(OwningArray, AddAtPutsTheItemInFrontOfTheOneAtThatPlace) {
     EXPECT_EQ("c", array[2].text);
     EXPECT_EQ(2u, array.FindFirst([](const Name& n) { return n.text == "c"; }));
     EXPECT_EQ(array.NPOS, array.FindFirst([](const Name& n) { return n.text == "x"; }));
+}
+
+// The one sort the document's sections, keys and writer share: items that compare equal keep
+// their order, whatever the count (the library switches methods with the length).
+TEST(StableOrder, SortsAndKeepsTheOrderOfEqualItems) {
+    const auto byFirstLetter = [](const void* items, unsigned left, unsigned right) {
+        const auto& texts = *static_cast<const std::vector<std::string>*>(items);
+        return texts[left][0] < texts[right][0];
+    };
+    for (unsigned count : {0u, 1u, 2u, 15u, 16u, 17u, 100u, 1000u}) {
+        std::vector<std::string> texts;
+        for (unsigned i = 0; i < count; ++i)
+            texts.push_back(std::string(1, static_cast<char>('a' + (i * 7) % 5)) +
+                            std::to_string(i));
+        const std::vector<unsigned> order = StableOrder(count, &texts, byFirstLetter);
+        ASSERT_EQ(count, order.size());
+        for (unsigned at = 1; at < count; ++at) {
+            const std::string& before = texts[order[at - 1]];
+            const std::string& after = texts[order[at]];
+            EXPECT_TRUE(before[0] < after[0] ||
+                        (before[0] == after[0] && order[at - 1] < order[at]))
+                << count << ": " << before << " before " << after;
+        }
+    }
 }
 
 TEST(SortedOwningArray, EqualItemsKeepTheOrderTheyCameIn) {
