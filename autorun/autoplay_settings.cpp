@@ -1,5 +1,6 @@
 #include "autoplay_settings.h"
 
+#include "ascii_case.h"
 #include "inf_names.h"
 
 namespace autorun {
@@ -23,6 +24,18 @@ std::string ValueIn(const InfView& view, std::string_view sectionName, std::stri
     return part != nullptr ? std::string(view.ValueOf(*part, key)) : std::string();
 }
 
+// Only a value the user changed reaches the document, so that a key the file writes empty stays;
+// an emptied value takes its key out rather than leaving it empty, which Windows would read.
+void SetChanged(INIFile& document, const char* sectionName, const char* key,
+                const std::string& read, const std::string& edited) {
+    if (edited == read)
+        return;
+    if (edited.empty())
+        document.RemoveEntry(sectionName, key);
+    else
+        document.SetString(sectionName, key, edited.c_str());
+}
+
 } // namespace
 
 AutoPlaySettings ReadAutoPlaySettings(const InfView& view, std::string_view sectionName) {
@@ -37,21 +50,19 @@ AutoPlaySettings ReadAutoPlaySettings(const InfView& view, std::string_view sect
 
 void WriteAutoPlaySettings(INIFile& document, const std::string& sectionName,
                            const AutoPlaySettings& read, const AutoPlaySettings& edited) {
-    // Setting the value a key holds changes nothing: the line stays as the file wrote it.
     for (const KeyOfSettings& item : kSectionKeys)
-        document.SetString(sectionName.c_str(), item.key, (edited.*item.value).c_str());
-    if (edited.content == read.content)
-        return;
+        SetChanged(document, sectionName.c_str(), item.key, read.*item.value, edited.*item.value);
     for (std::size_t index = 0; index < edited.content.size(); ++index)
-        document.SetString(inf_names::kContent, inf_names::kContentKeys[index],
-                           edited.content[index].c_str());
-    const section* content = document.FindSection(inf_names::kContent);
-    if (content == nullptr || !content->textLines.IsEmpty())
-        return;
-    for (unsigned index = 0; index < content->entries.GetItemsInContainer(); ++index)
-        if (!content->entries[index].value.empty())
-            return;
-    document.RemoveSection(inf_names::kContent);
+        SetChanged(document, inf_names::kContent, inf_names::kContentKeys[index],
+                   read.content[index], edited.content[index]);
+}
+
+void FollowRenamedEntry(INIFile& document, const std::string& sectionName, std::string_view oldName,
+                        const std::string& newName) {
+    const char* named = document.GetString(sectionName.c_str(), inf_names::kDefaultVerb, nullptr);
+    // Windows finds the entry whatever the letter case of its name.
+    if (named != nullptr && ascii_case::Same(named, oldName))
+        SetChanged(document, sectionName.c_str(), inf_names::kDefaultVerb, named, newName);
 }
 
 } // namespace autorun

@@ -30,4 +30,10 @@ AutoPlaySettings ReadAutoPlaySettings(const InfView& view, std::string_view sect
 void WriteAutoPlaySettings(INIFile& document, const std::string& sectionName,
                            const AutoPlaySettings& read, const AutoPlaySettings& edited);
 
+// An entry of the context menu renamed to newName, or deleted (newName empty): the double-click
+// that started it goes on starting it under its new name, or starts the AutoPlay program again
+// rather than naming an entry that is no longer there.
+void FollowRenamedEntry(INIFile& document, const std::string& sectionName, std::string_view oldName,
+                        const std::string& newName);
+
 } // namespace autorun

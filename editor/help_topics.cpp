@@ -1,5 +1,6 @@
 #include "help_topics.h"
 
+#include "autoplay_dlg_ids.h"
 #include "cd_check_dlg_ids.h"
 #include "resource_ids.h"
 
@@ -43,6 +44,8 @@ constexpr GroupTopic kTopics[] = {
     {IDC_CD_CHECK_LABEL, "pruefen.htm"},
     {IDC_CD_CHECK_LIST, "pruefen.htm"},
     {IDC_CD_CHECK_COPY, "pruefen.htm"},
+    // The dialog of AutoPlay's keys, one page for all of it.
+    {IDC_AUTOPLAY_ACTION, "autoplay_mehr.htm"},
 };
 
 } // namespace

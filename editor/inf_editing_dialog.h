@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cd_check_run.h"
+#include "controls.h"
 #include "dialog.h"
 #include "editor_help.h"
 #include "ini_file.h"
@@ -13,6 +14,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class InfEditingDialog : public TDialog {
 public:
@@ -31,6 +33,13 @@ public:
     // Brings the user to the field that edits what a finding is about, if the dialog has one.
     virtual void GoToFinding(const FindingTarget& target) = 0;
     virtual EditorHelp& Help() = 0;
+    // The names of the context menu's entries as the dialog holds them now.
+    virtual std::vector<std::string> EntryNames() const = 0;
+    // A command-line field of a command's dialog (owner), checked and browsed exactly as the
+    // AutoPlay program's field: inside the CD, the copy offer, blanks and quotes. The boxes
+    // belong to owner. filterId: the file types the browse dialog offers.
+    virtual void CheckCommandField(TEdit& field, HWND owner) = 0;
+    virtual void BrowseCommandField(TEdit& field, HWND owner, unsigned filterId) = 0;
 
     // Runs the leave check of the field the user is in, as leaving it would: a command's
     // dialog takes the focus, and the check must not run inside it.

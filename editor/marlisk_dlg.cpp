@@ -49,7 +49,7 @@ void MarliskDlg::ShowHelp(int controlId) {
         help_.Open(Handle(), controlId);
 }
 
-int MarliskDlg::ShowError(unsigned textId, unsigned type) {
-    return ShowMessageBox(Handle(), LoadResourceString(textId).c_str(),
+int MarliskDlg::ShowError(unsigned textId, unsigned type, HWND owner) {
+    return ShowMessageBox(owner != nullptr ? owner : Handle(), LoadResourceString(textId).c_str(),
                           LoadResourceString(IDS_ERROR_CAPTION).c_str(), type);
 }

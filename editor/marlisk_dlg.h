@@ -22,12 +22,14 @@
 #include "path_limits.h"
 #include "resource_ids.h"
 #include "sorted_indirect_array.h"
+#include "string_ids.h"
 
 #include <windows.h>
 
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 using ShellData = autorun::MenuEntry;
 
@@ -52,6 +54,9 @@ public:
     void WriteBackFields() override;
     void GoToFinding(const FindingTarget& target) override;
     EditorHelp& Help() override { return help_; }
+    std::vector<std::string> EntryNames() const override;
+    void CheckCommandField(TEdit& field, HWND owner) override;
+    void BrowseCommandField(TEdit& field, HWND owner, unsigned filterId) override;
 
     // File references.
     // The full path of a field text: a text with ':' is one already, any other lies below
@@ -62,8 +67,9 @@ public:
     // own, valid until the next call.
     const char* RelativePart(const char* path) const;
     // Whether path (a path buffer holding a file's full path, changed when the file is copied
-    // into the root) may be used; interactive: the user is asked and told.
-    bool CheckFileReference(char* path, bool interactive);
+    // into the root) may be used; interactive: the user is asked and told in boxes of owner
+    // (nullptr: the dialog itself).
+    bool CheckFileReference(char* path, bool interactive, HWND owner = nullptr);
 
     // Icon preview.
     void UpdateIcon(bool messages);
@@ -100,13 +106,14 @@ private:
 
     // Checks the program of the command line in field after a change, when it is left;
     // reverts nothing.
-    void CheckFieldReference(TEdit& field);
-    // The browse dialog of a file field.
-    void BrowseFileField(TEdit& field);
+    void CheckFieldReference(TEdit& field) { CheckCommandField(field, Handle()); }
+    // The browse dialog of a program's field.
+    void BrowseFileField(TEdit& field) { BrowseCommandField(field, Handle(), IDS_PROGRAM_FILTER); }
     // Takes the texts of the command and menu text fields over into the current entry.
     void TakeOverEntryFields();
-    // An error box with the error caption and the text of textId; the button that ended it.
-    int ShowError(unsigned textId, unsigned type = MB_OK);
+    // An error box with the error caption and the text of textId, owned by owner (nullptr:
+    // the dialog itself); the button that ended it.
+    int ShowError(unsigned textId, unsigned type = MB_OK, HWND owner = nullptr);
     // Enables or disables the controls that follow the current entry.
     void EnableEntryControls(bool enable);
 

@@ -52,14 +52,16 @@ const char* MarliskDlg::RelativePart(const char* path) const {
     return relativeScratch_.c_str();
 }
 
-bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
+bool MarliskDlg::CheckFileReference(char* path, bool interactive, HWND owner) {
+    if (owner == nullptr)
+        owner = Handle();
     std::string relative;
     if (const char* inside = RelativePart(path)) {
         relative = inside;
     } else {
         if (!interactive)
             return false;
-        if (ShowError(IDS_OUTSIDE_ROOT_QUESTION, MB_YESNO) != IDYES)
+        if (ShowError(IDS_OUTSIDE_ROOT_QUESTION, MB_YESNO, owner) != IDYES)
             return false;
         const std::string source(path);
         // Always straight into the root, whatever directory the source lay in.
@@ -67,12 +69,12 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
         const std::optional<std::string> target =
             root_references::PathInRoot(virtualRoot_.data(), name);
         const CopyOutcome outcome =
-            target ? CopyIntoRoot(Handle(), source.c_str(), target->c_str()) : CopyOutcome::kFailed;
+            target ? CopyIntoRoot(owner, source.c_str(), target->c_str()) : CopyOutcome::kFailed;
         // A copy the user stopped is one not made, and needs no message.
         if (outcome == CopyOutcome::kCancelled)
             return false;
         if (outcome == CopyOutcome::kFailed) {
-            ShowError(IDS_COPY_FAILED);
+            ShowError(IDS_COPY_FAILED, MB_OK, owner);
             return false;
         }
         filehelp::BoundedText(path, filehelp::kPathBufferSize).Append(*target);
@@ -91,11 +93,11 @@ bool MarliskDlg::CheckFileReference(char* path, bool interactive) {
             exists = FoundOnSearchPath(relative);
     }
     if (!exists && interactive)
-        ShowError(IDS_FILE_MISSING);
+        ShowError(IDS_FILE_MISSING, MB_OK, owner);
     return exists;
 }
 
-void MarliskDlg::CheckFieldReference(TEdit& field) {
+void MarliskDlg::CheckCommandField(TEdit& field, HWND owner) {
     const std::string text = field.GetText();
     // The program is looked for among the files as the system looks for it when it starts the
     // line: on the CD, or outside it for a full path that is to be copied in.
@@ -107,31 +109,31 @@ void MarliskDlg::CheckFieldReference(TEdit& field) {
     if (full.size() > filehelp::kMaxPathLength) {
         // No path buffer holds it, so no file can be looked up under it; the text stays for the
         // user to shorten rather than being checked in a cut form.
-        ShowError(IDS_FILE_MISSING);
+        ShowError(IDS_FILE_MISSING, MB_OK, owner);
         return;
     }
     std::array<char, filehelp::kPathBufferSize> path{};
     filehelp::BoundedText(path.data(), path.size()).Append(full);
-    if (!CheckFileReference(path.data(), true))
+    if (!CheckFileReference(path.data(), true, owner))
         return;
     const char* relative = RelativePart(path.data());
     const std::string line =
         command_program::CommandLineOf(relative != nullptr ? relative : "", command.arguments);
     field.SetTextQuietly(line);
     if (command_program::QuotesStrippedByReader(line))
-        ShowError(IDS_QUOTES_STRIPPED);
+        ShowError(IDS_QUOTES_STRIPPED, MB_OK, owner);
 }
 
-void MarliskDlg::BrowseFileField(TEdit& field) {
+void MarliskDlg::BrowseCommandField(TEdit& field, HWND owner, unsigned filterId) {
     std::array<char, filehelp::kPathBufferSize> chosen{};
     const std::string start = MakeAbsolute(field.GetText().c_str());
-    if (!ChooseExistingFile(Handle(), start.c_str(), IDS_PROGRAM_FILTER, chosen.data()))
+    if (!ChooseExistingFile(owner, start.c_str(), filterId, chosen.data()))
         return;
 
     // Whatever the check decides, the field shows what of the choice lies in the root: the
     // relative path (in quotes when it holds a blank, so that the line names it whole), or
     // nothing when the file stayed outside.
-    CheckFileReference(chosen.data(), true);
+    CheckFileReference(chosen.data(), true, owner);
     const char* relative = RelativePart(chosen.data());
     field.SetText(relative != nullptr ? command_program::CommandLineOf(relative, "") : "");
 }

@@ -5,8 +5,10 @@
 #include "marlisk_dlg.h"
 
 #include "ascii_case.h"
+#include "autoplay_settings.h"
 #include "bounded_text.h"
 #include "entry_names.h"
+#include "inf_names.h"
 #include "modal_boxes.h"
 #include "string_ids.h"
 #include "string_resource.h"
@@ -142,6 +144,7 @@ void MarliskDlg::DeleteEntry() {
                        LoadResourceString(IDS_DELETE_ENTRY_CAPTION).c_str(), MB_YESNO) != IDYES)
         return;
     const unsigned index = IndexOfEntry(entries_, currentEntry_);
+    autorun::FollowRenamedEntry(*document_, inf_names::AutoRun(), currentEntry_->name, "");
     currentEntry_ = nullptr;
     entries_.Destroy(index);
     RefillEntryList();
@@ -176,6 +179,8 @@ void MarliskDlg::RenameEntry() {
             kept->menuKey = menuKey;
             kept->commandKey = commandKey;
         }
+        if (kept->name != oldName)
+            autorun::FollowRenamedEntry(*document_, inf_names::AutoRun(), oldName, kept->name);
         ShellData& renamed = entries_.Add(std::move(kept));
         currentEntry_ = &renamed;
         currentIndex_ = static_cast<int>(IndexOfEntry(entries_, &renamed));
@@ -183,6 +188,13 @@ void MarliskDlg::RenameEntry() {
     }
     // Showing the entry under its new name marked the field as changed again.
     ClearChangeMark(IDC_ENTRY_NAME);
+}
+
+std::vector<std::string> MarliskDlg::EntryNames() const {
+    std::vector<std::string> names;
+    for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index)
+        names.push_back(entries_[index].name);
+    return names;
 }
 
 void MarliskDlg::WritePopupEntries(INIFile& document) {

@@ -30,6 +30,7 @@ CdCheckOutcome MenuCommands::CheckCdAsSavedNow() {
     // and writes the fields into that, as OK would into the document.
     ScratchDocument scratch(editing_.InfPath());
     CopyCdLabel(editing_.Document(), scratch.Document());
+    CopyAutoPlay(editing_.Document(), scratch.Document());
     editing_.WriteFieldsInto(scratch.Document());
     return CheckCdDocument(scratch.Document(), editing_.InfPath(), editing_.VirtualRoot());
 }

@@ -1,7 +1,8 @@
-// The commands of the main window's menu and its keys: the CD's check, its name and its image,
-// the help and the About box. Each works on the AutoRun.INF that the main dialog edits, through
-// what the dialog gives it (InfEditingDialog). One source file per command: menu_cd_check.cpp,
-// menu_cd_label.cpp, menu_cd_image.cpp; the help and the About box in menu_commands.cpp.
+// The commands of the main window's menu and its keys: the CD's check, AutoPlay's keys, the
+// CD's name and its image, the help and the About box. Each works on the AutoRun.INF that the
+// main dialog edits, through what the dialog gives it (InfEditingDialog). One source file per
+// command: menu_cd_check.cpp, menu_autoplay.cpp, menu_cd_label.cpp, menu_cd_image.cpp; the help
+// and the About box in menu_commands.cpp.
 #pragma once
 
 #include "cd_check_run.h"
@@ -28,6 +29,8 @@ private:
     void CheckCd();
     // The CD's name, in a dialog of its own.
     void EditCdLabel();
+    // The keys AutoPlay reads, in a dialog of their own.
+    void EditAutoPlay();
     // The CD directory as an ISO image, into a file the user chooses.
     void MakeCdImage();
     // The help at its contents.
@@ -36,6 +39,8 @@ private:
 
     // Copies the CD's name from one document of this INF into another.
     static void CopyCdLabel(INIFile& from, INIFile& to);
+    // Copies the keys AutoPlay reads from one document of this INF into another.
+    static void CopyAutoPlay(const INIFile& from, INIFile& to);
 
     InfEditingDialog& editing_;
 };

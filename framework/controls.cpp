@@ -57,6 +57,14 @@ void TCheckBox::SetCheck(bool checked) const {
     SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+unsigned TCheckBox::GetCheckState() const {
+    return static_cast<unsigned>(SendMessageA(Handle(), BM_GETCHECK, 0, 0));
+}
+
+void TCheckBox::SetCheckState(unsigned state) const {
+    SendMessageA(Handle(), BM_SETCHECK, state, 0);
+}
+
 void TListBox::ClearList() const {
     SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
 }
@@ -76,4 +84,17 @@ void TListBox::SetSelIndex(int index) const {
 
 int TListBox::GetCaretIndex() const {
     return static_cast<int>(SendMessageA(Handle(), LB_GETCARETINDEX, 0, 0));
+}
+
+int TComboBox::AddString(const std::string& text) const {
+    return static_cast<int>(
+        SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+int TComboBox::GetSelIndex() const {
+    return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void TComboBox::SetSelIndex(int index) const {
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

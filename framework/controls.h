@@ -64,6 +64,9 @@ public:
     using TControl::TControl;
     bool IsChecked() const;
     void SetCheck(bool checked) const;
+    // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE: the third state of a three-state box.
+    unsigned GetCheckState() const;
+    void SetCheckState(unsigned state) const;
 };
 
 class TListBox : public TControl {
@@ -77,4 +80,15 @@ public:
     void SetSelIndex(int index) const;
     // The caret index: where the focus rectangle is.
     int GetCaretIndex() const;
+};
+
+// A drop-down list: the user chooses one of its lines and types nothing.
+class TComboBox : public TControl {
+public:
+    using TControl::TControl;
+    // Appends text; returns its index.
+    int AddString(const std::string& text) const;
+    // The selected index, or -1.
+    int GetSelIndex() const;
+    void SetSelIndex(int index) const;
 };

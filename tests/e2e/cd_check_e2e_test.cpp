@@ -2,6 +2,7 @@
 // uses them: F5 shows the findings of the CD as OK would save it now, errors first; "Kopieren"
 // puts them on the clipboard; a double-click or Enter on a finding about a field brings the
 // focus there.
+#include "autoplay_dlg_ids.h"
 #include "cd_check_dlg_ids.h"
 #include "driver/mouse.h"
 #include "editor_on_cd.h"
@@ -143,6 +144,37 @@ TEST_F(CdCheck, ChecksTheUnsavedFieldsNotTheFile) {
     HWND dialog = OpenCheck();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Lines(dialog), std::vector<std::string>{kNoProblems});
+    PressKeysIn(dialog, {VK_ESCAPE});
+    ASSERT_NO_FATAL_FAILURE(ExpectClosed(dialog));
+    CancelAndExpectEnd();
+    EXPECT_EQ(CdInf(), inf);
+}
+
+// What the menu's AutoPlay dialog changed is checked before it is saved.
+TEST_F(CdCheck, ChecksTheAutoPlayKeysNotYetSaved) {
+    const std::string inf = "[AutoRun]\r\nopen=setup.exe\r\n";
+    ASSERT_TRUE(WriteCdFile("setup.exe", "MZ"));
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", inf));
+    OpenCdInf();
+    // "Auto&Play", the menu's second item, shares its letter with the first.
+    ASSERT_NE(session_->OpenMenu('C'), nullptr);
+    PressKeysIn(session_->MainWindow(), {VK_DOWN});
+    PressKeysIn(session_->MainWindow(), {VK_RETURN});
+    HWND autoPlay = WaitForWindowWhere(session_->Process().id(), [](HWND window) {
+        return ClassOf(window) == "#32770" && WindowText(window) == "AutoPlay";
+    });
+    ASSERT_NE(autoPlay, nullptr) << DescribeWindowsOf(session_->Process().id());
+    SendMessageA(GetDlgItem(autoPlay, IDC_AUTOPLAY_ACTION), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("@texte.dll,-101"));
+    PressKeysIn(autoPlay, {VK_RETURN});
+    ASSERT_NO_FATAL_FAILURE(ExpectClosed(autoPlay));
+
+    HWND dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    const std::vector<std::string> lines = Lines(dialog);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("Q306"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find("texte.dll"), std::string::npos) << lines[0];
     PressKeysIn(dialog, {VK_ESCAPE});
     ASSERT_NO_FATAL_FAILURE(ExpectClosed(dialog));
     CancelAndExpectEnd();

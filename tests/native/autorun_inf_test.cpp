@@ -150,7 +150,8 @@ TEST_F(AutoRunModel, AutoPlaySettingsChangeOnlyWhatTheUserChanged) {
          },
          "[AutoRun]\r\nACTION = Installieren\r\nUseAutoPlay=0\r\nopen=setup.exe\r\n"
          "shell=lies\r\n\r\n[AutoRun.Amd64]\r\nShell=install\r\n"
-         "UseAutoPlay=1\r\naction=x64\r\n\r\n[Content]\r\nMusicFiles=YES\r\nVideoFiles=0\r\n\r\n\r\n"},
+         "UseAutoPlay=1\r\naction=x64\r\n\r\n[Content]\r\nMusicFiles=YES\r\nVideoFiles="
+         "0\r\n\r\n\r\n"},
         {"AutoRun",
          [](autorun::AutoPlaySettings& s) {
              s.content = {"", "false", "0"};
@@ -172,6 +173,45 @@ TEST_F(AutoRunModel, AutoPlaySettingsChangeOnlyWhatTheUserChanged) {
         row.edit(edited);
         autorun::WriteAutoPlaySettings(*document, row.section, read, edited);
         EXPECT_EQ(row.saved, Saved(*document)) << row.section;
+    }
+}
+
+// The check reads the document before it is saved: a key the user did not fill must not be
+// there empty, which Windows would read as a value.
+TEST_F(AutoRunModel, AutoPlaySettingsCreateNoEmptyKeys) {
+    auto document = Read("[AutoRun]\r\nopen=a.exe\r\nshell=\r\n");
+    const autorun::AutoRunInf model(*document);
+    const autorun::AutoPlaySettings read = autorun::ReadAutoPlaySettings(model.View(), "AutoRun");
+    autorun::AutoPlaySettings edited = read;
+    edited.action = "Spielen";
+    autorun::WriteAutoPlaySettings(*document, "AutoRun", read, edited);
+    EXPECT_STREQ("Spielen", document->GetString("AutoRun", "action", nullptr));
+    for (const char* key : {"shellexecute", "UseAutoPlay"})
+        EXPECT_EQ(nullptr, document->GetString("AutoRun", key, nullptr)) << key;
+    EXPECT_EQ(nullptr, document->FindSection("Content"));
+    // What the file writes empty, the user left alone.
+    EXPECT_STREQ("", document->GetString("AutoRun", "shell", nullptr));
+}
+
+// The double-click's entry goes where its entry goes; any other "shell=" stays as written.
+TEST_F(AutoRunModel, TheDefaultVerbFollowsItsEntry) {
+    const struct {
+        const char* inf;
+        const char* oldName;
+        const char* newName;
+        const char* saved;
+    } rows[] = {
+        {"[AutoRun]\r\nshell=Install\r\n", "install", "Setup",
+         "[AutoRun]\r\nshell=Setup\r\n\r\n\r\n"},
+        {"[AutoRun]\r\nopen=a.exe\r\nSHELL=lies\r\n", "lies", "",
+         "[AutoRun]\r\nopen=a.exe\r\n\r\n\r\n"},
+        {"[AutoRun]\r\nshell=lies\r\n", "install", "", "[AutoRun]\r\nshell=lies\r\n"},
+        {"[AutoRun]\r\nopen=a.exe\r\n", "install", "Setup", "[AutoRun]\r\nopen=a.exe\r\n"},
+    };
+    for (const auto& row : rows) {
+        auto document = Read(row.inf);
+        autorun::FollowRenamedEntry(*document, "AutoRun", row.oldName, row.newName);
+        EXPECT_EQ(row.saved, Saved(*document)) << row.inf << row.oldName;
     }
 }
 

@@ -1,0 +1,38 @@
+// The keys AutoPlay reads, in a dialog of their own: what its OK gives goes into the document
+// like every other change of the menu's dialogs; the file gets it with the main dialog's OK.
+#include "menu_commands.h"
+
+#include "autoplay_dlg.h"
+#include "autoplay_settings.h"
+#include "autorun_inf.h"
+#include "inf_names.h"
+
+#include <string>
+
+namespace {
+
+autorun::AutoPlaySettings SettingsOf(const INIFile& document, const std::string& sectionName) {
+    const autorun::AutoRunInf inf(document);
+    return autorun::ReadAutoPlaySettings(inf.View(), sectionName);
+}
+
+} // namespace
+
+void MenuCommands::CopyAutoPlay(const INIFile& from, INIFile& to) {
+    const std::string sectionName = inf_names::AutoRun();
+    autorun::WriteAutoPlaySettings(to, sectionName, SettingsOf(to, sectionName),
+                                   SettingsOf(from, sectionName));
+}
+
+void MenuCommands::EditAutoPlay() {
+    // The dialog takes the focus from the field the user was in: that field's check runs now.
+    editing_.RunPendingLeaveCheck();
+    INIFile& document = editing_.Document();
+    const std::string sectionName = inf_names::AutoRun();
+    const autorun::AutoPlaySettings read = SettingsOf(document, sectionName);
+    AutoPlayDlg dialog(editing_, sectionName, read, editing_.EntryNames(), [this](int controlId) {
+        editing_.Help().Open(editing_.Handle(), controlId);
+    });
+    if (dialog.Execute(editing_.Handle()) == IDOK)
+        autorun::WriteAutoPlaySettings(document, sectionName, read, dialog.Edited());
+}
