@@ -4,6 +4,7 @@
 #include "ascii_case.h"
 #include "command_program.h"
 #include "inf_names.h"
+#include "unshared_changes.h"
 
 #include <algorithm>
 #include <string>
@@ -15,18 +16,10 @@ namespace {
 // Windows shows the label of a drive in at most this many characters.
 constexpr std::size_t kMaxLabelLength = 32;
 
-bool IsPlatformSection(std::string_view name) {
-    const std::string_view base = inf_names::AutoRun();
-    return name.size() > base.size() + 1 && ascii_case::Same(name.substr(0, base.size()), base) &&
-           name[base.size()] == inf_names::kPlatformSeparator;
-}
-
 bool HasProcessorSection(const std::vector<const section*>& processorSections,
                          std::string_view processor) {
     for (const section* part : processorSections)
-        if (ascii_case::Same(
-                std::string_view(*part).substr(std::string_view(inf_names::AutoRun()).size() + 1),
-                processor))
+        if (ascii_case::Same(autorun::ProcessorOf(*part), processor))
             return true;
     return false;
 }
@@ -150,7 +143,7 @@ bool QuotesChangeValue(const entry& key) {
 std::vector<const section*> AutoRunSections(const InfView& inf) {
     std::vector<const section*> found;
     for (const section* part : inf.SectionsInFileOrder())
-        if ((ascii_case::Same(*part, inf_names::AutoRun()) || IsPlatformSection(*part)) &&
+        if ((ascii_case::Same(*part, inf_names::AutoRun()) || autorun::IsProcessorSection(*part)) &&
             inf.Find(*part) == part)
             found.push_back(part);
     return found;

@@ -43,6 +43,9 @@ public:
 
     // OK: writes the controls into the document and saves it before the dialog closes.
     void RequestClose(int result) override;
+    // Asks whether the changes to [AutoRun] go also into the processor sections that held the
+    // same, and carries them there on Yes; false when the user cancels the OK.
+    bool CarryChangesOnRequest();
     // Fills the controls from the document once the window exists.
     void SetupWindow() override;
 

@@ -2,13 +2,19 @@
 // into a copy of the document that the CD's check reads.
 #include "marlisk_dlg.h"
 
+#include "ascii_case.h"
 #include "autorun_inf.h"
+#include "inf_names.h"
 #include "modal_boxes.h"
 #include "string_ids.h"
 #include "string_resource.h"
+#include "unshared_changes.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -21,7 +27,49 @@ void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const c
         document.SetString(sectionId, keyId, fieldText);
 }
 
+// The Windows that read a processor's section, as the question names them.
+std::string WindowsReading(std::string_view sectionName) {
+    const std::string_view processor = autorun::ProcessorOf(sectionName);
+    if (ascii_case::Same(processor, inf_names::kAmd64))
+        return LoadResourceString(IDS_WINDOWS_X64);
+    if (ascii_case::Same(processor, inf_names::kX86))
+        return LoadResourceString(IDS_WINDOWS_X86);
+    return LoadResourceString(IDS_WINDOWS_FOR) + ' ' + std::string(processor);
+}
+
+std::string CarryQuestion(const std::vector<autorun::UnsharedChange>& misses) {
+    std::vector<std::string> keys;
+    for (const autorun::UnsharedChange& miss : misses)
+        for (const std::string& key : miss.keys)
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+                keys.push_back(key);
+    std::string text =
+        LoadResourceString(IDS_CHANGES_ONLY_FOR) + " [" + inf_names::AutoRun() + "]:";
+    for (std::size_t index = 0; index < keys.size(); ++index)
+        text += (index == 0 ? " " : ", ") + keys[index];
+    text += '.';
+    for (const autorun::UnsharedChange& miss : misses)
+        text += ' ' + WindowsReading(miss.section) + ' ' + LoadResourceString(IDS_WINDOWS_READS) +
+                " [" + miss.section + "].";
+    return text + ' ' + LoadResourceString(IDS_CARRY_QUESTION);
+}
+
 } // namespace
+
+bool MarliskDlg::CarryChangesOnRequest() {
+    // What changed is what differs from the file as it lies on the disk.
+    const INIFile saved(infPath_.c_str());
+    const std::vector<autorun::UnsharedChange> misses =
+        autorun::ChangesOtherSectionsMiss(saved, *document_, inf_names::AutoRun());
+    if (misses.empty())
+        return true;
+    const int answer =
+        ShowMessageBox(Handle(), CarryQuestion(misses).c_str(),
+                       LoadResourceString(IDS_CAPTION).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDYES)
+        autorun::CarryChanges(*document_, inf_names::AutoRun(), misses);
+    return answer != IDCANCEL;
+}
 
 void MarliskDlg::RequestClose(int result) {
     if (result != IDOK) {
@@ -29,6 +77,9 @@ void MarliskDlg::RequestClose(int result) {
         return;
     }
     WriteBackFields();
+    // Abbrechen: the user goes back to the dialog, and nothing is saved.
+    if (!CarryChangesOnRequest())
+        return;
 
     // The user learns now whether the file was written, and can free space and try again or
     // leave with "Abbruch"; the dialog stays open.

@@ -83,3 +83,10 @@
 #define IDS_CONTENT_FORCE 953
 #define IDS_CONTENT_HIDE 954
 #define IDS_DOCUMENT_FILTER 955
+// The question when a change misses a processor section.
+#define IDS_CHANGES_ONLY_FOR 956
+#define IDS_WINDOWS_READS 957
+#define IDS_CARRY_QUESTION 958
+#define IDS_WINDOWS_X64 959
+#define IDS_WINDOWS_X86 960
+#define IDS_WINDOWS_FOR 961

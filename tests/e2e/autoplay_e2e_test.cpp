@@ -148,3 +148,58 @@ TEST_F(AutoPlayKeys, TheDoubleClicksEntryFollowsItsRename) {
 }
 
 } // namespace
+
+// A processor's section stands in for [AutoRun] on Windows of that processor: a change made to
+// [AutoRun] that the section held alike is offered for it at OK.
+class ProcessorSections : public EditorOnCd {
+protected:
+    static constexpr char kBoth[] = "[AutoRun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n"
+                                    "[AutoRun.Amd64]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n";
+
+    void SetUp() override {
+        EditorOnCd::SetUp();
+        ASSERT_TRUE(CopyToCd(kMarker, "setup.exe"));
+        ASSERT_TRUE(CopyToCd(kMarker, "neu.exe"));
+    }
+
+    // Types a new program into the AutoPlay field and leaves it, as a user does.
+    void ChangeProgram(const std::string& program) {
+        session_->SetField(IDC_AUTOPLAY_FILE, program);
+        ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
+        ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST));
+    }
+};
+
+TEST_F(ProcessorSections, AChangeTheSectionHeldAlikeIsCarriedOnYes) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", kBoth));
+    OpenCdInf();
+    ASSERT_NO_FATAL_FAILURE(ChangeProgram("neu.exe"));
+    session_->Click(IDOK);
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id()) << CdInf();
+    EXPECT_EQ(ReadMessageBox(box).text,
+              "Diese \xC4nderungen gelten nur f\xFCr [AutoRun]: open. 64-Bit-Windows liest "
+              "[AutoRun.Amd64]. Sollen sie dort auch eingetragen werden?");
+    AnswerMessageBox(box, IDYES);
+    DWORD code = 1;
+    ASSERT_TRUE(session_->Ended(code));
+    EXPECT_EQ(CdInf(), "[AutoRun]\r\nicon=setup.exe,0\r\nopen=neu.exe\r\n\r\n"
+                       "[AutoRun.Amd64]\r\nicon=setup.exe,0\r\nopen=neu.exe\r\n\r\n\r\n");
+}
+
+TEST_F(ProcessorSections, NoChangeAsksNothingAndAbbrechenKeepsTheDialog) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", kBoth));
+    OpenCdInf();
+    ASSERT_NO_FATAL_FAILURE(ChangeProgram("neu.exe"));
+    session_->Click(IDOK);
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+    AnswerMessageBox(box, IDCANCEL);
+    // Back in the dialog, the user takes the change back: OK asks nothing and writes the same.
+    ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST));
+    EXPECT_EQ(CdInf(), kBoth);
+    ASSERT_NO_FATAL_FAILURE(ChangeProgram("setup.exe"));
+    PressOkAndExpectEnd();
+    EXPECT_EQ(CdInf(), "[AutoRun]\r\nicon=setup.exe,0\r\nopen=setup.exe\r\n\r\n"
+                       "[AutoRun.Amd64]\r\nicon=setup.exe,0\r\nopen=setup.exe\r\n\r\n\r\n");
+}

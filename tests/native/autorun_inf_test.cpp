@@ -4,11 +4,13 @@
 #include "autorun_inf.h"
 
 #include "temp_dir.h"
+#include "unshared_changes.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -191,6 +193,66 @@ TEST_F(AutoRunModel, AutoPlaySettingsCreateNoEmptyKeys) {
     EXPECT_EQ(nullptr, document->FindSection("Content"));
     // What the file writes empty, the user left alone.
     EXPECT_STREQ("", document->GetString("AutoRun", "shell", nullptr));
+}
+
+// A change to [AutoRun] that a processor section held alike is what that processor's Windows
+// would miss: listed per section, and carried there on request.
+TEST_F(AutoRunModel, ChangesAProcessorSectionHeldAlikeAreListedAndCarried) {
+    // The edits are made to the document as read, as the editor makes them: key, value (nullptr:
+    // the key goes).
+    struct Edit {
+        const char* key;
+        const char* value;
+    };
+    const struct {
+        const char* before;
+        std::vector<Edit> edits;
+        const char* listed;
+        const char* carried;
+    } rows[] = {
+        {"[AutoRun]\r\nopen=a.exe\r\nicon=a.ico\r\n[AutoRun.Amd64]\r\nOPEN=a.exe\r\nicon=b.ico\r\n",
+         {{"Open", "neu.exe"}, {"Icon", "neu.ico"}},
+         "AutoRun.Amd64: open;",
+         "[AutoRun]\r\nicon=neu.ico\r\nopen=neu.exe\r\n\r\n[AutoRun.Amd64]\r\nOPEN=neu.exe\r\n"
+         "icon=b.ico\r\n\r\n\r\n"},
+        {"[autorun.x86]\r\nlabel=CD\r\n[AutoRun]\r\nlabel=CD\r\nopen=a.exe\r\n"
+         "[AutoRun.Amd64]\r\nlabel=CD\r\n[Weiteres]\r\nlabel=CD\r\n",
+         {{"label", nullptr}},
+         "autorun.x86: label;AutoRun.Amd64: label;",
+         "[AutoRun]\r\nopen=a.exe\r\n\r\n[Weiteres]\r\nlabel=CD\r\n\r\n\r\n"},
+        {"[AutoRun.Amd64]\r\nopen=x64.exe\r\n[AutoRun]\r\nopen=x86.exe\r\n",
+         {{"open", "neu.exe"}},
+         "",
+         ""},
+        {"[AutoRun]\r\nopen=a.exe\r\n[AutoRun.Amd64]\r\nopen=a.exe\r\n",
+         {{"action", "Spielen"}, {"open", "a.exe"}},
+         "",
+         ""},
+    };
+    for (const auto& row : rows) {
+        const auto before = Read(row.before);
+        const auto after = Read(row.before);
+        for (const Edit& edit : row.edits) {
+            if (edit.value != nullptr)
+                after->SetString("AutoRun", edit.key, edit.value);
+            else
+                after->RemoveEntry("AutoRun", edit.key);
+        }
+        const std::vector<autorun::UnsharedChange> misses =
+            autorun::ChangesOtherSectionsMiss(*before, *after, "AutoRun");
+        std::string listed;
+        for (const autorun::UnsharedChange& miss : misses) {
+            listed += miss.section + ":";
+            for (const std::string& key : miss.keys)
+                listed += " " + key;
+            listed += ";";
+        }
+        EXPECT_EQ(row.listed, listed) << row.before;
+        if (misses.empty())
+            continue;
+        autorun::CarryChanges(*after, "AutoRun", misses);
+        EXPECT_EQ(row.carried, Saved(*after)) << row.before;
+    }
 }
 
 // The double-click's entry goes where its entry goes; any other "shell=" stays as written.

@@ -1,0 +1,99 @@
+#include "unshared_changes.h"
+
+#include "ascii_case.h"
+#include "inf_names.h"
+#include "inf_view.h"
+
+namespace autorun {
+
+namespace {
+
+// The value Windows reads for key, or nullptr when the section lacks the key.
+const entry* Holding(const InfView& view, const section* part, std::string_view key) {
+    return part != nullptr ? view.Find(*part, key) : nullptr;
+}
+
+// Two keys hold the same when both are missing or Windows reads the same from both.
+bool SameValue(const entry* left, const entry* right) {
+    if (left == nullptr || right == nullptr)
+        return left == right;
+    return left->value == right->value;
+}
+
+bool IsAutoRunSection(std::string_view name) {
+    return ascii_case::Same(name, inf_names::AutoRun()) || IsProcessorSection(name);
+}
+
+// The keys of the edited section that differ from before to after, as the file spells them.
+std::vector<std::string> ChangedKeys(const InfView& before, const section* beforePart,
+                                     const InfView& after, const section* afterPart) {
+    std::vector<std::string> keys;
+    const auto note = [&keys](const std::string& key) {
+        for (const std::string& known : keys)
+            if (ascii_case::Same(known, key))
+                return;
+        keys.push_back(key);
+    };
+    for (const section* part : {beforePart, afterPart}) {
+        if (part == nullptr)
+            continue;
+        const InfView& view = part == beforePart ? before : after;
+        for (const entry* item : view.EntriesInFileOrder(*part))
+            if (!SameValue(Holding(before, beforePart, *item), Holding(after, afterPart, *item)))
+                note(*item);
+    }
+    return keys;
+}
+
+} // namespace
+
+bool IsProcessorSection(std::string_view name) {
+    const std::string_view base = inf_names::AutoRun();
+    return name.size() > base.size() + 1 && ascii_case::Same(name.substr(0, base.size()), base) &&
+           name[base.size()] == inf_names::kPlatformSeparator;
+}
+
+std::string_view ProcessorOf(std::string_view sectionName) {
+    return sectionName.substr(std::string_view(inf_names::AutoRun()).size() + 1);
+}
+
+std::vector<UnsharedChange> ChangesOtherSectionsMiss(const INIFile& before, const INIFile& after,
+                                                     std::string_view editedSection) {
+    const InfView beforeView(before, false);
+    const InfView afterView(after, false);
+    const section* beforePart = beforeView.Find(editedSection);
+    const std::vector<std::string> changed =
+        ChangedKeys(beforeView, beforePart, afterView, afterView.Find(editedSection));
+    std::vector<UnsharedChange> misses;
+    for (const section* other : beforeView.SectionsInFileOrder()) {
+        if (other == beforePart || beforeView.Find(*other) != other || !IsAutoRunSection(*other))
+            continue;
+        UnsharedChange miss{*other, {}};
+        for (const std::string& key : changed) {
+            const entry* held = beforeView.Find(*other, key);
+            if (held != nullptr && SameValue(held, Holding(beforeView, beforePart, key)))
+                miss.keys.push_back(key);
+        }
+        if (!miss.keys.empty())
+            misses.push_back(std::move(miss));
+    }
+    return misses;
+}
+
+void CarryChanges(INIFile& after, std::string_view editedSection,
+                  const std::vector<UnsharedChange>& changes) {
+    const std::string edited(editedSection);
+    for (const UnsharedChange& change : changes) {
+        for (const std::string& key : change.keys) {
+            const char* value = after.GetString(edited.c_str(), key.c_str(), nullptr);
+            if (value == nullptr) {
+                after.RemoveEntry(change.section.c_str(), key.c_str());
+                continue;
+            }
+            const std::string copied(value);
+            after.SetString(change.section.c_str(), key.c_str(), copied.c_str());
+        }
+    }
+}
+
+} // namespace autorun
