@@ -57,12 +57,12 @@ void WriteAutoPlaySettings(INIFile& document, const std::string& sectionName,
                    read.content[index], edited.content[index]);
 }
 
-void FollowRenamedEntry(INIFile& document, const std::string& sectionName, std::string_view oldName,
+void FollowRenamedEntry(INIFile& document, const char* sectionName, std::string_view oldName,
                         const std::string& newName) {
-    const char* named = document.GetString(sectionName.c_str(), inf_names::kDefaultVerb, nullptr);
+    const char* named = document.GetString(sectionName, inf_names::kDefaultVerb, nullptr);
     // Windows finds the entry whatever the letter case of its name.
     if (named != nullptr && ascii_case::Same(named, oldName))
-        SetChanged(document, sectionName.c_str(), inf_names::kDefaultVerb, named, newName);
+        SetChanged(document, sectionName, inf_names::kDefaultVerb, named, newName);
 }
 
 } // namespace autorun

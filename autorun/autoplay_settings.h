@@ -33,7 +33,7 @@ void WriteAutoPlaySettings(INIFile& document, const std::string& sectionName,
 // An entry of the context menu renamed to newName, or deleted (newName empty): the double-click
 // that started it goes on starting it under its new name, or starts the AutoPlay program again
 // rather than naming an entry that is no longer there.
-void FollowRenamedEntry(INIFile& document, const std::string& sectionName, std::string_view oldName,
+void FollowRenamedEntry(INIFile& document, const char* sectionName, std::string_view oldName,
                         const std::string& newName);
 
 } // namespace autorun

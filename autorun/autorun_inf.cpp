@@ -100,6 +100,8 @@ AutoRunInf::AutoRunInf(const INIFile& document, bool firstLineLost)
     }
 }
 
+AutoRunInf::~AutoRunInf() = default;
+
 const section* AutoRunInf::SectionReadBy(std::string_view processor) const {
     if (!processor.empty()) {
         const std::string name = std::string(inf_names::AutoRun()) + inf_names::kPlatformSeparator +

@@ -27,6 +27,8 @@ class AutoRunInf {
 public:
     // firstLineLost as for InfView: a file behind a UTF-8 mark loses its first line to Windows.
     explicit AutoRunInf(const INIFile& document, bool firstLineLost = false);
+    // Out of line, as the view's.
+    ~AutoRunInf();
 
     const InfView& View() const { return view_; }
 

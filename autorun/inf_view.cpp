@@ -49,6 +49,8 @@ const entry* InfView::Find(const section& part, std::string_view key) const {
     return found != first.end() ? found->second : nullptr;
 }
 
+InfView::~InfView() = default;
+
 std::string_view InfView::ValueOf(const section& part, std::string_view key) const {
     const entry* found = Find(part, key);
     return found != nullptr ? found->value : std::string_view();

@@ -19,6 +19,10 @@ public:
     // A file behind a UTF-8 mark loses its first line to Windows, and with it the section
     // that line opens: firstLineLost leaves out a section read from line 1.
     InfView(const INIFile& document, bool firstLineLost);
+    // Out of line: inlined, the maps' teardown is copied into every file that reads an INF.
+    ~InfView();
+    InfView(const InfView&) = delete;
+    InfView& operator=(const InfView&) = delete;
 
     // Every section Windows sees, duplicates included, in the order of the file.
     const std::vector<const section*>& SectionsInFileOrder() const { return sections_; }

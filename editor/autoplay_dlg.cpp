@@ -3,7 +3,6 @@
 #include "ascii_case.h"
 #include "autoplay_values.h"
 #include "inf_editing_dialog.h"
-#include "inf_names.h"
 #include "marlisk_dlg.h"
 #include "string_ids.h"
 #include "string_resource.h"
@@ -20,30 +19,37 @@ using autoplay_values::UseAutoPlayState;
 // the fourth, shown as the file spells it.
 constexpr unsigned kContentLines[] = {IDS_CONTENT_UNSET, IDS_CONTENT_FORCE, IDS_CONTENT_HIDE};
 
-constexpr unsigned kCheckStates[] = {BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE};
+// The box's states BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE are those of
+// UseAutoPlayState in its order.
+static_assert(BST_UNCHECKED == static_cast<unsigned>(UseAutoPlayState::kOff) &&
+              BST_CHECKED == static_cast<unsigned>(UseAutoPlayState::kOn) &&
+              BST_INDETERMINATE == static_cast<unsigned>(UseAutoPlayState::kOther));
 
 } // namespace
 
-AutoPlayDlg::AutoPlayDlg(InfEditingDialog& editing, std::string sectionName,
-                         const autorun::AutoPlaySettings& read, std::vector<std::string> entryNames,
-                         std::function<void(int)> help)
-    : TDialog(nullptr, IDD_AUTOPLAY), editing_(editing), sectionName_(std::move(sectionName)),
-      read_(read), edited_(read), verbLines_(std::move(entryNames)) {
+AutoPlayDlg::AutoPlayDlg(InfEditingDialog& editing, const autorun::AutoPlaySettings& read)
+    : TDialog(nullptr, IDD_AUTOPLAY), editing_(editing), read_(read), edited_(read),
+      verbLines_(editing.EntryNames()) {
+    BindControls();
+}
+
+void AutoPlayDlg::BindControls() {
     // A document is checked as the AutoPlay program's field checks its program.
     BindLeaveCheck({IDC_AUTOPLAY_DOCUMENT},
                    [this] { editing_.CheckCommandField(document_, Handle()); });
     Bind(IDC_BROWSE_AUTOPLAY_DOCUMENT, TNotification::Click,
          [this] { editing_.BrowseCommandField(document_, Handle(), IDS_DOCUMENT_FILTER); });
-    Bind(IDC_AUTOPLAY_HELP, TNotification::Click, [help] { help(IDC_AUTOPLAY_ACTION); });
-    BindHelp([help = std::move(help)](int) { help(IDC_AUTOPLAY_ACTION); });
+    // One page of the help is about all of the dialog.
+    Bind(IDC_AUTOPLAY_HELP, TNotification::Click, [this] { ShowHelp(); });
+    BindHelp([this](int) { ShowHelp(); });
+}
+
+void AutoPlayDlg::ShowHelp() {
+    editing_.Help().Open(editing_.Handle(), IDC_AUTOPLAY_ACTION);
 }
 
 void AutoPlayDlg::SetupWindow() {
     TDialog::SetupWindow();
-    if (!ascii_case::Same(sectionName_, inf_names::AutoRun()))
-        SetWindowTextA(
-            Handle(),
-            (LoadResourceString(IDS_AUTOPLAY_CAPTION) + " \x96 [" + sectionName_ + "]").c_str());
     // Typing stops where the INF's other values are cut; a longer text the file holds is shown
     // whole, and stays whole unless it is changed.
     for (const TEdit* field : {&action_, &document_})
@@ -51,7 +57,7 @@ void AutoPlayDlg::SetupWindow() {
     action_.SetText(read_.action);
     SetTextQuietly(IDC_AUTOPLAY_DOCUMENT, read_.shellExecute);
     useAutoPlay_.SetCheckState(
-        kCheckStates[static_cast<int>(autoplay_values::ReadUseAutoPlay(read_.useAutoPlay))]);
+        static_cast<unsigned>(autoplay_values::ReadUseAutoPlay(read_.useAutoPlay)));
 
     for (std::size_t index = 0; index < content_.size(); ++index) {
         for (unsigned line : kContentLines)
@@ -90,11 +96,8 @@ void AutoPlayDlg::RequestClose(int result) {
     if (result == IDOK) {
         edited_.action = action_.GetText();
         edited_.shellExecute = document_.GetText();
-        const auto state = std::find(std::begin(kCheckStates), std::end(kCheckStates),
-                                     useAutoPlay_.GetCheckState()) -
-                           std::begin(kCheckStates);
         edited_.useAutoPlay = autoplay_values::UseAutoPlayValueFor(
-            static_cast<UseAutoPlayState>(state), read_.useAutoPlay);
+            static_cast<UseAutoPlayState>(useAutoPlay_.GetCheckState()), read_.useAutoPlay);
         for (std::size_t index = 0; index < content_.size(); ++index)
             edited_.content[index] = autoplay_values::ContentValueFor(
                 static_cast<ContentChoice>(content_[index].GetSelIndex()), read_.content[index]);

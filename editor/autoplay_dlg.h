@@ -1,4 +1,4 @@
-// The dialog of the keys AutoPlay reads (Windows XP on) for the section the main dialog edits:
+// The dialog of the keys AutoPlay reads (Windows XP on) in the section the main dialog edits:
 // the text AutoPlay shows for the program, a document to open instead of it, whether AutoPlay
 // stands in for AutoRun, the kinds of content AutoPlay offers handlers for, and the entry a
 // double-click starts. What the user leaves alone comes back as the file spelled it.
@@ -10,7 +10,6 @@
 #include "dialog.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,12 +17,9 @@ class InfEditingDialog;
 
 class AutoPlayDlg : public TDialog {
 public:
-    // sectionName: the section the settings were read from, named in the caption when it is not
-    // [AutoRun]. entryNames: the context menu's entries the double-click may start. help: opens
-    // the help at the page of a control.
-    AutoPlayDlg(InfEditingDialog& editing, std::string sectionName,
-                const autorun::AutoPlaySettings& read, std::vector<std::string> entryNames,
-                std::function<void(int)> help);
+    // read: the settings of [AutoRun]. The double-click may start any of the context menu's
+    // entries as editing holds them now.
+    AutoPlayDlg(InfEditingDialog& editing, const autorun::AutoPlaySettings& read);
 
     // After OK: the settings as the user left them.
     const autorun::AutoPlaySettings& Edited() const { return edited_; }
@@ -32,6 +28,9 @@ public:
     void RequestClose(int result) override;
 
 private:
+    // The handlers of the controls.
+    void BindControls();
+    void ShowHelp();
     void FillDefaultVerbs();
     std::string ChosenDefaultVerb() const;
 
@@ -44,7 +43,6 @@ private:
     TComboBox defaultVerb_{*this, IDC_AUTOPLAY_DEFAULT_VERB};
 
     InfEditingDialog& editing_;
-    std::string sectionName_;
     const autorun::AutoPlaySettings read_;
     autorun::AutoPlaySettings edited_;
     // The lines of the double-click's list after its first, the AutoPlay program's.

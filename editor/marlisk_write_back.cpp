@@ -28,30 +28,46 @@ void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const c
 }
 
 // The Windows that read a processor's section, as the question names them.
-std::string WindowsReading(std::string_view sectionName) {
+void AppendWindowsReading(std::string& text, std::string_view sectionName) {
     const std::string_view processor = autorun::ProcessorOf(sectionName);
-    if (ascii_case::Same(processor, inf_names::kAmd64))
-        return LoadResourceString(IDS_WINDOWS_X64);
-    if (ascii_case::Same(processor, inf_names::kX86))
-        return LoadResourceString(IDS_WINDOWS_X86);
-    return LoadResourceString(IDS_WINDOWS_FOR) + ' ' + std::string(processor);
+    if (ascii_case::Same(processor, inf_names::kAmd64)) {
+        text += LoadResourceString(IDS_WINDOWS_X64);
+    } else if (ascii_case::Same(processor, inf_names::kX86)) {
+        text += LoadResourceString(IDS_WINDOWS_X86);
+    } else {
+        text += LoadResourceString(IDS_WINDOWS_FOR);
+        text += ' ';
+        text += processor;
+    }
 }
 
+// "Diese Änderungen gelten nur für [AutoRun]: open, icon. 64-Bit-Windows liest
+// [AutoRun.Amd64]. Sollen sie dort auch eingetragen werden?"
 std::string CarryQuestion(const std::vector<autorun::UnsharedChange>& misses) {
-    std::vector<std::string> keys;
+    std::string text = LoadResourceString(IDS_CHANGES_ONLY_FOR);
+    text += " [";
+    text += inf_names::AutoRun();
+    text += "]:";
+    std::vector<std::string_view> keys;
     for (const autorun::UnsharedChange& miss : misses)
         for (const std::string& key : miss.keys)
-            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+            if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
+                text += keys.empty() ? " " : ", ";
+                text += key;
                 keys.push_back(key);
-    std::string text =
-        LoadResourceString(IDS_CHANGES_ONLY_FOR) + " [" + inf_names::AutoRun() + "]:";
-    for (std::size_t index = 0; index < keys.size(); ++index)
-        text += (index == 0 ? " " : ", ") + keys[index];
-    text += '.';
-    for (const autorun::UnsharedChange& miss : misses)
-        text += ' ' + WindowsReading(miss.section) + ' ' + LoadResourceString(IDS_WINDOWS_READS) +
-                " [" + miss.section + "].";
-    return text + ' ' + LoadResourceString(IDS_CARRY_QUESTION);
+            }
+    for (const autorun::UnsharedChange& miss : misses) {
+        text += ". ";
+        AppendWindowsReading(text, miss.section);
+        text += ' ';
+        text += LoadResourceString(IDS_WINDOWS_READS);
+        text += " [";
+        text += miss.section;
+        text += ']';
+    }
+    text += ". ";
+    text += LoadResourceString(IDS_CARRY_QUESTION);
+    return text;
 }
 
 } // namespace

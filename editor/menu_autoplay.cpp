@@ -4,7 +4,7 @@
 
 #include "autoplay_dlg.h"
 #include "autoplay_settings.h"
-#include "autorun_inf.h"
+#include "inf_view.h"
 #include "inf_names.h"
 
 #include <string>
@@ -12,8 +12,7 @@
 namespace {
 
 autorun::AutoPlaySettings SettingsOf(const INIFile& document, const std::string& sectionName) {
-    const autorun::AutoRunInf inf(document);
-    return autorun::ReadAutoPlaySettings(inf.View(), sectionName);
+    return autorun::ReadAutoPlaySettings(autorun::InfView(document, false), sectionName);
 }
 
 } // namespace
@@ -30,9 +29,7 @@ void MenuCommands::EditAutoPlay() {
     INIFile& document = editing_.Document();
     const std::string sectionName = inf_names::AutoRun();
     const autorun::AutoPlaySettings read = SettingsOf(document, sectionName);
-    AutoPlayDlg dialog(editing_, sectionName, read, editing_.EntryNames(), [this](int controlId) {
-        editing_.Help().Open(editing_.Handle(), controlId);
-    });
+    AutoPlayDlg dialog(editing_, read);
     if (dialog.Execute(editing_.Handle()) == IDOK)
         autorun::WriteAutoPlaySettings(document, sectionName, read, dialog.Edited());
 }
