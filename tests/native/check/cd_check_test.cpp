@@ -203,6 +203,27 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\n[Orbilan]\r\nExec=go.exe\r\n"},
                   {"Orbilan.EXE", SignedTinyProgram({})}},
                  {"Q301"}},
+        // Every key that starts a program: Open (here the starter), ShellExecute, a menu
+        // entry's command and the starter's Exec; not the icon's file nor a program of Windows.
+        TreeCase{"UnsignedProgramsOfEveryKey",
+                 {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\nshellexecute=setup.exe\r\n"
+                                  "icon=setup.exe\r\nshell\\lies\\command=notepad lies.txt\r\n"
+                                  "shell\\inst\\command=setup /q\r\n"
+                                  "[Orbilan]\r\nExec=tools\\run.exe\r\n"},
+                  {"Orbilan.EXE", TinyProgram({})},
+                  {"setup.exe", TinyProgram({0, {1}})},
+                  {"lies.txt", ""},
+                  {"tools/run.exe", TinyProgram({}, true)}},
+                 {"Q701", "Q701", "Q701", "Q701"}},
+        TreeCase{"UnsignedProgramOfAProcessorSection",
+                 {{"AutoRun.INF", "[AutoRun.Amd64]\r\nopen=setup.exe\r\n"},
+                  {"setup.exe", TinyProgram({})}},
+                 {"Q210", "Q701"}},
+        // ShellExecute opens a document with its program, whatever the document's bytes.
+        TreeCase{"ShellExecuteOfADocument",
+                 {{"AutoRun.INF", "[AutoRun]\r\nshellexecute=daten.bin\r\n"},
+                  {"daten.bin", TinyProgram({})}},
+                 {}},
         TreeCase{"NameTooLongForJoliet",
                  {{"AutoRun.INF", "[AutoRun]\r\n"}, {std::string(61, 'n') + ".txt", ""}},
                  {"Q601"}},
