@@ -19,16 +19,8 @@ constexpr std::uint8_t kSet = 0x31;
 constexpr std::uint8_t kContextZero = 0xA0;
 } // namespace der_tag
 
-struct DerElement {
-    std::uint8_t tag = 0;
-    std::string_view content;
-};
-
-// The element that rest begins with, and rest moved behind it; nullopt when rest holds no
-// whole element.
-std::optional<DerElement> ReadDerElement(std::string_view& rest);
-
-// The element that rest begins with when its tag is tag, rest moved behind it.
-std::optional<std::string_view> ReadDerContent(std::string_view& rest, std::uint8_t tag);
+// Takes the element that rest begins with: its content when its tag is tag, rest moved behind
+// it. False, rest unchanged, when rest begins with no whole element of that tag.
+bool ReadDerContent(std::string_view& rest, std::uint8_t tag, std::string_view& content);
 
 } // namespace cd_check

@@ -17,49 +17,41 @@ constexpr std::string_view kSha1("\x2B\x0E\x03\x02\x1A", 5);
 constexpr std::string_view kSha256("\x60\x86\x48\x01\x65\x03\x04\x02\x01", 9);
 
 // The content of the [0] behind a ContentInfo's type, when that type is contentType.
-std::optional<std::string_view> ContentOf(std::string_view contentInfo,
-                                          std::string_view contentType) {
-    const auto type = ReadDerContent(contentInfo, der_tag::kObjectId);
-    if (!type || *type != contentType)
-        return std::nullopt;
-    return ReadDerContent(contentInfo, der_tag::kContextZero);
+bool ReadContent(std::string_view contentInfo, std::string_view contentType,
+                 std::string_view& content) {
+    std::string_view type;
+    return ReadDerContent(contentInfo, der_tag::kObjectId, type) && type == contentType &&
+           ReadDerContent(contentInfo, der_tag::kContextZero, content);
 }
 
 } // namespace
 
 std::optional<SignedDigest> ReadSignedDigest(std::string_view pkcs7) {
-    auto contentInfo = ReadDerContent(pkcs7, der_tag::kSequence);
-    const auto wrapped = contentInfo ? ContentOf(*contentInfo, kSignedData) : std::nullopt;
-    std::string_view rest = wrapped.value_or(std::string_view());
-    auto signedData = ReadDerContent(rest, der_tag::kSequence);
-    if (!signedData)
-        return std::nullopt;
-    // version, digestAlgorithms, then the signed content.
-    if (!ReadDerContent(*signedData, der_tag::kInteger) ||
-        !ReadDerContent(*signedData, der_tag::kSet))
-        return std::nullopt;
-    const auto signedContent = ReadDerContent(*signedData, der_tag::kSequence);
-    auto indirect = signedContent ? ContentOf(*signedContent, kSpcIndirectData) : std::nullopt;
-    rest = indirect.value_or(std::string_view());
+    using namespace der_tag;
+    std::string_view contentInfo, wrapped, signedData, skipped, signedContent, indirect,
+        indirectData, digestInfo, algorithmId, algorithm, digest;
+    // ContentInfo, its SignedData: version, digestAlgorithms, then the content signed, an
     // SpcIndirectDataContent: the kind of file signed, then its DigestInfo.
-    auto indirectData = ReadDerContent(rest, der_tag::kSequence);
-    if (!indirectData || !ReadDerContent(*indirectData, der_tag::kSequence))
-        return std::nullopt;
-    auto digestInfo = ReadDerContent(*indirectData, der_tag::kSequence);
-    if (!digestInfo)
-        return std::nullopt;
-    auto algorithmId = ReadDerContent(*digestInfo, der_tag::kSequence);
-    const auto algorithm =
-        algorithmId ? ReadDerContent(*algorithmId, der_tag::kObjectId) : std::nullopt;
-    const auto digest = ReadDerContent(*digestInfo, der_tag::kOctetString);
-    if (!algorithm || !digest)
+    if (!ReadDerContent(pkcs7, kSequence, contentInfo) ||
+        !ReadContent(contentInfo, kSignedData, wrapped) ||
+        !ReadDerContent(wrapped, kSequence, signedData) ||
+        !ReadDerContent(signedData, kInteger, skipped) ||
+        !ReadDerContent(signedData, kSet, skipped) ||
+        !ReadDerContent(signedData, kSequence, signedContent) ||
+        !ReadContent(signedContent, kSpcIndirectData, indirect) ||
+        !ReadDerContent(indirect, kSequence, indirectData) ||
+        !ReadDerContent(indirectData, kSequence, skipped) ||
+        !ReadDerContent(indirectData, kSequence, digestInfo) ||
+        !ReadDerContent(digestInfo, kSequence, algorithmId) ||
+        !ReadDerContent(algorithmId, kObjectId, algorithm) ||
+        !ReadDerContent(digestInfo, kOctetString, digest))
         return std::nullopt;
     SignedDigest signedDigest;
-    if (*algorithm == kSha1)
+    if (algorithm == kSha1)
         signedDigest.algorithm = DigestAlgorithm::kSha1;
-    else if (*algorithm == kSha256)
+    else if (algorithm == kSha256)
         signedDigest.algorithm = DigestAlgorithm::kSha256;
-    signedDigest.digest = std::string(*digest);
+    signedDigest.digest = std::string(digest);
     return signedDigest;
 }
 
