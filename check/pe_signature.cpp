@@ -19,8 +19,8 @@ constexpr std::uint16_t kPkcsSignedData = 0x0002;
 constexpr std::uint32_t kLargestSignature = 1u << 20;
 
 // Authenticode's digest: the file up to its certificate table, without the CheckSum field and
-// without the certificate table's directory entry.
-void HashSigned(ByteSource& bytes, std::uint64_t checkSum, std::uint64_t directoryEntry,
+// without the certificate table's directory entry. False when the file could not be read.
+bool HashSigned(ByteSource& bytes, std::uint64_t checkSum, std::uint64_t directoryEntry,
                 std::uint64_t tableStart, ShaBlocks& hash) {
     const std::uint64_t ranges[3][2] = {
         {0, checkSum}, {checkSum + 4, directoryEntry}, {directoryEntry + 8, tableStart}};
@@ -30,23 +30,28 @@ void HashSigned(ByteSource& bytes, std::uint64_t checkSum, std::uint64_t directo
             const std::size_t count =
                 range[1] - offset < sizeof buffer ? range[1] - offset : sizeof buffer;
             if (!bytes.Read(offset, buffer, count))
-                return;
+                return false;
             hash.Add(buffer, count);
             offset += count;
         }
     }
+    return true;
 }
 
-std::string DigestOf(ByteSource& bytes, DigestAlgorithm algorithm, std::uint64_t checkSum,
-                     std::uint64_t directoryEntry, std::uint64_t tableStart) {
+// The digest, or nullopt when the file could not be read.
+std::optional<std::string> DigestOf(ByteSource& bytes, DigestAlgorithm algorithm,
+                                    std::uint64_t checkSum, std::uint64_t directoryEntry,
+                                    std::uint64_t tableStart) {
     if (algorithm == DigestAlgorithm::kSha1) {
         Sha1 hash;
-        HashSigned(bytes, checkSum, directoryEntry, tableStart, hash);
+        if (!HashSigned(bytes, checkSum, directoryEntry, tableStart, hash))
+            return std::nullopt;
         const Sha1::Digest digest = hash.Finish();
         return std::string(digest.begin(), digest.end());
     }
     Sha256 hash;
-    HashSigned(bytes, checkSum, directoryEntry, tableStart, hash);
+    if (!HashSigned(bytes, checkSum, directoryEntry, tableStart, hash))
+        return std::nullopt;
     const Sha256::Digest digest = hash.Finish();
     return std::string(digest.begin(), digest.end());
 }
@@ -87,9 +92,11 @@ SignatureState ReadSignatureState(ByteSource& bytes) {
         return SignatureState::kBroken;
     if (signedDigest->algorithm == DigestAlgorithm::kOther)
         return SignatureState::kNotJudged;
-    const std::string digest =
+    const std::optional<std::string> digest =
         DigestOf(bytes, signedDigest->algorithm, CheckSumField(*headers), *entry, *tableStart);
-    return digest == signedDigest->digest ? SignatureState::kFits : SignatureState::kBroken;
+    if (!digest)
+        return SignatureState::kNotJudged;
+    return *digest == signedDigest->digest ? SignatureState::kFits : SignatureState::kBroken;
 }
 
 } // namespace cd_check

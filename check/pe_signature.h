@@ -14,7 +14,8 @@ enum class SignatureState {
     // The digests differ, or the certificate table is damaged: cut off, not at the file's end,
     // or not readable as a signature. Windows refuses the program either way.
     kBroken,
-    // Signed with a digest other than SHA-1 and SHA-256, or a signature too large to read.
+    // Signed with a digest other than SHA-1 and SHA-256, with a signature too large to read,
+    // or a file that could not be read to the table.
     kNotJudged,
 };
 
