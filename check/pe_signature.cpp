@@ -13,8 +13,8 @@ namespace {
 
 constexpr std::uint32_t kCertificateTableIndex = 4;
 constexpr std::uint64_t kCertificateHeaderSize = 8;
-constexpr std::uint16_t kRevision2 = 0x0200;
-constexpr std::uint16_t kPkcsSignedData = 0x0002;
+// wRevision 0x0200 and wCertificateType 2, PKCS#7 SignedData, read as one number.
+constexpr std::uint32_t kRevision2SignedData = 0x00020200;
 // Signatures with their chains take a few kilobytes; a larger one is not read into memory.
 constexpr std::uint32_t kLargestSignature = 1u << 20;
 
@@ -42,17 +42,17 @@ bool HashSigned(ByteSource& bytes, std::uint64_t checkSum, std::uint64_t directo
 std::optional<std::string> DigestOf(ByteSource& bytes, DigestAlgorithm algorithm,
                                     std::uint64_t checkSum, std::uint64_t directoryEntry,
                                     std::uint64_t tableStart) {
-    if (algorithm == DigestAlgorithm::kSha1) {
-        Sha1 hash;
-        if (!HashSigned(bytes, checkSum, directoryEntry, tableStart, hash))
-            return std::nullopt;
-        const Sha1::Digest digest = hash.Finish();
-        return std::string(digest.begin(), digest.end());
-    }
-    Sha256 hash;
+    Sha1 sha1;
+    Sha256 sha256;
+    const bool isSha1 = algorithm == DigestAlgorithm::kSha1;
+    ShaBlocks& hash = isSha1 ? static_cast<ShaBlocks&>(sha1) : sha256;
     if (!HashSigned(bytes, checkSum, directoryEntry, tableStart, hash))
         return std::nullopt;
-    const Sha256::Digest digest = hash.Finish();
+    if (isSha1) {
+        const Sha1::Digest digest = sha1.Finish();
+        return std::string(digest.begin(), digest.end());
+    }
+    const Sha256::Digest digest = sha256.Finish();
     return std::string(digest.begin(), digest.end());
 }
 
@@ -74,12 +74,10 @@ SignatureState ReadSignatureState(ByteSource& bytes) {
         return SignatureState::kUnsigned;
     // The table is the last thing in the file, behind the headers, and holds what it says.
     const auto length = bytes.U32(*tableStart);
-    const auto revision = bytes.U16(*tableStart + 4);
-    const auto type = bytes.U16(*tableStart + 6);
+    const auto kind = bytes.U32(*tableStart + 4);
     if (*tableStart < headers->sections ||
-        std::uint64_t{*tableStart} + *tableSize != bytes.Size() || !length || !revision || !type ||
-        *length < kCertificateHeaderSize || *length > *tableSize || *revision != kRevision2 ||
-        *type != kPkcsSignedData)
+        std::uint64_t{*tableStart} + *tableSize != bytes.Size() || !length || !kind ||
+        *length < kCertificateHeaderSize || *length > *tableSize || *kind != kRevision2SignedData)
         return SignatureState::kBroken;
     const std::uint32_t signatureSize = *length - kCertificateHeaderSize;
     if (signatureSize > kLargestSignature)
