@@ -79,6 +79,13 @@ const std::vector<FindingText> kTexts = {
     {FindingKind::kNameNotIso9660, "Q602", Severity::kWarning,
      "Der Name folgt nicht dem Format 8.3 von ISO 9660 (h\366chstens acht Zeichen, Punkt, "
      "drei Zeichen; Buchstaben, Ziffern, _):"},
+    {FindingKind::kProgramUnsigned, "Q701", Severity::kWarning,
+     "Das Programm ist nicht signiert: Windows 11 mit intelligenter App-Steuerung kann es "
+     "blockieren"},
+    {FindingKind::kSignatureBroken, "Q702", Severity::kError,
+     "Das Programm wurde nach dem Signieren ver\344ndert oder seine Signatur ist besch\344digt: "
+     "Windows verweigert es. Verglichen wurde nur der Hashwert der Datei mit dem in der "
+     "Signatur, keine Zertifikatskette"},
 };
 
 } // namespace

@@ -39,6 +39,8 @@ enum class FindingKind {
     kStarterWithoutExec,
     kNameTooLongForJoliet,
     kNameNotIso9660,
+    kProgramUnsigned,
+    kSignatureBroken,
 };
 
 struct FindingText {

@@ -49,9 +49,18 @@ void Report(Findings& findings, FindingKind kind, const section& part, const ent
             std::string_view detail);
 
 // The file that text names, reported when it is missing or outside the root and found where
-// the key is. An empty text names nothing, as Windows takes an empty key for a missing one.
+// the key is; a program's signature is checked too. An empty text names nothing, as Windows takes
+// an empty key for a missing one.
 FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgram,
                         const section& part, const entry& key, Findings& findings);
+
+// Whether ShellExecute runs the file as a program: by the extension of its name.
+bool NamesProgram(std::string_view relative);
+
+// The signature of the program that text names, reported when it has none or no longer fits
+// the program. A file that is no Windows program is not looked at.
+void CheckSignature(const CdTree& tree, const FileReference& program, const section& part,
+                    const entry& key, std::string_view text, Findings& findings);
 
 // Names on the CD that Joliet cannot hold, and with iso9660 those that are not 8.3.
 void CheckNames(const CdTree& tree, bool iso9660, Findings& findings);

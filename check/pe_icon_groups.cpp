@@ -1,17 +1,15 @@
 #include "pe_icon_groups.h"
 
+#include "pe_headers.h"
+
 #include <optional>
 
 namespace cd_check {
 
 namespace {
 
+constexpr std::uint16_t kNeSignature = 0x454E; // "NE"
 constexpr std::uint64_t kNewHeaderPointer = 0x3C;
-constexpr std::uint32_t kPeSignature = 0x00004550; // "PE\0\0"
-constexpr std::uint16_t kNeSignature = 0x454E;     // "NE"
-constexpr std::uint16_t kPe32Magic = 0x10B;
-constexpr std::uint16_t kPe32PlusMagic = 0x20B;
-constexpr std::uint64_t kFileHeaderSize = 20;
 constexpr std::uint64_t kSectionHeaderSize = 40;
 constexpr std::uint32_t kResourceDirectoryIndex = 2;
 constexpr std::uint64_t kDirectoryHeaderSize = 16;
@@ -21,33 +19,14 @@ constexpr std::uint32_t kHighBit = 0x80000000u;
 
 // Where the resource directory starts in the file, from the optional header's data directory
 // and the section that holds its address.
-std::optional<std::uint64_t> ResourceDirectoryOffset(ByteSource& bytes, std::uint64_t peHeader) {
-    const auto sectionCount = bytes.U16(peHeader + 4 + 2);
-    const auto optionalSize = bytes.U16(peHeader + 4 + 16);
-    const std::uint64_t optional = peHeader + 4 + kFileHeaderSize;
-    const auto magic = bytes.U16(optional);
-    if (!sectionCount || !optionalSize || !magic)
-        return std::nullopt;
-    std::uint64_t countField = 0;
-    if (*magic == kPe32Magic)
-        countField = 92;
-    else if (*magic == kPe32PlusMagic)
-        countField = 108;
-    else
-        return std::nullopt;
-    const auto directoryCount = bytes.U32(optional + countField);
-    const std::uint64_t resourceEntry = optional + countField + 4 + kResourceDirectoryIndex * 8;
-    // The data directories must lie inside the optional header the file header announces.
-    if (!directoryCount || *directoryCount <= kResourceDirectoryIndex ||
-        resourceEntry + 8 > optional + *optionalSize)
-        return std::nullopt;
-    const auto address = bytes.U32(resourceEntry);
+std::optional<std::uint64_t> ResourceDirectoryOffset(ByteSource& bytes, const PeHeaders& headers) {
+    const auto resourceEntry = DataDirectoryEntry(headers, kResourceDirectoryIndex);
+    const auto address = resourceEntry ? bytes.U32(*resourceEntry) : std::nullopt;
     if (!address || *address == 0)
         return std::nullopt;
 
-    const std::uint64_t sections = optional + *optionalSize;
-    for (std::uint64_t index = 0; index < *sectionCount; ++index) {
-        const std::uint64_t header = sections + index * kSectionHeaderSize;
+    for (std::uint64_t index = 0; index < headers.sectionCount; ++index) {
+        const std::uint64_t header = headers.sections + index * kSectionHeaderSize;
         const auto virtualAddress = bytes.U32(header + 12);
         const auto rawSize = bytes.U32(header + 16);
         const auto rawPointer = bytes.U32(header + 20);
@@ -114,18 +93,14 @@ ProgramIcons ReadGroups(ByteSource& bytes, std::uint64_t root) {
 ProgramIcons ReadProgramIcons(ByteSource& bytes) {
     ProgramIcons icons;
     const auto newHeader = bytes.U32(kNewHeaderPointer);
-    if (!newHeader)
-        return icons;
-    const auto shortSignature = bytes.U16(*newHeader);
+    const auto shortSignature = newHeader ? bytes.U16(*newHeader) : std::nullopt;
     if (shortSignature && *shortSignature == kNeSignature) {
         icons.kind = ProgramIcons::Kind::kSixteenBit;
         return icons;
     }
-    const auto signature = bytes.U32(*newHeader);
-    if (!signature || *signature != kPeSignature)
-        return icons;
     // A program without resources has no icons; one whose headers are damaged is no program.
-    const auto root = ResourceDirectoryOffset(bytes, *newHeader);
+    const auto headers = ReadPeHeaders(bytes);
+    const auto root = headers ? ResourceDirectoryOffset(bytes, *headers) : std::nullopt;
     return root ? ReadGroups(bytes, *root) : icons;
 }
 

@@ -50,6 +50,7 @@ bool CheckOpen(const CdTree& tree, const section& part, const entry& key, Findin
     }
     if (reference.status != FileReference::Status::kOnCd)
         Report(findings, FindingKind::kStarterMissing, part, key, program);
+    CheckSignature(tree, reference, part, key, program, findings);
     return true;
 }
 
@@ -98,6 +99,8 @@ FileReference CheckFile(const CdTree& tree, std::string_view text, bool isProgra
         Report(findings, FindingKind::kFileMissing, part, key, std::string(text));
     else if (reference.status == FileReference::Status::kOutside)
         Report(findings, FindingKind::kFileOutsideRoot, part, key, std::string(text));
+    if (isProgram)
+        CheckSignature(tree, reference, part, key, text, findings);
     return reference;
 }
 
@@ -106,9 +109,13 @@ void CheckReferences(const InfView& inf, const CdTree& tree, Findings& findings)
     for (const section* part : AutoRunSections(inf)) {
         if (const entry* open = inf.Find(*part, inf_names::Open()))
             starterNamed = CheckOpen(tree, *part, *open, findings) || starterNamed;
-        if (const entry* shellExecute = inf.Find(*part, inf_names::kShellExecute))
-            CheckFile(tree, CommandProgram(tree, *shellExecute), false, *part, *shellExecute,
-                      findings);
+        if (const entry* shellExecute = inf.Find(*part, inf_names::kShellExecute)) {
+            const std::string file = CommandProgram(tree, *shellExecute);
+            const FileReference reference =
+                CheckFile(tree, file, false, *part, *shellExecute, findings);
+            if (NamesProgram(reference.relative))
+                CheckSignature(tree, reference, *part, *shellExecute, file, findings);
+        }
         if (const entry* icon = inf.Find(*part, inf_names::Icon()))
             CheckIcon(tree, *part, *icon, findings);
     }

@@ -29,28 +29,13 @@ release() {
   cp "$dir/$(tail -n 1 "$log")" "$work/$2/" && echo "$work/$2/$(basename "$(tail -n 1 "$log")")"
 }
 
-# A self-signed code-signing certificate, as a CD builder's would be but trusted by no
-# Windows; its password has a blank, which a command line would split.
-make_certificate() {
-  local dir=$1
-  if ! {
-    timeout 120 openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -subj "/CN=quillot test" \
-      -addext "keyUsage=critical,digitalSignature" -addext "extendedKeyUsage=codeSigning" \
-      -keyout "$dir/key.pem" -out "$dir/certificate.pem" &&
-      timeout 120 openssl pkcs12 -export -inkey "$dir/key.pem" -in "$dir/certificate.pem" \
-        -passout env:QUILLOT_SIGN_PASSWORD -out "$dir/certificate.p12"
-  } >"$dir/openssl.log" 2>&1; then
-    cat "$dir/openssl.log" >&2
-    return 1
-  fi
-}
-
 first=$(release "$root" first) || exit 1
 second=$(release "$copy" second) || exit 1
 
 mkdir -p "$work/certificate"
+# A certificate made for the test; its password has a blank, which a command line would split.
 export QUILLOT_SIGN_PASSWORD="ein Test-Passwort" QUILLOT_SIGN_PKCS12="$work/certificate/certificate.p12"
-make_certificate "$work/certificate" || exit 1
+tests/support/test_certificate.sh "$work/certificate" || exit 1
 start=$(openssl x509 -noout -startdate -in "$work/certificate/certificate.pem" | cut -d= -f2)
 SOURCE_DATE_EPOCH=$(($(date -u -d "$start" +%s) + 1))
 signed_first=$(release "$root" signed-first) || exit 1

@@ -46,7 +46,7 @@ TEST_P(Trees, GiveExactlyTheirFindings) {
 
 // An INF whose Open names setup.exe, which lies beside it.
 CdFiles WithSetup(const std::string& inf) {
-    return {{"AutoRun.INF", inf}, {"setup.exe", TinyProgram({0, {1}})}};
+    return {{"AutoRun.INF", inf}, {"setup.exe", SignedTinyProgram({0, {1}})}};
 }
 
 // An INF in UTF-16 with its mark, whose [AutoRun] has only the label.
@@ -70,9 +70,9 @@ std::u16string EmojiLabel(int count) {
 
 const std::string kUtf16WithoutMark("[\0A\0u\0t\0o\0R\0u\0n\0]\0\r\0\n\0", 22);
 
-// Everything a CD can hold, right: names in other letter case than the INF writes them, a
-// quoted path with a blank, a negative icon number naming a resource id, a program of the
-// system, an address, the starter with its program, a platform section that reads the same
+// Everything a CD can hold, right (its programs signed): names in other letter case than the INF
+// writes them, a quoted path with a blank, a negative icon number naming a resource id, a program
+// of the system, an address, the starter with its program, a platform section that reads the same
 // as [AutoRun] (keys in another order and letter case, a value in quotes Windows strips).
 const CdFiles kCorrectCd = {
     {"autorun.inf", "[AutoRun]\r\n"
@@ -93,10 +93,10 @@ const CdFiles kCorrectCd = {
                     "shell\\install=&Installieren\r\n"
                     "shell\\install\\command=\"Neue Version\\setup\" /q\r\n"
                     "[Orbilan]\r\nHeadline=Demo\r\nExec=\"Neue Version\\SETUP.exe\" /q\r\n"},
-    {"ORBILAN.EXE", TinyProgram({})},
-    {"SETUP.EXE", TinyProgram({2, {101, 102}})},
+    {"ORBILAN.EXE", SignedTinyProgram({})},
+    {"SETUP.EXE", SignedTinyProgram({2, {101, 102}})},
     {"bin/", ""},
-    {"Neue Version/setup.exe", TinyProgram({})},
+    {"Neue Version/setup.exe", SignedTinyProgram({})},
     {"ICONS/CD.ICO", TinyIconFile(2)},
     {"liesmich.txt", "Hallo"},
 };
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "[AutoRun.Amd64]\r\nOpen=SETUP.EXE /x64\r\n"
                                   "icon=Icons\\cd.ico\r\nshellexecute=liesmich.txt\r\n"
                                   "shell\\lies\\command=liesmich.txt\r\n"},
-                  {"SETUP.EXE", TinyProgram({})},
+                  {"SETUP.EXE", SignedTinyProgram({})},
                   {"ICONS/CD.ICO", TinyIconFile(1)},
                   {"liesmich.txt", "Hallo"}},
                  {"Q204"}},
@@ -151,8 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         TreeCase{"QuotesBreakTheStartersCommandLine",
                  {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\n[Orbilan]\r\n"
                                   "Exec=\"Neue Version\\setup.exe\" \"C:\\Daten\"\r\n"},
-                  {"Orbilan.EXE", TinyProgram({})},
-                  {"Neue Version/setup.exe", TinyProgram({})}},
+                  {"Orbilan.EXE", SignedTinyProgram({})},
+                  {"Neue Version/setup.exe", SignedTinyProgram({})}},
                  {"Q206"}},
         TreeCase{"QuotesChangeTheLabel",
                  {{"AutoRun.INF", "[AutoRun]\r\nlabel=\"Rock\" und \"Pop\"\r\n"}},
@@ -162,11 +162,11 @@ INSTANTIATE_TEST_SUITE_P(
         // as Windows finds it; where none is, the part up to the first blank is missing.
         TreeCase{"UnquotedProgramWithABlank",
                  {{"AutoRun.INF", "[AutoRun]\r\nopen=Neue Version\\setup /q\r\n"},
-                  {"Neue Version/setup.exe", TinyProgram({})}},
+                  {"Neue Version/setup.exe", SignedTinyProgram({})}},
                  {}},
         TreeCase{"UnquotedProgramWithABlankMissing",
                  {{"AutoRun.INF", "[AutoRun]\r\nopen=Neue Version\\setup /q\r\n"},
-                  {"Neue Version/other.exe", TinyProgram({})}},
+                  {"Neue Version/other.exe", SignedTinyProgram({})}},
                  {"Q301"}},
         TreeCase{"FileMissingInASubdirectory",
                  WithSetup("[AutoRun]\r\nopen=bin\\setup.exe\r\n"),
@@ -197,12 +197,33 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Q501"}},
         TreeCase{"StarterWithoutExec",
                  {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\n[Orbilan]\r\nText=Los?\r\n"},
-                  {"Orbilan.EXE", TinyProgram({})}},
+                  {"Orbilan.EXE", SignedTinyProgram({})}},
                  {"Q502"}},
         TreeCase{"StarterProgramMissing",
                  {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\n[Orbilan]\r\nExec=go.exe\r\n"},
-                  {"Orbilan.EXE", TinyProgram({})}},
+                  {"Orbilan.EXE", SignedTinyProgram({})}},
                  {"Q301"}},
+        // Every key that starts a program: Open (here the starter), ShellExecute, a menu
+        // entry's command and the starter's Exec; not the icon's file nor a program of Windows.
+        TreeCase{"UnsignedProgramsOfEveryKey",
+                 {{"AutoRun.INF", "[AutoRun]\r\nopen=Orbilan.EXE\r\nshellexecute=setup.exe\r\n"
+                                  "icon=setup.exe\r\nshell\\lies\\command=notepad lies.txt\r\n"
+                                  "shell\\inst\\command=setup /q\r\n"
+                                  "[Orbilan]\r\nExec=tools\\run.exe\r\n"},
+                  {"Orbilan.EXE", TinyProgram({})},
+                  {"setup.exe", TinyProgram({0, {1}})},
+                  {"lies.txt", ""},
+                  {"tools/run.exe", TinyProgram({}, true)}},
+                 {"Q701", "Q701", "Q701", "Q701"}},
+        TreeCase{"UnsignedProgramOfAProcessorSection",
+                 {{"AutoRun.INF", "[AutoRun.Amd64]\r\nopen=setup.exe\r\n"},
+                  {"setup.exe", TinyProgram({})}},
+                 {"Q210", "Q701"}},
+        // ShellExecute opens a document with its program, whatever the document's bytes.
+        TreeCase{"ShellExecuteOfADocument",
+                 {{"AutoRun.INF", "[AutoRun]\r\nshellexecute=daten.bin\r\n"},
+                  {"daten.bin", TinyProgram({})}},
+                 {}},
         TreeCase{"NameTooLongForJoliet",
                  {{"AutoRun.INF", "[AutoRun]\r\n"}, {std::string(61, 'n') + ".txt", ""}},
                  {"Q601"}},
@@ -289,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {}},
         TreeCase{"ActionTextFromAFileOnTheCd",
                  {{"AutoRun.INF", "[AutoRun]\r\naction=@Texte\\cd.dll,-101\r\n"},
-                  {"TEXTE/CD.DLL", TinyProgram({})}},
+                  {"TEXTE/CD.DLL", SignedTinyProgram({})}},
                  {}},
         TreeCase{
             "ActionTextFromAFileOfTheSystem",

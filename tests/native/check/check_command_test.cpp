@@ -147,7 +147,7 @@ TEST(FindingTable, HasOneRowPerKindWithItsOwnCode) {
         EXPECT_TRUE(codes.insert(texts[index].code).second) << texts[index].code;
         EXPECT_NE('\0', *texts[index].message);
     }
-    EXPECT_EQ(static_cast<std::size_t>(cd_check::FindingKind::kNameNotIso9660) + 1, texts.size());
+    EXPECT_EQ(static_cast<std::size_t>(cd_check::FindingKind::kSignatureBroken) + 1, texts.size());
 }
 
 // The checker and the editor's field check tell of the quote trap in the same words.

@@ -1,5 +1,7 @@
 #include "tiny_images.h"
 
+#include "sha256.h"
+
 namespace {
 
 void Put16(std::string& bytes, std::size_t at, std::uint32_t value) {
@@ -18,6 +20,30 @@ constexpr std::size_t kNewHeader = 0x40;
 constexpr std::uint32_t kSectionAddress = 0x1000;
 constexpr std::size_t kResourceOffset = 0x200;
 constexpr std::uint32_t kSubdirectory = 0x80000000u;
+
+// A DER element of up to 65535 bytes.
+std::string Der(char tag, const std::string& content) {
+    std::string element(1, tag);
+    if (content.size() < 0x80) {
+        element += static_cast<char>(content.size());
+    } else {
+        element += '\x82';
+        element += static_cast<char>(content.size() >> 8);
+        element += static_cast<char>(content.size() & 0xFF);
+    }
+    return element + content;
+}
+
+// PKCS#7 SignedData holding SpcIndirectDataContent with a SHA-256 digest.
+std::string SignatureOf(const std::string& digest) {
+    const std::string sha256 =
+        Der(0x30, Der(0x06, "\x60\x86\x48\x01\x65\x03\x04\x02\x01") + Der(0x05, ""));
+    const std::string indirect = Der(0x30, Der(0x30, "") + Der(0x30, sha256 + Der(0x04, digest)));
+    const std::string content =
+        Der(0x30, Der(0x06, "\x2B\x06\x01\x04\x01\x82\x37\x02\x01\x04") + Der('\xA0', indirect));
+    const std::string signedData = Der(0x30, Der(0x02, "\x01") + Der(0x31, "") + content);
+    return Der(0x30, Der(0x06, "\x2A\x86\x48\x86\xF7\x0D\x01\x07\x02") + Der('\xA0', signedData));
+}
 
 } // namespace
 
@@ -93,4 +119,25 @@ std::string TinySixteenBitProgram() {
     bytes[kNewHeader] = 'N';
     bytes[kNewHeader + 1] = 'E';
     return bytes;
+}
+
+std::string SignedTinyProgram(const TinyProgramGroups& groups, bool wide) {
+    std::string bytes = TinyProgram(groups, wide);
+    bytes.resize((bytes.size() + 7) / 8 * 8, '\0');
+    const std::size_t checkSum = kNewHeader + 4 + 20 + 64;
+    const std::size_t entry = kNewHeader + 4 + 20 + (wide ? 112 : 96) + 4 * 8;
+    cd_check::Sha256 hash;
+    hash.Add(bytes.data(), checkSum);
+    hash.Add(bytes.data() + checkSum + 4, entry - checkSum - 4);
+    hash.Add(bytes.data() + entry + 8, bytes.size() - entry - 8);
+    const cd_check::Sha256::Digest digest = hash.Finish();
+    std::string table(8, '\0');
+    table += SignatureOf(std::string(digest.begin(), digest.end()));
+    table.resize((table.size() + 7) / 8 * 8, '\0');
+    Put32(table, 0, static_cast<std::uint32_t>(table.size()));
+    Put16(table, 4, 0x0200);
+    Put16(table, 6, 0x0002);
+    Put32(bytes, entry, static_cast<std::uint32_t>(bytes.size()));
+    Put32(bytes, entry + 4, static_cast<std::uint32_t>(table.size()));
+    return bytes + table;
 }

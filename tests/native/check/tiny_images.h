@@ -17,5 +17,9 @@ struct TinyProgramGroups {
 // A 32-bit program (or with wide a 64-bit one) whose resources hold these icon groups.
 std::string TinyProgram(const TinyProgramGroups& groups, bool wide = false);
 
+// The same, signed as Authenticode signs: a certificate table at its end whose signature
+// holds the program's SHA-256 digest (and no certificate, which the check does not read).
+std::string SignedTinyProgram(const TinyProgramGroups& groups, bool wide = false);
+
 // A 16-bit Windows program: the DOS header and "NE" behind it.
 std::string TinySixteenBitProgram();
