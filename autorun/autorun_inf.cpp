@@ -25,13 +25,6 @@ bool IsNameTaken(const std::vector<MenuEntry>& entries, std::string_view name) {
                        [name](const MenuEntry& item) { return ascii_case::Same(item.name, name); });
 }
 
-// [AutoRun] and the processor sections that stand in for it.
-bool IsAutoRunSection(std::string_view name) {
-    const std::string_view autoRun = inf_names::AutoRun();
-    return ascii_case::BeginsWith(name, autoRun) &&
-           (name.size() == autoRun.size() || name[autoRun.size()] == inf_names::kPlatformSeparator);
-}
-
 // A value as Windows reads it, an "Icon" of [AutoRun] in the form the write-back gives it.
 std::u16string ValueRead(const section& part, const entry& item) {
     const std::u16string units = UnitsOf(item);
@@ -61,10 +54,11 @@ bool ValuesFound(const InfView& from, const InfView& in) {
 
 } // namespace
 
-AutoRunInf::AutoRunInf(const INIFile& document, bool firstLineLost)
+AutoRunInf::AutoRunInf(const INIFile& document, bool firstLineLost, std::string_view entriesSection)
     : view_(document, firstLineLost) {
     spelling_ = {inf_names::ShellPrefix(), inf_names::CommandSuffix()};
-    const section* autoRun = view_.Find(inf_names::AutoRun());
+    const section* autoRun =
+        view_.Find(entriesSection.empty() ? inf_names::AutoRun() : entriesSection);
     if (autoRun == nullptr)
         return;
     const std::vector<const entry*>& keys = view_.EntriesInFileOrder(*autoRun);
@@ -159,9 +153,9 @@ void SetEntryKey(INIFile& document, const char* sectionName, const std::string& 
 
 } // namespace
 
-void WriteMenuEntries(INIFile& document, const std::vector<const MenuEntry*>& entries,
-                      const KeySpelling& spelling) {
-    const char* autoRun = inf_names::AutoRun();
+void WriteMenuEntries(INIFile& document, const char* sectionName,
+                      const std::vector<const MenuEntry*>& entries, const KeySpelling& spelling) {
+    const char* autoRun = sectionName;
     // The names whose keys in the file belong to an entry still there: every key of such a
     // name stays, also one that Windows does not read beside the one it does. The keys of the
     // other names belong to entries that were deleted or renamed.
@@ -189,6 +183,30 @@ void WriteMenuEntries(INIFile& document, const std::vector<const MenuEntry*>& en
         SetEntryKey(document, autoRun, MenuKeyOf(*item, spelling), item->menuText);
         SetEntryKey(document, autoRun, CommandKeyOf(*item, spelling), item->command);
     }
+}
+
+bool IsAutoRunSection(std::string_view name) {
+    const std::string_view autoRun = inf_names::AutoRun();
+    return ascii_case::BeginsWith(name, autoRun) &&
+           (name.size() == autoRun.size() || name[autoRun.size()] == inf_names::kPlatformSeparator);
+}
+
+bool IsProcessorSection(std::string_view name) {
+    return IsAutoRunSection(name) &&
+           name.size() > std::string_view(inf_names::AutoRun()).size() + 1;
+}
+
+std::string_view ProcessorOf(std::string_view sectionName) {
+    return sectionName.substr(std::string_view(inf_names::AutoRun()).size() + 1);
+}
+
+std::string SectionToEdit(const InfView& view) {
+    if (const section* autoRun = view.Find(inf_names::AutoRun()))
+        return *autoRun;
+    for (const section* part : view.SectionsInFileOrder())
+        if (IsProcessorSection(*part))
+            return *part;
+    return inf_names::AutoRun();
 }
 
 bool ShowsUnchanged(std::string_view value, std::string_view shown, std::size_t readLength) {

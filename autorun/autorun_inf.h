@@ -26,7 +26,9 @@ struct KeySpelling {
 class AutoRunInf {
 public:
     // firstLineLost as for InfView: a file behind a UTF-8 mark loses its first line to Windows.
-    explicit AutoRunInf(const INIFile& document, bool firstLineLost = false);
+    // The entries are read from entriesSection, [AutoRun] when it is empty.
+    explicit AutoRunInf(const INIFile& document, bool firstLineLost = false,
+                        std::string_view entriesSection = {});
     // Out of line, as the view's.
     ~AutoRunInf();
 
@@ -62,11 +64,21 @@ private:
 std::string MenuKeyOf(const MenuEntry& item, const KeySpelling& spelling);
 std::string CommandKeyOf(const MenuEntry& item, const KeySpelling& spelling);
 
-// Writes entries into the [AutoRun] of document: every key, in every spelling, of an entry no
-// longer there goes, and each entry's menu text and command go to its keys. An empty text of a
-// key the file lacks writes nothing.
-void WriteMenuEntries(INIFile& document, const std::vector<const MenuEntry*>& entries,
-                      const KeySpelling& spelling);
+// Writes entries into the section sectionName of document: every key, in every spelling, of an
+// entry no longer there goes, and each entry's menu text and command go to its keys. An empty
+// text of a key the file lacks writes nothing.
+void WriteMenuEntries(INIFile& document, const char* sectionName,
+                      const std::vector<const MenuEntry*>& entries, const KeySpelling& spelling);
+
+// [AutoRun], or a processor's section [AutoRun.<processor>] that stands in for it on Windows of
+// that processor (the NT family's shell reads only that one when the file has it).
+bool IsAutoRunSection(std::string_view name);
+bool IsProcessorSection(std::string_view name);
+// The processor of such a section ("Amd64"), as the file spells it.
+std::string_view ProcessorOf(std::string_view sectionName);
+// The section the editor edits: [AutoRun] as the file spells it; in a file without it, its first
+// processor section, which Windows of that processor read; [AutoRun] in a file of neither.
+std::string SectionToEdit(const InfView& view);
 
 // Whether a field that reads at most readLength characters of what it shows still shows value:
 // the user did not change it, and value goes back whole, however long it is.

@@ -1,6 +1,7 @@
 #include "unshared_changes.h"
 
 #include "ascii_case.h"
+#include "autorun_inf.h"
 #include "inf_names.h"
 #include "inf_view.h"
 
@@ -18,10 +19,6 @@ bool SameValue(const entry* left, const entry* right) {
     if (left == nullptr || right == nullptr)
         return left == right;
     return left->value == right->value;
-}
-
-bool IsAutoRunSection(std::string_view name) {
-    return ascii_case::Same(name, inf_names::AutoRun()) || IsProcessorSection(name);
 }
 
 // The keys of the edited section that differ from before to after, as the file spells them.
@@ -46,16 +43,6 @@ std::vector<std::string> ChangedKeys(const InfView& before, const section* befor
 }
 
 } // namespace
-
-bool IsProcessorSection(std::string_view name) {
-    const std::string_view base = inf_names::AutoRun();
-    return name.size() > base.size() + 1 && ascii_case::Same(name.substr(0, base.size()), base) &&
-           name[base.size()] == inf_names::kPlatformSeparator;
-}
-
-std::string_view ProcessorOf(std::string_view sectionName) {
-    return sectionName.substr(std::string_view(inf_names::AutoRun()).size() + 1);
-}
 
 std::vector<UnsharedChange> ChangesOtherSectionsMiss(const INIFile& before, const INIFile& after,
                                                      std::string_view editedSection) {

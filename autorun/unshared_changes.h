@@ -12,11 +12,6 @@
 
 namespace autorun {
 
-// Whether name is that of a processor's section, [AutoRun.<processor>], in any letter case.
-bool IsProcessorSection(std::string_view name);
-// The processor of such a section ("Amd64"), as the file spells it.
-std::string_view ProcessorOf(std::string_view sectionName);
-
 struct UnsharedChange {
     // The other section, as the file spells its name.
     std::string section;

@@ -4,7 +4,7 @@
 #include "ascii_case.h"
 #include "command_program.h"
 #include "inf_names.h"
-#include "unshared_changes.h"
+#include "autorun_inf.h"
 
 #include <algorithm>
 #include <string>
@@ -143,8 +143,7 @@ bool QuotesChangeValue(const entry& key) {
 std::vector<const section*> AutoRunSections(const InfView& inf) {
     std::vector<const section*> found;
     for (const section* part : inf.SectionsInFileOrder())
-        if ((ascii_case::Same(*part, inf_names::AutoRun()) || autorun::IsProcessorSection(*part)) &&
-            inf.Find(*part) == part)
+        if (autorun::IsAutoRunSection(*part) && inf.Find(*part) == part)
             found.push_back(part);
     return found;
 }

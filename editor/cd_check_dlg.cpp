@@ -1,5 +1,6 @@
 #include "cd_check_dlg.h"
 
+#include "inf_editing_dialog.h"
 #include "string_ids.h"
 #include "string_resource.h"
 
@@ -54,12 +55,12 @@ int WidestLine(HWND list, const std::vector<std::string>& lines, const int* tabS
 
 } // namespace
 
-CdCheckDlg::CdCheckDlg(const CdCheckOutcome& outcome, std::function<void(int)> help)
-    : TDialog(nullptr, IDD_CD_CHECK), outcome_(outcome) {
+CdCheckDlg::CdCheckDlg(const CdCheckOutcome& outcome, InfEditingDialog& editing)
+    : TDialog(nullptr, IDD_CD_CHECK), outcome_(outcome), editing_(editing) {
     Bind(IDC_CD_CHECK_LIST, TNotification::DoubleClick, [this] { ChooseSelected(); });
     Bind(IDC_CD_CHECK_COPY, TNotification::Click, [this] { CopyToClipboard(); });
     // One page of the help is about all of the dialog, its buttons too.
-    BindHelp([help = std::move(help)](int) { help(IDC_CD_CHECK_LIST); });
+    BindHelp([this](int) { editing_.Help().Open(editing_.Handle(), IDC_CD_CHECK_LIST); });
     for (const cd_check::Finding& finding : outcome_.findings)
         lines_.push_back(FindingLine(finding));
     if (outcome_.findings.empty() && outcome_.complete)
@@ -101,7 +102,7 @@ void CdCheckDlg::ChooseSelected() {
     if (index < 0 || index >= static_cast<int>(outcome_.findings.size()))
         return;
     const cd_check::Finding& finding = outcome_.findings[static_cast<std::size_t>(index)];
-    if (TargetOf(finding).place == FindingPlace::kNone)
+    if (TargetOf(finding, editing_.EditedSection()).place == FindingPlace::kNone)
         return;
     chosen_ = &finding;
     TDialog::RequestClose(IDOK);

@@ -8,14 +8,16 @@
 #include "controls.h"
 #include "dialog.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
+class InfEditingDialog;
+
 class CdCheckDlg : public TDialog {
 public:
-    // help opens the help for a control of the dialog (F1).
-    CdCheckDlg(const CdCheckOutcome& outcome, std::function<void(int)> help);
+    // editing: the main dialog, whose help the dialog's F1 opens and whose fields a finding
+    // leads to.
+    CdCheckDlg(const CdCheckOutcome& outcome, InfEditingDialog& editing);
 
     // After the dialog closed with IDOK: the finding the user chose.
     const cd_check::Finding* Chosen() const { return chosen_; }
@@ -30,6 +32,7 @@ private:
 
     TListBox list_{*this, IDC_CD_CHECK_LIST};
     const CdCheckOutcome& outcome_;
+    InfEditingDialog& editing_;
     std::vector<std::string> lines_;
     const cd_check::Finding* chosen_ = nullptr;
 };

@@ -88,10 +88,10 @@ std::string FindingLine(const cd_check::Finding& finding) {
     return line;
 }
 
-FindingTarget TargetOf(const cd_check::Finding& finding) {
+FindingTarget TargetOf(const cd_check::Finding& finding, std::string_view editedSection) {
     FindingTarget target;
     const std::string& key = finding.key;
-    if (ascii_case::Same(finding.section, inf_names::AutoRun())) {
+    if (ascii_case::Same(finding.section, editedSection)) {
         if (ascii_case::Same(key, inf_names::Open()))
             target.place = FindingPlace::kAutoPlayFile;
         else if (ascii_case::Same(key, inf_names::Icon()))

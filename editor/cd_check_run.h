@@ -8,6 +8,7 @@
 #include "ini_file.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CdCheckOutcome {
@@ -51,4 +52,6 @@ struct FindingTarget {
     std::string entry;
 };
 
-FindingTarget TargetOf(const cd_check::Finding& finding);
+// editedSection: the AutoRun section the main dialog edits; findings of other sections lead to
+// no field.
+FindingTarget TargetOf(const cd_check::Finding& finding, std::string_view editedSection);

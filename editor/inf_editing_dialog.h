@@ -21,6 +21,9 @@ public:
     using TDialog::TDialog;
 
     virtual const std::string& InfPath() const = 0;
+    // The AutoRun section the dialog edits, as the file spells it: [AutoRun], or the processor
+    // section of a file that has no [AutoRun].
+    virtual const std::string& EditedSection() const = 0;
     // The directory of the INF, with its closing backslash.
     virtual const char* VirtualRoot() const = 0;
     // The INF as it was read, with the changes the menu's commands made since.

@@ -1,5 +1,6 @@
 #include "marlisk_dlg.h"
 
+#include "autorun_inf.h"
 #include "file_help.h"
 #include "modal_boxes.h"
 #include "string_ids.h"
@@ -13,6 +14,7 @@ MarliskDlg::MarliskDlg(HWND parent, const char* infPath)
       document_(std::make_unique<INIFile>(infPath)) {
     std::strncpy(virtualRoot_.data(), theFileHelp->DirectoryOf(infPath), virtualRoot_.size() - 1);
     FileHelp::AddBackslash(virtualRoot_.data());
+    section_ = autorun::SectionToEdit(autorun::InfView(*document_, false));
 
     BindPaint([this](HDC dc) { PaintIconPreview(dc); });
     Bind(IDC_BROWSE_AUTOPLAY_FILE, TNotification::Click, [this] { BrowseAutoPlayFile(); });

@@ -51,6 +51,7 @@ public:
 
     // What the menu's commands need.
     const std::string& InfPath() const override { return infPath_; }
+    const std::string& EditedSection() const override { return section_; }
     const char* VirtualRoot() const override { return virtualRoot_.data(); }
     INIFile& Document() override { return *document_; }
     void WriteFieldsInto(INIFile& document) override;
@@ -78,6 +79,8 @@ public:
     void UpdateIcon(bool messages);
 
     void TellOfUtf8(const INIFile& document);
+    // A file of processor sections only: the user learns which Windows read nothing of it.
+    void TellOfProcessorSectionOnly();
 
     // Starter settings.
     void ApplyStarterCheckBox();
@@ -148,6 +151,7 @@ private:
     TButton testStarter_{*this, IDC_TEST_STARTER};
 
     std::string infPath_;
+    std::string section_;
     std::array<char, filehelp::kPathBufferSize> virtualRoot_{};
     std::array<char, filehelp::kPathBufferSize> pathScratch_{};
     // Holds the result of RelativePart, which is no longer a piece of its argument.

@@ -39,7 +39,7 @@ bool IsNameTaken(const Entries& entries, const std::string& name) {
 } // namespace
 
 void MarliskDlg::LoadPopupEntries() {
-    const autorun::AutoRunInf inf(*document_);
+    const autorun::AutoRunInf inf(*document_, false, section_);
     spelling_ = inf.Spelling();
     // An entry listed already keeps its name and takes the file's keys and texts.
     for (const autorun::MenuEntry& item : inf.MenuEntries()) {
@@ -144,7 +144,7 @@ void MarliskDlg::DeleteEntry() {
                        LoadResourceString(IDS_DELETE_ENTRY_CAPTION).c_str(), MB_YESNO) != IDYES)
         return;
     const unsigned index = IndexOfEntry(entries_, currentEntry_);
-    autorun::FollowRenamedEntry(*document_, inf_names::AutoRun(), currentEntry_->name, "");
+    autorun::FollowRenamedEntry(*document_, section_.c_str(), currentEntry_->name, "");
     currentEntry_ = nullptr;
     entries_.Destroy(index);
     RefillEntryList();
@@ -180,7 +180,7 @@ void MarliskDlg::RenameEntry() {
             kept->commandKey = commandKey;
         }
         if (kept->name != oldName)
-            autorun::FollowRenamedEntry(*document_, inf_names::AutoRun(), oldName, kept->name);
+            autorun::FollowRenamedEntry(*document_, section_.c_str(), oldName, kept->name);
         ShellData& renamed = entries_.Add(std::move(kept));
         currentEntry_ = &renamed;
         currentIndex_ = static_cast<int>(IndexOfEntry(entries_, &renamed));
@@ -202,5 +202,5 @@ void MarliskDlg::WritePopupEntries(INIFile& document) {
     std::vector<const ShellData*> entries;
     for (unsigned index = 0; index < entries_.GetItemsInContainer(); ++index)
         entries.push_back(&entries_[index]);
-    autorun::WriteMenuEntries(document, entries, spelling_);
+    autorun::WriteMenuEntries(document, section_.c_str(), entries, spelling_);
 }

@@ -1,7 +1,9 @@
 // Filling the dialog from the AutoRun.INF.
 #include "marlisk_dlg.h"
 
+#include "autorun_inf.h"
 #include "icon_value.h"
+#include "inf_names.h"
 #include "modal_boxes.h"
 #include "number_text.h"
 #include "string_ids.h"
@@ -13,9 +15,10 @@ void MarliskDlg::SetupWindow() {
     TDialog::SetupWindow();
     INIFile& document = *document_;
 
-    autoPlayFile_.SetText(document.GetString(IDS_AUTORUN, IDS_OPEN, ""));
+    const char* section = section_.c_str();
+    autoPlayFile_.SetText(document.GetString(section, inf_names::Open(), ""));
 
-    const std::string iconValue = document.GetString(IDS_AUTORUN, IDS_ICON, "");
+    const std::string iconValue = document.GetString(section, inf_names::Icon(), "");
     if (!iconValue.empty()) {
         const icon_value::IconReference icon = icon_value::SplitIconValue(iconValue);
         iconFile_.SetText(icon.file);
@@ -25,7 +28,7 @@ void MarliskDlg::SetupWindow() {
         if (!shown)
             KeepUnshownIcon(icon);
         iconFields_.Loaded(iconFile_.GetText(), iconNumber_.GetText(), shown,
-                           document.HasHiddenCharacters(IDS_AUTORUN, IDS_ICON));
+                           document.HasHiddenCharacters(section, inf_names::Icon()));
     }
 
     // What is set from here on keeps its change flag: the first time the user leaves such a
@@ -48,6 +51,18 @@ void MarliskDlg::SetupWindow() {
 
     LoadPopupEntries();
     TellOfUtf8(document);
+    TellOfProcessorSectionOnly();
+}
+
+void MarliskDlg::TellOfProcessorSectionOnly() {
+    if (!autorun::IsProcessorSection(section_))
+        return;
+    std::string text = LoadResourceString(IDS_PROCESSOR_SECTION_ONLY);
+    text += " [";
+    text += section_;
+    text += "].";
+    ShowMessageBox(Handle(), text.c_str(), LoadResourceString(IDS_CAPTION).c_str(),
+                   MB_OK | MB_ICONINFORMATION);
 }
 
 // Windows does not read the UTF-8 mark: OK writes the file in a form it reads, and the user

@@ -21,10 +21,11 @@ namespace {
 // A value goes back into the document only when the user changed its field: a field shows
 // "?" for the characters code page 1252 lacks and reads only the start of a long value, and
 // the document keeps the value whole. A key the file lacks is created, also empty.
-void SetFromField(INIFile& document, unsigned sectionId, unsigned keyId, const char* fieldText) {
-    const char* loaded = document.GetString(sectionId, keyId, nullptr);
+void SetFromField(INIFile& document, const char* sectionName, const char* key,
+                  const char* fieldText) {
+    const char* loaded = document.GetString(sectionName, key, nullptr);
     if (loaded == nullptr || !autorun::ShowsUnchanged(loaded, fieldText, kTextCapacity - 1))
-        document.SetString(sectionId, keyId, fieldText);
+        document.SetString(sectionName, key, fieldText);
 }
 
 // The Windows that read a processor's section, as the question names them.
@@ -43,10 +44,11 @@ void AppendWindowsReading(std::string& text, std::string_view sectionName) {
 
 // "Diese Änderungen gelten nur für [AutoRun]: open, icon. 64-Bit-Windows liest
 // [AutoRun.Amd64]. Sollen sie dort auch eingetragen werden?"
-std::string CarryQuestion(const std::vector<autorun::UnsharedChange>& misses) {
+std::string CarryQuestion(const std::string& edited,
+                          const std::vector<autorun::UnsharedChange>& misses) {
     std::string text = LoadResourceString(IDS_CHANGES_ONLY_FOR);
     text += " [";
-    text += inf_names::AutoRun();
+    text += edited;
     text += "]:";
     std::vector<std::string_view> keys;
     for (const autorun::UnsharedChange& miss : misses)
@@ -76,14 +78,14 @@ bool MarliskDlg::CarryChangesOnRequest() {
     // What changed is what differs from the file as it lies on the disk.
     const INIFile saved(infPath_.c_str());
     const std::vector<autorun::UnsharedChange> misses =
-        autorun::ChangesOtherSectionsMiss(saved, *document_, inf_names::AutoRun());
+        autorun::ChangesOtherSectionsMiss(saved, *document_, section_);
     if (misses.empty())
         return true;
     const int answer =
-        ShowMessageBox(Handle(), CarryQuestion(misses).c_str(),
+        ShowMessageBox(Handle(), CarryQuestion(section_, misses).c_str(),
                        LoadResourceString(IDS_CAPTION).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDYES)
-        autorun::CarryChanges(*document_, inf_names::AutoRun(), misses);
+        autorun::CarryChanges(*document_, section_, misses);
     return answer != IDCANCEL;
 }
 
@@ -118,11 +120,11 @@ void MarliskDlg::WriteFieldsInto(INIFile& document) {
     std::array<char, kTextCapacity> text{};
 
     autoPlayFile_.GetText(text.data(), kTextCapacity);
-    SetFromField(document, IDS_AUTORUN, IDS_OPEN, text.data());
+    SetFromField(document, section_.c_str(), inf_names::Open(), text.data());
 
     const std::string icon = iconFields_.ValueOf(iconFile_.GetText(), iconNumber_.GetText());
     if (!icon.empty())
-        document.SetString(IDS_AUTORUN, IDS_ICON, icon.c_str());
+        document.SetString(section_.c_str(), inf_names::Icon(), icon.c_str());
 
     if (useStarter_.IsChecked()) {
         const struct {
@@ -132,7 +134,8 @@ void MarliskDlg::WriteFieldsInto(INIFile& document) {
             {headline_, IDS_HEADLINE}, {questionText_, IDS_TEXT}, {starterProgram_, IDS_EXEC}};
         for (const auto& value : values) {
             value.field.GetText(text.data(), kTextCapacity);
-            SetFromField(document, IDS_ORBILAN, value.key, text.data());
+            SetFromField(document, inf_names::Orbilan(), LoadResourceString(value.key).c_str(),
+                         text.data());
         }
     } else {
         document.RemoveSection(IDS_ORBILAN);

@@ -17,17 +17,15 @@ autorun::AutoPlaySettings SettingsOf(const INIFile& document, const std::string&
 
 } // namespace
 
-void MenuCommands::CopyAutoPlay(const INIFile& from, INIFile& to) {
-    const std::string sectionName = inf_names::AutoRun();
-    autorun::WriteAutoPlaySettings(to, sectionName, SettingsOf(to, sectionName),
-                                   SettingsOf(from, sectionName));
+void MenuCommands::CopyAutoPlay(const INIFile& from, INIFile& to, const std::string& autoRun) {
+    autorun::WriteAutoPlaySettings(to, autoRun, SettingsOf(to, autoRun), SettingsOf(from, autoRun));
 }
 
 void MenuCommands::EditAutoPlay() {
     // The dialog takes the focus from the field the user was in: that field's check runs now.
     editing_.RunPendingLeaveCheck();
     INIFile& document = editing_.Document();
-    const std::string sectionName = inf_names::AutoRun();
+    const std::string& sectionName = editing_.EditedSection();
     const autorun::AutoPlaySettings read = SettingsOf(document, sectionName);
     AutoPlayDlg dialog(editing_, read);
     if (dialog.Execute(editing_.Handle()) == IDOK)

@@ -29,8 +29,8 @@ CdCheckOutcome MenuCommands::CheckCdAsSavedNow() {
     // gets only with OK. The check must not give it those earlier: it reads the file again
     // and writes the fields into that, as OK would into the document.
     ScratchDocument scratch(editing_.InfPath());
-    CopyCdLabel(editing_.Document(), scratch.Document());
-    CopyAutoPlay(editing_.Document(), scratch.Document());
+    CopyCdLabel(editing_.Document(), scratch.Document(), editing_.EditedSection());
+    CopyAutoPlay(editing_.Document(), scratch.Document(), editing_.EditedSection());
     editing_.WriteFieldsInto(scratch.Document());
     return CheckCdDocument(scratch.Document(), editing_.InfPath(), editing_.VirtualRoot());
 }
@@ -49,12 +49,11 @@ void MenuCommands::CheckCd() {
         const WaitCursor waiting;
         outcome = CheckCdAsSavedNow();
     }
-    CdCheckDlg dialog(
-        outcome, [this](int controlId) { editing_.Help().Open(editing_.Handle(), controlId); });
+    CdCheckDlg dialog(outcome, editing_);
     if (dialog.Execute(editing_.Handle()) != IDOK || dialog.Chosen() == nullptr)
         return;
     // The CD's name has no field in the main dialog: its own dialog edits it.
-    const FindingTarget target = TargetOf(*dialog.Chosen());
+    const FindingTarget target = TargetOf(*dialog.Chosen(), editing_.EditedSection());
     if (target.place == FindingPlace::kCdLabel)
         EditCdLabel();
     else

@@ -27,8 +27,7 @@ std::string LabelKeyOf(INIFile& document, const std::string& autoRun) {
 
 } // namespace
 
-void MenuCommands::CopyCdLabel(INIFile& from, INIFile& to) {
-    const std::string autoRun = LoadResourceString(IDS_AUTORUN);
+void MenuCommands::CopyCdLabel(INIFile& from, INIFile& to, const std::string& autoRun) {
     const std::string fromKey = LabelKeyOf(from, autoRun);
     const std::string toKey = LabelKeyOf(to, autoRun);
     const std::string label = from.GetExactString(autoRun.c_str(), fromKey.c_str(), "");
@@ -45,7 +44,7 @@ void MenuCommands::EditCdLabel() {
     // now, before the dialog is there, and not inside it.
     editing_.RunPendingLeaveCheck();
     INIFile& document = editing_.Document();
-    const std::string autoRun = LoadResourceString(IDS_AUTORUN);
+    const std::string& autoRun = editing_.EditedSection();
     const std::string key = LabelKeyOf(document, autoRun);
     const std::string current = document.GetExactString(autoRun.c_str(), key.c_str(), "");
 

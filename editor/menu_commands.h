@@ -38,9 +38,9 @@ private:
     void ShowAbout();
 
     // Copies the CD's name from one document of this INF into another.
-    static void CopyCdLabel(INIFile& from, INIFile& to);
+    static void CopyCdLabel(INIFile& from, INIFile& to, const std::string& autoRun);
     // Copies the keys AutoPlay reads from one document of this INF into another.
-    static void CopyAutoPlay(const INIFile& from, INIFile& to);
+    static void CopyAutoPlay(const INIFile& from, INIFile& to, const std::string& autoRun);
 
     InfEditingDialog& editing_;
 };

@@ -90,3 +90,5 @@
 #define IDS_WINDOWS_X64 959
 #define IDS_WINDOWS_X86 960
 #define IDS_WINDOWS_FOR 961
+// A file of processor sections only.
+#define IDS_PROCESSOR_SECTION_ONLY 962

@@ -203,3 +203,22 @@ TEST_F(ProcessorSections, NoChangeAsksNothingAndAbbrechenKeepsTheDialog) {
     EXPECT_EQ(CdInf(), "[AutoRun]\r\nicon=setup.exe,0\r\nopen=setup.exe\r\n\r\n"
                        "[AutoRun.Amd64]\r\nicon=setup.exe,0\r\nopen=setup.exe\r\n\r\n\r\n");
 }
+
+// A file of processor sections only: the user learns once which Windows read nothing of it, the
+// dialog edits its section, and OK adds no [AutoRun] that no Windows of that processor reads.
+TEST_F(ProcessorSections, AFileWithoutAutoRunIsEditedInItsProcessorSection) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun.Amd64]\r\nicon=setup.exe,0\r\n"));
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ChooseCdInf(window));
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(ReadMessageBox(box).text,
+              std::string(StringTableText(IDS_PROCESSOR_SECTION_ONLY)) + " [AutoRun.Amd64].");
+    AnswerMessageBox(box, IDOK);
+    ASSERT_NE(session_->WaitForMainWindow(), nullptr)
+        << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(session_->FieldText(IDC_ICON_FILE), "setup.exe");
+    ASSERT_NO_FATAL_FAILURE(ChangeProgram("neu.exe"));
+    PressOkAndExpectEnd();
+    EXPECT_EQ(CdInf(), "[AutoRun.Amd64]\r\nOpen=neu.exe\r\nicon=setup.exe,0\r\n\r\n\r\n");
+}

@@ -8,12 +8,14 @@
 // drops them); in the other run nothing else, so that no icon can be shown and every "Icon"
 // value must come back as it was. The corpus has no starter settings, so loading shows no message
 // and OK runs no file check: any window but the editor's own fails the test.
+#include "autorun_inf.h"
 #include "corpus_files.h"
 #include "editor_on_cd.h"
 #include "ini_file.h"
 #include "profile_comparison.h"
 #include "profile_view.h"
 #include "save_rules.h"
+#include "string_table.h"
 
 #include <algorithm>
 #include <iostream>
@@ -45,11 +47,21 @@ std::string RunName(const testing::TestParamInfo<CorpusRun>& info) {
 
 class CorpusThroughEditor : public EditorOnCd, public testing::WithParamInterface<CorpusRun> {
 protected:
-    // Opens the CD's INF in a new editor; a message box instead of the main window fails.
-    void OpenInf() {
+    // Opens the CD's INF in a new editor; a message box instead of the main window fails, but
+    // for a file of processor sections only the one that says so, which the user confirms.
+    void OpenInf(bool processorSectionsOnly) {
         HWND window = nullptr;
         ASSERT_NO_FATAL_FAILURE(ChooseCdInf(window));
-        ASSERT_FALSE(IsMessageBox(window)) << DescribeBox(window);
+        if (processorSectionsOnly) {
+            HWND box = WaitForBox();
+            ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+            EXPECT_EQ(
+                ReadMessageBox(box).text.rfind(StringTableText(IDS_PROCESSOR_SECTION_ONLY), 0), 0u)
+                << DescribeBox(box);
+            AnswerMessageBox(box, IDOK);
+        } else {
+            ASSERT_FALSE(IsMessageBox(window)) << DescribeBox(window);
+        }
         ASSERT_NE(session_->WaitForMainWindow(), nullptr)
             << DescribeWindowsOf(session_->Process().id());
     }
@@ -102,7 +114,9 @@ TEST_P(CorpusThroughEditor, TheReaderSeesEveryKeyAfterOkButWhereARuleSaysOtherwi
             std::replace(place.begin(), place.end(), '/', '\\');
             ASSERT_TRUE(CopyToCd(kThreeIcons, place)) << place;
         }
-        OpenInf();
+        const INIFile document(CorpusPath(name).c_str());
+        OpenInf(
+            autorun::IsProcessorSection(autorun::SectionToEdit(autorun::InfView(document, false))));
         if (!HasFatalFailure())
             PressOkAndExpectEndWithoutWindow();
         session_.reset();

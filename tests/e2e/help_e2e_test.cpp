@@ -137,6 +137,8 @@ TEST_F(HelpTest, HilfeShowsTheHelpWindowWithItsContents) {
         "Eintr\xE4ge im Kontextmen\xFC",
         "Die CD pr\xFC"
         "fen",
+        "AutoPlay: was sp\xE4tere Windows lesen",
+        "Plattformen: Abschnitte f\xFCr einen Prozessor",
         "Was der Benutzer der CD sieht",
         "AutoPlay unter heutigem Windows",
         "Ein Abbild der CD erstellen",

@@ -55,6 +55,25 @@ TEST_F(AutoRunModel, ReadsTheLabelAsWindowsReadsIt) {
     }
 }
 
+// A file without [AutoRun] is edited where a Windows reads it: its first processor section.
+TEST_F(AutoRunModel, TheSectionToEditIsTheOneWindowsReads) {
+    const struct {
+        const char* inf;
+        const char* section;
+    } rows[] = {
+        {"[AutoRun.Amd64]\r\nopen=x64.exe\r\n[autorun]\r\nopen=a.exe\r\n", "autorun"},
+        {"[Orbilan]\r\nExec=a.exe\r\n[autorun.x86]\r\nopen=a.exe\r\n[AutoRun.Amd64]\r\n",
+         "autorun.x86"},
+        {"[AutoRun.]\r\nopen=a.exe\r\n[AutoRunX]\r\nopen=a.exe\r\n", "AutoRun"},
+        {"", "AutoRun"},
+    };
+    for (const auto& row : rows) {
+        const auto document = Read(row.inf);
+        EXPECT_EQ(autorun::SectionToEdit(autorun::InfView(*document, false)), row.section)
+            << row.inf;
+    }
+}
+
 TEST_F(AutoRunModel, ProcessorSectionsStandInForAutoRun) {
     const auto document =
         Read("[AutoRun]\r\nopen=alt.exe\r\n[AutoRun.Amd64]\r\nopen=x64\\setup.exe\r\n");
@@ -89,7 +108,7 @@ TEST_F(AutoRunModel, ADeletedEntryLosesEverySpellingAndTheOthersStayByteForByte)
     const autorun::AutoRunInf inf(*document);
     const autorun::MenuEntry kept = inf.MenuEntries()[1];
     ASSERT_EQ(kept.name, "b");
-    autorun::WriteMenuEntries(*document, {&kept}, inf.Spelling());
+    autorun::WriteMenuEntries(*document, "AutoRun", {&kept}, inf.Spelling());
     EXPECT_EQ(Saved(*document), "[AutoRun]\r\n=\r\n=wert\r\nShell\\b\\Command=b.exe\r\n\r\n\r\n");
 }
 
