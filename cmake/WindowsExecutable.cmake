@@ -14,6 +14,10 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # Built for size: the programs wait for the user, not for the processor. The tests under Wine
 # run code built the same way as the shipped programs.
 add_compile_options($<$<AND:$<COMPILE_LANGUAGE:C,CXX>,$<NOT:$<CONFIG:Debug>>>:-Os>)
+# No run-time type information: nothing asks for a type at run time (no dynamic_cast, no
+# typeid), and without it every lambda a dialog binds no longer carries its type's name and
+# description. Exceptions keep theirs: the compiler still emits what a throw and a catch need.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>)
 # Every function and constant in a section of its own, so that a program's link can leave out
 # what it never calls (the editor links the image writer, but not its command line).
 add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:C,CXX>:-fdata-sections>)

@@ -100,7 +100,10 @@ TEST_F(AutoPlayKeys, TheDialogSetsEveryKeyAndOkWritesThem) {
     EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
     AnswerMessageBox(box, IDYES);
     ASSERT_TRUE(WaitForFocus(dialog, IDC_AUTOPLAY_USE));
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_AUTOPLAY_DOCUMENT)), "Handbuch.txt");
+    // The copy is made once the box is gone; the field names the copy then.
+    EXPECT_TRUE(WaitUntil([dialog] {
+        return WindowText(GetDlgItem(dialog, IDC_AUTOPLAY_DOCUMENT)) == "Handbuch.txt";
+    })) << WindowText(GetDlgItem(dialog, IDC_AUTOPLAY_DOCUMENT));
 
     ASSERT_NO_FATAL_FAILURE(KeysAt(dialog, IDC_AUTOPLAY_USE, {VK_SPACE}));
     EXPECT_TRUE(WaitUntil([dialog] {
@@ -162,6 +165,15 @@ protected:
         ASSERT_TRUE(CopyToCd(kMarker, "neu.exe"));
     }
 
+    // Answers a box and waits until it is gone: a focus moved before would reach a main dialog
+    // that the box still holds disabled, and be lost.
+    static void AnswerAndWaitUntilGone(HWND box, int answer) {
+        AnswerMessageBox(box, answer);
+        for (DWORD waited = 0; IsWindow(box) && waited < kWindowTimeoutMs; waited += 20)
+            Sleep(20);
+        ASSERT_FALSE(IsWindow(box)) << "the box stays after its answer";
+    }
+
     // Types a new program into the AutoPlay field and leaves it, as a user does.
     void ChangeProgram(const std::string& program) {
         session_->SetField(IDC_AUTOPLAY_FILE, program);
@@ -194,7 +206,7 @@ TEST_F(ProcessorSections, NoChangeAsksNothingAndAbbrechenKeepsTheDialog) {
     session_->Click(IDOK);
     HWND box = WaitForBox();
     ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
-    AnswerMessageBox(box, IDCANCEL);
+    ASSERT_NO_FATAL_FAILURE(AnswerAndWaitUntilGone(box, IDCANCEL));
     // Back in the dialog, the user takes the change back: OK asks nothing and writes the same.
     ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST));
     EXPECT_EQ(CdInf(), kBoth);
@@ -214,7 +226,7 @@ TEST_F(ProcessorSections, AFileWithoutAutoRunIsEditedInItsProcessorSection) {
     ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
     EXPECT_EQ(ReadMessageBox(box).text,
               std::string(StringTableText(IDS_PROCESSOR_SECTION_ONLY)) + " [AutoRun.Amd64].");
-    AnswerMessageBox(box, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerAndWaitUntilGone(box, IDOK));
     ASSERT_NE(session_->WaitForMainWindow(), nullptr)
         << DescribeWindowsOf(session_->Process().id());
     EXPECT_EQ(session_->FieldText(IDC_ICON_FILE), "setup.exe");
