@@ -56,9 +56,12 @@ std::vector<UnsharedChange> ChangesOtherSectionsMiss(const INIFile& before, cons
         if (other == beforePart || beforeView.Find(*other) != other || !IsAutoRunSection(*other))
             continue;
         UnsharedChange miss{*other, {}};
+        // A key the user changed in the other section, too, is theirs already.
+        const section* otherAfter = afterView.Find(*other);
         for (const std::string& key : changed) {
             const entry* held = beforeView.Find(*other, key);
-            if (held != nullptr && SameValue(held, Holding(beforeView, beforePart, key)))
+            if (held != nullptr && SameValue(held, Holding(beforeView, beforePart, key)) &&
+                SameValue(held, Holding(afterView, otherAfter, key)))
                 miss.keys.push_back(key);
         }
         if (!miss.keys.empty())

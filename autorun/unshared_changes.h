@@ -22,7 +22,8 @@ struct UnsharedChange {
 
 // The other AutoRun sections (the edited one's [AutoRun] or processor sections) that held a key
 // the user changed from before to after with the value it had before; a key only one of them
-// held is no shared key. One item per such section, in the order of the file.
+// held is no shared key, nor is one the user changed in the other section too. One item per such
+// section, in the order of the file.
 std::vector<UnsharedChange> ChangesOtherSectionsMiss(const INIFile& before, const INIFile& after,
                                                      std::string_view editedSection);
 

@@ -2,6 +2,7 @@
 // what writing through the model keeps.
 #include "autoplay_settings.h"
 #include "autorun_inf.h"
+#include "platform_sections.h"
 
 #include "temp_dir.h"
 #include "unshared_changes.h"
@@ -222,6 +223,7 @@ TEST_F(AutoRunModel, ChangesAProcessorSectionHeldAlikeAreListedAndCarried) {
     struct Edit {
         const char* key;
         const char* value;
+        const char* section = "AutoRun";
     };
     const struct {
         const char* before;
@@ -247,15 +249,21 @@ TEST_F(AutoRunModel, ChangesAProcessorSectionHeldAlikeAreListedAndCarried) {
          {{"action", "Spielen"}, {"open", "a.exe"}},
          "",
          ""},
+        // The user edited both sections: what they gave the other one stays.
+        {"[AutoRun]\r\nopen=a.exe\r\nicon=a.ico\r\n[AutoRun.Amd64]\r\nopen=a.exe\r\nicon=a.ico\r\n",
+         {{"open", "neu.exe"}, {"icon", "neu.ico"}, {"open", "x64.exe", "AutoRun.Amd64"}},
+         "AutoRun.Amd64: icon;",
+         "[AutoRun]\r\nicon=neu.ico\r\nopen=neu.exe\r\n\r\n[AutoRun.Amd64]\r\nicon=neu.ico\r\n"
+         "open=x64.exe\r\n\r\n\r\n"},
     };
     for (const auto& row : rows) {
         const auto before = Read(row.before);
         const auto after = Read(row.before);
         for (const Edit& edit : row.edits) {
             if (edit.value != nullptr)
-                after->SetString("AutoRun", edit.key, edit.value);
+                after->SetString(edit.section, edit.key, edit.value);
             else
-                after->RemoveEntry("AutoRun", edit.key);
+                after->RemoveEntry(edit.section, edit.key);
         }
         const std::vector<autorun::UnsharedChange> misses =
             autorun::ChangesOtherSectionsMiss(*before, *after, "AutoRun");
@@ -271,6 +279,56 @@ TEST_F(AutoRunModel, ChangesAProcessorSectionHeldAlikeAreListedAndCarried) {
             continue;
         autorun::CarryChanges(*after, "AutoRun", misses);
         EXPECT_EQ(row.carried, Saved(*after)) << row.before;
+    }
+}
+
+// The platforms' sections: each once as Windows reads it, the documented ones a file lacks, and a
+// new one as a copy of what Windows reads in another.
+TEST_F(AutoRunModel, PlatformSectionsAreListedAndCopied) {
+    const auto joined = [](const std::vector<std::string>& names) {
+        std::string text;
+        for (const std::string& name : names)
+            text += name + ";";
+        return text;
+    };
+    const struct {
+        const char* before;
+        const char* listed;
+        const char* addable;
+        const char* from;
+        const char* added;
+        std::size_t copiedKeys;
+        // nullptr: not compared.
+        const char* saved;
+    } rows[] = {
+        {"[AutoRun.Amd64]\r\nopen=x64.exe\r\nicon=\"a b.ico\"\r\nOPEN=alt.exe\r\n",
+         "AutoRun.Amd64;", "AutoRun;AutoRun.x86;", "AutoRun.Amd64", "AutoRun", 2,
+         "[AutoRun]\r\nicon=a b.ico\r\nopen=x64.exe\r\n\r\n[AutoRun.Amd64]\r\nopen=x64.exe\r\n"
+         "OPEN=alt.exe\r\nicon=\"a b.ico\"\r\n\r\n\r\n"},
+        {"[autorun]\r\nopen=a.exe\r\n[Weiteres]\r\nopen=w.exe\r\n[AUTORUN.X86]\r\nopen=b.exe\r\n"
+         "[autorun]\r\nopen=c.exe\r\nlabel=CD\r\n[AutoRun.ia64]\r\nopen=i.exe\r\n",
+         "autorun;AUTORUN.X86;AutoRun.ia64;", "AutoRun.Amd64;", "autorun", "AutoRun.Amd64", 1,
+         nullptr},
+    };
+    for (const auto& row : rows) {
+        const auto document = Read(row.before);
+        {
+            const autorun::InfView view(*document, false);
+            EXPECT_EQ(row.listed, joined(autorun::AutoRunSectionsOf(view))) << row.before;
+            EXPECT_EQ(row.addable, joined(autorun::SectionsToAdd(view))) << row.before;
+        }
+        autorun::AddSectionAsCopy(*document, row.from, row.added);
+        const autorun::InfView view(*document, false);
+        const section* from = view.Find(row.from);
+        const section* added = view.Find(row.added);
+        ASSERT_NE(added, nullptr) << row.before;
+        // Windows reads the same from both.
+        for (const entry* item : view.EntriesInFileOrder(*from))
+            EXPECT_EQ(view.ValueOf(*from, *item), view.ValueOf(*added, *item)) << *item;
+        EXPECT_EQ(row.copiedKeys, view.EntriesInFileOrder(*added).size()) << row.before;
+        if (row.saved != nullptr) {
+            EXPECT_EQ(row.saved, Saved(*document));
+        }
     }
 }
 
