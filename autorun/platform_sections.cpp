@@ -15,12 +15,15 @@ std::vector<std::string> AutoRunSectionsOf(const InfView& view) {
 
 std::vector<std::string> SectionsToAdd(const InfView& view) {
     std::vector<std::string> names;
-    const std::string autoRun = inf_names::AutoRun();
-    for (const std::string& name :
-         {autoRun, autoRun + inf_names::kPlatformSeparator + inf_names::kX86,
-          autoRun + inf_names::kPlatformSeparator + inf_names::kAmd64})
+    for (const char* processor : {"", inf_names::kX86, inf_names::kAmd64}) {
+        std::string name = inf_names::AutoRun();
+        if (*processor != '\0') {
+            name += inf_names::kPlatformSeparator;
+            name += processor;
+        }
         if (view.Find(name) == nullptr)
-            names.push_back(name);
+            names.push_back(std::move(name));
+    }
     return names;
 }
 

@@ -2,6 +2,7 @@
 
 #include "autoplay_dlg_ids.h"
 #include "cd_check_dlg_ids.h"
+#include "platforms_dlg_ids.h"
 #include "resource_ids.h"
 
 namespace {
@@ -46,6 +47,8 @@ constexpr GroupTopic kTopics[] = {
     {IDC_CD_CHECK_COPY, "pruefen.htm"},
     // The dialog of AutoPlay's keys, one page for all of it.
     {IDC_AUTOPLAY_ACTION, "autoplay_mehr.htm"},
+    // The dialog of the platforms, one page for all of it.
+    {IDC_PLATFORM_LIST, "plattformen.htm"},
 };
 
 } // namespace

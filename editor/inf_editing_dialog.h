@@ -43,6 +43,13 @@ public:
     // belong to owner. filterId: the file types the browse dialog offers.
     virtual void CheckCommandField(TEdit& field, HWND owner) = 0;
     virtual void BrowseCommandField(TEdit& field, HWND owner, unsigned filterId) = 0;
+    // Asks, in a box of owner, whether the changes to the edited section go also into the other
+    // AutoRun sections that held the same, and carries them there on Yes; false when the user
+    // cancels.
+    virtual bool CarryChangesOnRequest(HWND owner) = 0;
+    // Makes the dialog edit another AutoRun section of the document, its fields filled from it.
+    // What the fields showed must be in the document already.
+    virtual void EditSection(const std::string& sectionName) = 0;
 
     // Runs the leave check of the field the user is in, as leaving it would: a command's
     // dialog takes the focus, and the check must not run inside it.

@@ -43,9 +43,6 @@ public:
 
     // OK: writes the controls into the document and saves it before the dialog closes.
     void RequestClose(int result) override;
-    // Asks whether the changes to [AutoRun] go also into the processor sections that held the
-    // same, and carries them there on Yes; false when the user cancels the OK.
-    bool CarryChangesOnRequest();
     // Fills the controls from the document once the window exists.
     void SetupWindow() override;
 
@@ -61,6 +58,8 @@ public:
     std::vector<std::string> EntryNames() const override;
     void CheckCommandField(TEdit& field, HWND owner) override;
     void BrowseCommandField(TEdit& field, HWND owner, unsigned filterId) override;
+    bool CarryChangesOnRequest(HWND owner) override;
+    void EditSection(const std::string& sectionName) override;
 
     // File references.
     // The full path of a field text: a text with ':' is one already, any other lies below
@@ -97,6 +96,9 @@ public:
     void RenameEntry();
 
 private:
+    // Fills the fields of the edited section from the document: the AutoPlay program, the icon
+    // and the entries.
+    void LoadSectionFields();
     // After loading: the INF names an icon that could not be shown. The fields keep naming it.
     void KeepUnshownIcon(const icon_value::IconReference& icon);
 

@@ -15,6 +15,41 @@ void MarliskDlg::SetupWindow() {
     TDialog::SetupWindow();
     INIFile& document = *document_;
 
+    // What is set from here on keeps its change flag: the first time the user leaves such a
+    // field, its loaded value is checked.
+    ClearChangeMark(IDC_STARTER_PROGRAM);
+    const std::string headline = document.GetString(IDS_ORBILAN, IDS_HEADLINE, "");
+    const std::string text = document.GetString(IDS_ORBILAN, IDS_TEXT, "");
+    const std::string exec = document.GetString(IDS_ORBILAN, IDS_EXEC, "");
+    const bool starterInUse = !headline.empty() || !text.empty() || !exec.empty();
+    if (starterInUse) {
+        headline_.SetText(headline);
+        questionText_.SetText(text);
+        starterProgram_.SetText(exec);
+    }
+    useStarter_.SetCheck(starterInUse);
+    ApplyStarterCheckBox();
+
+    LoadSectionFields();
+    TellOfUtf8(document);
+    TellOfProcessorSectionOnly();
+}
+
+void MarliskDlg::EditSection(const std::string& sectionName) {
+    section_ = sectionName;
+    entries_.Flush();
+    currentEntry_ = nullptr;
+    iconFields_ = {};
+    shownIconFile_.clear();
+    shownIconNumber_ = 0;
+    iconFile_.SetText("");
+    iconNumber_.SetText("");
+    UpdateIcon(false);
+    LoadSectionFields();
+}
+
+void MarliskDlg::LoadSectionFields() {
+    INIFile& document = *document_;
     const char* section = section_.c_str();
     autoPlayFile_.SetText(document.GetString(section, inf_names::Open(), ""));
 
@@ -31,27 +66,10 @@ void MarliskDlg::SetupWindow() {
                            document.HasHiddenCharacters(section, inf_names::Icon()));
     }
 
-    // What is set from here on keeps its change flag: the first time the user leaves such a
-    // field, its loaded value is checked.
+    // The program loaded is the file's; an entry's command is checked when it is first left.
     ClearChangeMark(IDC_AUTOPLAY_FILE);
     ClearChangeMark(IDC_ENTRY_COMMAND);
-    ClearChangeMark(IDC_STARTER_PROGRAM);
-
-    const std::string headline = document.GetString(IDS_ORBILAN, IDS_HEADLINE, "");
-    const std::string text = document.GetString(IDS_ORBILAN, IDS_TEXT, "");
-    const std::string exec = document.GetString(IDS_ORBILAN, IDS_EXEC, "");
-    const bool starterInUse = !headline.empty() || !text.empty() || !exec.empty();
-    if (starterInUse) {
-        headline_.SetText(headline);
-        questionText_.SetText(text);
-        starterProgram_.SetText(exec);
-    }
-    useStarter_.SetCheck(starterInUse);
-    ApplyStarterCheckBox();
-
     LoadPopupEntries();
-    TellOfUtf8(document);
-    TellOfProcessorSectionOnly();
 }
 
 void MarliskDlg::TellOfProcessorSectionOnly() {

@@ -2,13 +2,13 @@
 // into a copy of the document that the CD's check reads.
 #include "marlisk_dlg.h"
 
-#include "ascii_case.h"
 #include "autorun_inf.h"
 #include "inf_names.h"
 #include "modal_boxes.h"
 #include "string_ids.h"
 #include "string_resource.h"
 #include "unshared_changes.h"
+#include "windows_reading.h"
 
 #include <algorithm>
 #include <array>
@@ -26,20 +26,6 @@ void SetFromField(INIFile& document, const char* sectionName, const char* key,
     const char* loaded = document.GetString(sectionName, key, nullptr);
     if (loaded == nullptr || !autorun::ShowsUnchanged(loaded, fieldText, kTextCapacity - 1))
         document.SetString(sectionName, key, fieldText);
-}
-
-// The Windows that read a processor's section, as the question names them.
-void AppendWindowsReading(std::string& text, std::string_view sectionName) {
-    const std::string_view processor = autorun::ProcessorOf(sectionName);
-    if (ascii_case::Same(processor, inf_names::kAmd64)) {
-        text += LoadResourceString(IDS_WINDOWS_X64);
-    } else if (ascii_case::Same(processor, inf_names::kX86)) {
-        text += LoadResourceString(IDS_WINDOWS_X86);
-    } else {
-        text += LoadResourceString(IDS_WINDOWS_FOR);
-        text += ' ';
-        text += processor;
-    }
 }
 
 // "Diese Änderungen gelten nur für [AutoRun]: open, icon. 64-Bit-Windows liest
@@ -60,7 +46,7 @@ std::string CarryQuestion(const std::string& edited,
             }
     for (const autorun::UnsharedChange& miss : misses) {
         text += ". ";
-        AppendWindowsReading(text, miss.section);
+        AppendWindowsReading(text, miss.section, IDS_WINDOWS_X64, IDS_WINDOWS_X86);
         text += ' ';
         text += LoadResourceString(IDS_WINDOWS_READS);
         text += " [";
@@ -74,7 +60,7 @@ std::string CarryQuestion(const std::string& edited,
 
 } // namespace
 
-bool MarliskDlg::CarryChangesOnRequest() {
+bool MarliskDlg::CarryChangesOnRequest(HWND owner) {
     // What changed is what differs from the file as it lies on the disk.
     const INIFile saved(infPath_.c_str());
     const std::vector<autorun::UnsharedChange> misses =
@@ -82,7 +68,7 @@ bool MarliskDlg::CarryChangesOnRequest() {
     if (misses.empty())
         return true;
     const int answer =
-        ShowMessageBox(Handle(), CarryQuestion(section_, misses).c_str(),
+        ShowMessageBox(owner, CarryQuestion(section_, misses).c_str(),
                        LoadResourceString(IDS_CAPTION).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDYES)
         autorun::CarryChanges(*document_, section_, misses);
@@ -96,7 +82,7 @@ void MarliskDlg::RequestClose(int result) {
     }
     WriteBackFields();
     // Abbrechen: the user goes back to the dialog, and nothing is saved.
-    if (!CarryChangesOnRequest())
+    if (!CarryChangesOnRequest(Handle()))
         return;
 
     // The user learns now whether the file was written, and can free space and try again or

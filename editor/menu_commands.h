@@ -1,8 +1,8 @@
 // The commands of the main window's menu and its keys: the CD's check, AutoPlay's keys, the
-// CD's name and its image, the help and the About box. Each works on the AutoRun.INF that the
-// main dialog edits, through what the dialog gives it (InfEditingDialog). One source file per
-// command: menu_cd_check.cpp, menu_autoplay.cpp, menu_cd_label.cpp, menu_cd_image.cpp; the help
-// and the About box in menu_commands.cpp.
+// platforms' sections, the CD's name and its image, the help and the About box. Each works on the
+// AutoRun.INF that the main dialog edits, through what the dialog gives it (InfEditingDialog).
+// One source file per command: menu_cd_check.cpp, menu_autoplay.cpp, menu_platforms.cpp,
+// menu_cd_label.cpp, menu_cd_image.cpp; the help and the About box in menu_commands.cpp.
 #pragma once
 
 #include "cd_check_run.h"
@@ -31,6 +31,8 @@ private:
     void EditCdLabel();
     // The keys AutoPlay reads, in a dialog of their own.
     void EditAutoPlay();
+    // The AutoRun sections of the platforms: which one the main dialog edits, and new ones.
+    void EditPlatforms();
     // The CD directory as an ISO image, into a file the user chooses.
     void MakeCdImage();
     // The help at its contents.

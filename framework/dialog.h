@@ -3,11 +3,11 @@
 // as the client of a frame window, or modal, as a box that its owner waits for.
 #pragma once
 
+#include "dialog_handler.h"
 #include "leave_checks.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -58,11 +58,11 @@ public:
     void SetTextQuietly(int controlId, const std::string& text);
 
 protected:
-    using Handler = std::function<void()>;
-    using PaintHandler = std::function<void(HDC)>;
+    using Handler = DialogHandler<void()>;
+    using PaintHandler = DialogHandler<void(HDC)>;
     // Receives the id of the control the user asked help for (F1 on the focused control), or
     // 0 when the request names no control.
-    using HelpHandler = std::function<void(int)>;
+    using HelpHandler = DialogHandler<void(int)>;
 
     void Bind(int controlId, TNotification notification, Handler handler);
     void BindPaint(PaintHandler handler);

@@ -5,13 +5,14 @@
 // really leaves it: one box at a time, nothing asked twice, nothing lost.
 #pragma once
 
-#include <functional>
+#include "dialog_handler.h"
+
 #include <initializer_list>
 #include <vector>
 
 class LeaveChecks {
 public:
-    using Check = std::function<void()>;
+    using Check = DialogHandler<void()>;
 
     // fields share one change mark and one check: leaving any of them after a change of any
     // of them runs it.

@@ -64,6 +64,6 @@
 #define IDM_CD_CHECK 143
 #define IDM_CD_IMAGE 144
 #define IDM_AUTOPLAY 145
-#define IDM_AUTOPLAY 145
+#define IDM_PLATFORMS 146
 // The keys of the menu's commands, wherever the focus is in the main window.
 #define IDA_QUILLOT 4

@@ -92,3 +92,15 @@
 #define IDS_WINDOWS_FOR 961
 // A file of processor sections only.
 #define IDS_PROCESSOR_SECTION_ONLY 962
+// The dialog of the platforms.
+#define IDS_PLATFORM_X64 963
+#define IDS_PLATFORM_X86 964
+#define IDS_PLATFORM_ANY 965
+#define IDS_PLATFORM_EDITED 966
+#define IDS_REMOVE_SECTION 967
+#define IDS_THEN_READ_AUTORUN 968
+#define IDS_THEN_READ_NOTHING 969
+
+// Every id above lies below this one: the editor keeps the texts it loaded in an array of this
+// size (editor/string_table_text.cpp), and the table's build holds every id to it.
+#define IDS_LIMIT 1024

@@ -15,6 +15,14 @@ constexpr StringEntry kStrings[] = {
 #undef STARTER_STRING
 #undef EDITOR_STRING
 
+constexpr bool AllIdsBelowLimit() {
+    for (const StringEntry& entry : kStrings)
+        if (entry.id >= IDS_LIMIT)
+            return false;
+    return true;
+}
+static_assert(AllIdsBelowLimit(), "a string id at or above IDS_LIMIT");
+
 } // namespace
 
 const char* StringTableText(unsigned id) {

@@ -1,31 +1,27 @@
 // The keys AutoPlay reads, through the real editor under Wine with the keyboard as a user uses
 // it: the menu's dialog sets them, a document from elsewhere is offered for copying as the
 // AutoPlay program is, and the file gets them with the main dialog's OK; the double-click's
-// entry follows a rename in the main dialog.
+// entry follows a rename in the main dialog. The platforms' dialog chooses the AutoRun section
+// the main dialog edits, adds one as a copy and removes one.
 #include "autoplay_dlg_ids.h"
+#include "corpus_files.h"
 #include "editor_on_cd.h"
+#include "platforms_dlg_ids.h"
 #include "resource_ids.h"
 #include "string_table.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
 const std::string kMarker = WindowsPathOf(MARKER_EXE);
 
-class AutoPlayKeys : public EditorOnCd {
-protected:
-    // The menu CD's second item, "Auto&Play": its letter is also the first item's, which Wine
-    // chooses at once for it, so the user goes there with the arrow key.
-    HWND OpenAutoPlayDialog() {
-        EXPECT_NE(session_->OpenMenu('C'), nullptr) << DescribeWindowsOf(session_->Process().id());
-        PressKeysIn(session_->MainWindow(), {VK_DOWN});
-        PressKeysIn(session_->MainWindow(), {VK_RETURN});
-        return WaitForWindowWhere(session_->Process().id(), [](HWND window) {
-            return ClassOf(window) == "#32770" && WindowText(window) == "AutoPlay";
-        });
-    }
+} // namespace
 
+// The dialogs of the menu, driven with the keyboard.
+class MenuDialogKeys : public EditorOnCd {
+protected:
     // Moves the focus inside dialog as Tab or a click would; the field left gets its
     // lost-focus notification, which may open a box.
     static void MoveFocusIn(HWND dialog, int id) {
@@ -61,6 +57,37 @@ protected:
             Sleep(20);
         }
         return false;
+    }
+
+    // Waits until window is gone: a key or a focus sent before would reach a window it still
+    // holds disabled, and be lost.
+    static void WaitUntilGone(HWND window) {
+        ASSERT_TRUE(WaitUntil([window] { return !IsWindow(window); })) << "the window stays";
+    }
+
+    static void AnswerAndWaitUntilGone(HWND box, int answer) {
+        AnswerMessageBox(box, answer);
+        ASSERT_NO_FATAL_FAILURE(WaitUntilGone(box));
+    }
+
+    HWND WaitForDialog(const char* caption) {
+        return WaitForWindowWhere(session_->Process().id(), [caption](HWND window) {
+            return ClassOf(window) == "#32770" && WindowText(window) == caption;
+        });
+    }
+};
+
+namespace {
+
+class AutoPlayKeys : public MenuDialogKeys {
+protected:
+    // The menu CD's second item, "Auto&Play": its letter is also the first item's, which Wine
+    // chooses at once for it, so the user goes there with the arrow key.
+    HWND OpenAutoPlayDialog() {
+        EXPECT_NE(session_->OpenMenu('C'), nullptr) << DescribeWindowsOf(session_->Process().id());
+        PressKeysIn(session_->MainWindow(), {VK_DOWN});
+        PressKeysIn(session_->MainWindow(), {VK_RETURN});
+        return WaitForDialog("AutoPlay");
     }
 
     static std::string ShownLine(HWND dialog, int comboId) {
@@ -122,9 +149,7 @@ TEST_F(AutoPlayKeys, TheDialogSetsEveryKeyAndOkWritesThem) {
             << choice.line;
     }
     PressKeysIn(dialog, {VK_RETURN});
-    for (DWORD waited = 0; IsWindow(dialog) && waited < kWindowTimeoutMs; waited += 20)
-        Sleep(20);
-    ASSERT_FALSE(IsWindow(dialog)) << "the dialog stays after Enter";
+    ASSERT_NO_FATAL_FAILURE(WaitUntilGone(dialog));
 
     PressOkAndExpectEnd();
     EXPECT_EQ(CdInf(), "[AutoRun]\r\nAction=Spiel installieren\r\nIcon=,0\r\nShell=lies\r\n"
@@ -153,8 +178,9 @@ TEST_F(AutoPlayKeys, TheDoubleClicksEntryFollowsItsRename) {
 } // namespace
 
 // A processor's section stands in for [AutoRun] on Windows of that processor: a change made to
-// [AutoRun] that the section held alike is offered for it at OK.
-class ProcessorSections : public EditorOnCd {
+// [AutoRun] that the section held alike is offered for it at OK, and the platforms' dialog lets
+// the user edit, add and remove such sections.
+class ProcessorSections : public MenuDialogKeys {
 protected:
     static constexpr char kBoth[] = "[AutoRun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n"
                                     "[AutoRun.Amd64]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n";
@@ -165,22 +191,64 @@ protected:
         ASSERT_TRUE(CopyToCd(kMarker, "neu.exe"));
     }
 
-    // Answers a box and waits until it is gone: a focus moved before would reach a main dialog
-    // that the box still holds disabled, and be lost.
-    static void AnswerAndWaitUntilGone(HWND box, int answer) {
-        AnswerMessageBox(box, answer);
-        for (DWORD waited = 0; IsWindow(box) && waited < kWindowTimeoutMs; waited += 20)
-            Sleep(20);
-        ASSERT_FALSE(IsWindow(box)) << "the box stays after its answer";
-    }
-
     // Types a new program into the AutoPlay field and leaves it, as a user does.
     void ChangeProgram(const std::string& program) {
         session_->SetField(IDC_AUTOPLAY_FILE, program);
         ASSERT_TRUE(session_->Focus(IDC_AUTOPLAY_FILE));
         ASSERT_TRUE(session_->Focus(IDC_ENTRY_LIST));
     }
+
+    // "CD" -> "Pla&ttformen".
+    HWND OpenPlatformsDialog() {
+        EXPECT_TRUE(session_->ChooseMenuItem('C', 'T'));
+        return WaitForDialog("Plattformen");
+    }
+
+    static std::vector<std::string> Lines(HWND dialog) {
+        return ListBoxLines(GetDlgItem(dialog, IDC_PLATFORM_LIST));
+    }
+
+    static int SelectedLine(HWND dialog) {
+        return static_cast<int>(SendDlgItemMessageA(dialog, IDC_PLATFORM_LIST, LB_GETCURSEL, 0, 0));
+    }
+
+    // A box that dialog owns: the dialog itself looks like one.
+    HWND WaitForBoxOver(HWND dialog) {
+        return WaitForWindowWhere(session_->Process().id(), [dialog](HWND window) {
+            return window != dialog && IsMessageBox(window);
+        });
+    }
+
+    static bool Enabled(HWND dialog, int id) {
+        return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+    }
+
+    // "Hinzufügen" and a line of its menu, chosen with the arrow keys.
+    void AddSection(HWND dialog, int menuLine) {
+        const std::size_t before = Lines(dialog).size();
+        ASSERT_NO_FATAL_FAILURE(KeysAt(dialog, IDC_PLATFORM_ADD, {VK_SPACE}));
+        HWND menu = WaitForWindowWhere(session_->Process().id(), [](HWND window) {
+            return ClassOf(window) == "#32768" && IsWindowVisible(window);
+        });
+        ASSERT_NE(menu, nullptr) << DescribeWindowsOf(session_->Process().id());
+        for (int line = 0; line <= menuLine; ++line)
+            SendKeys({VK_DOWN});
+        SendKeys({VK_RETURN});
+        ASSERT_TRUE(WaitUntil([&] { return Lines(dialog).size() == before + 1; }))
+            << DescribeWindowsOf(session_->Process().id());
+    }
 };
+
+namespace {
+
+// The lines of the platforms' dialog.
+const std::string kAmd64Line = "[AutoRun.Amd64] \x96 Windows f\xFCr x64 (64 Bit)";
+const std::string kX86Line = "[AutoRun.x86] \x96 Windows f\xFCr x86 (32 Bit)";
+const std::string kAutoRunLine =
+    "[AutoRun] \x96 Windows 95/98/Me und jedes Windows ohne eigenen Abschnitt";
+const std::string kEdited = " (wird bearbeitet)";
+
+} // namespace
 
 TEST_F(ProcessorSections, AChangeTheSectionHeldAlikeIsCarriedOnYes) {
     ASSERT_TRUE(WriteCdFile("AutoRun.INF", kBoth));
@@ -233,4 +301,102 @@ TEST_F(ProcessorSections, AFileWithoutAutoRunIsEditedInItsProcessorSection) {
     ASSERT_NO_FATAL_FAILURE(ChangeProgram("neu.exe"));
     PressOkAndExpectEnd();
     EXPECT_EQ(CdInf(), "[AutoRun.Amd64]\r\nOpen=neu.exe\r\nicon=setup.exe,0\r\n\r\n\r\n");
+}
+
+// Corpus file 34: 64-bit Windows start what [AutoRun.Amd64] names. The user chooses that section
+// in the platforms' dialog, and the program changed there is what those Windows start.
+TEST_F(ProcessorSections, Corpus34IsChangedThroughItsAmd64Section) {
+    ASSERT_TRUE(CopyToCd(CorpusPath("34-grass7-amd64-and-default.inf"), "AutoRun.INF"));
+    ASSERT_TRUE(CopyToCd(kMarker, "sources\\gr7setup.exe"));
+    ASSERT_TRUE(CopyToCd(kMarker, "sources\\gr7arch32.exe"));
+    OpenCdInf();
+    EXPECT_EQ(session_->FieldText(IDC_AUTOPLAY_FILE), "sources\\gr7arch32.exe");
+
+    HWND dialog = OpenPlatformsDialog();
+    ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{kAmd64Line, kAutoRunLine + kEdited}));
+    // The section the main dialog shows stays while it does.
+    EXPECT_EQ(SelectedLine(dialog), 1);
+    EXPECT_FALSE(Enabled(dialog, IDC_PLATFORM_REMOVE));
+    ASSERT_NO_FATAL_FAILURE(KeysAt(dialog, IDC_PLATFORM_LIST, {VK_UP}));
+    EXPECT_TRUE(WaitUntil([dialog] { return SelectedLine(dialog) == 0; }));
+    EXPECT_TRUE(Enabled(dialog, IDC_PLATFORM_REMOVE));
+    PressKeysIn(dialog, {VK_RETURN});
+    ASSERT_NO_FATAL_FAILURE(WaitUntilGone(dialog));
+
+    // The caption stays; the fields are the section's.
+    EXPECT_EQ(WindowText(session_->MainWindow()), "Marlisk V1.0");
+    EXPECT_TRUE(session_->WaitForFieldText(IDC_AUTOPLAY_FILE, "sources\\gr7setup.exe"));
+    EXPECT_EQ(session_->FieldText(IDC_ICON_FILE), "sources\\gr7setup.exe");
+    ASSERT_NO_FATAL_FAILURE(ChangeProgram("neu.exe"));
+    PressOkAndExpectEnd();
+    // Written back as a changed file is: sections and keys in the order of their names.
+    EXPECT_EQ(CdInf(),
+              "[AutoRun]\r\nicon=sources\\gr7arch32.exe,0\r\nopen=sources\\gr7arch32.exe\r\n"
+              "\r\n[AutoRun.Amd64]\r\nicon=sources\\gr7setup.exe,0\r\nopen=neu.exe\r\n\r\n\r\n");
+}
+
+// Leaving a section whose change the other section held alike asks first, as OK does; Ja carries
+// the change, and the section chosen shows it.
+TEST_F(ProcessorSections, LeavingASectionAsksForItsChangesFirst) {
+    ASSERT_TRUE(WriteCdFile("AutoRun.INF", kBoth));
+    OpenCdInf();
+    ASSERT_NO_FATAL_FAILURE(ChangeProgram("neu.exe"));
+    HWND dialog = OpenPlatformsDialog();
+    ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+    ASSERT_NO_FATAL_FAILURE(KeysAt(dialog, IDC_PLATFORM_LIST, {VK_DOWN}));
+    ASSERT_TRUE(WaitUntil([dialog] { return SelectedLine(dialog) == 1; }));
+    PressKeysIn(dialog, {VK_RETURN});
+    HWND box = WaitForBoxOver(dialog);
+    ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+    EXPECT_EQ(ReadMessageBox(box).text,
+              "Diese \xC4nderungen gelten nur f\xFCr [AutoRun]: open. 64-Bit-Windows liest "
+              "[AutoRun.Amd64]. Sollen sie dort auch eingetragen werden?");
+    ASSERT_NO_FATAL_FAILURE(AnswerAndWaitUntilGone(box, IDYES));
+    ASSERT_NO_FATAL_FAILURE(WaitUntilGone(dialog));
+    EXPECT_TRUE(session_->WaitForFieldText(IDC_AUTOPLAY_FILE, "neu.exe"));
+    PressOkAndExpectEnd();
+    EXPECT_EQ(CdInf(), "[AutoRun]\r\nicon=setup.exe,0\r\nopen=neu.exe\r\n\r\n"
+                       "[AutoRun.Amd64]\r\nicon=setup.exe,0\r\nopen=neu.exe\r\n\r\n\r\n");
+}
+
+// A file without [AutoRun], as corpus file 07: the user adds one as a copy of what the edited
+// section holds now, and [AutoRun.x86] too, then removes that again after the question.
+TEST_F(ProcessorSections, SectionsAreAddedAsCopiesAndRemovedAfterAsking) {
+    ASSERT_TRUE(
+        WriteCdFile("AutoRun.INF", "[AutoRun.Amd64]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n"));
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ChooseCdInf(window));
+    ASSERT_TRUE(IsMessageBox(window));
+    ASSERT_NO_FATAL_FAILURE(AnswerAndWaitUntilGone(window, IDOK));
+    ASSERT_NE(session_->WaitForMainWindow(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ChangeProgram("neu.exe"));
+
+    HWND dialog = OpenPlatformsDialog();
+    ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
+    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{kAmd64Line + kEdited}));
+    ASSERT_NO_FATAL_FAILURE(AddSection(dialog, 0));
+    ASSERT_NO_FATAL_FAILURE(AddSection(dialog, 0));
+    EXPECT_EQ(Lines(dialog),
+              (std::vector<std::string>{kAmd64Line + kEdited, kAutoRunLine, kX86Line}));
+    EXPECT_EQ(SelectedLine(dialog), 2);
+    // Every documented section is there now.
+    EXPECT_FALSE(Enabled(dialog, IDC_PLATFORM_ADD));
+
+    for (int answer : {IDNO, IDYES}) {
+        ASSERT_NO_FATAL_FAILURE(KeysAt(dialog, IDC_PLATFORM_REMOVE, {VK_SPACE}));
+        HWND box = WaitForBoxOver(dialog);
+        ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
+        EXPECT_EQ(ReadMessageBox(box).text,
+                  "Soll dieser Abschnitt aus der Datei entfernt werden?\n\n" + kX86Line +
+                      "\n\nDiese Windows lesen dann [AutoRun].");
+        ASSERT_NO_FATAL_FAILURE(AnswerAndWaitUntilGone(box, answer));
+    }
+    EXPECT_TRUE(WaitUntil([dialog] { return Lines(dialog).size() == 2; }));
+    PressKeysIn(dialog, {VK_ESCAPE});
+    ASSERT_NO_FATAL_FAILURE(WaitUntilGone(dialog));
+    PressOkAndExpectEnd();
+    EXPECT_EQ(CdInf(), "[AutoRun]\r\nicon=setup.exe,0\r\nopen=neu.exe\r\n\r\n"
+                       "[AutoRun.Amd64]\r\nicon=setup.exe,0\r\nopen=neu.exe\r\n\r\n\r\n");
 }

@@ -33,26 +33,8 @@ protected:
         return dialog;
     }
 
-    // The list's lines in code page 1252. Read as characters: between processes Wine hands a
-    // list's text over in UTF-16 whatever the form of the message.
     static std::vector<std::string> Lines(HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_CD_CHECK_LIST);
-        std::vector<std::string> lines;
-        const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-        for (LRESULT index = 0; index < count; ++index) {
-            const LRESULT capacity = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-            std::wstring text(static_cast<std::size_t>(capacity > 0 ? capacity : 0) + 1, L'\0');
-            const LRESULT length =
-                SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-            text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-            std::string narrow(text.size() * 2 + 1, '\0');
-            const int bytes =
-                WideCharToMultiByte(1252, 0, text.c_str(), static_cast<int>(text.size()),
-                                    &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
-            narrow.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
-            lines.push_back(narrow);
-        }
-        return lines;
+        return ListBoxLines(GetDlgItem(dialog, IDC_CD_CHECK_LIST));
     }
 
     // Waits until dialog is gone after what closed it.

@@ -1,7 +1,9 @@
 // F1 on a control opens the page of its group: every page named must be one of the help's
 // sources, and the controls of one group must share it.
+#include "autoplay_dlg_ids.h"
 #include "cd_check_dlg_ids.h"
 #include "help_topics.h"
+#include "platforms_dlg_ids.h"
 #include "resource_ids.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +31,8 @@ const Group kGroups[] = {
       IDC_ENTRY_COMMAND_LABEL, IDC_ENTRY_COMMAND, IDC_BROWSE_ENTRY_COMMAND, IDC_MENU_TEXT_LABEL,
       IDC_MENU_TEXT}},
     {"check", {IDC_CD_CHECK_LIST, IDC_CD_CHECK_LABEL, IDC_CD_CHECK_COPY}},
+    {"autoplay keys", {IDC_AUTOPLAY_ACTION}},
+    {"platforms", {IDC_PLATFORM_LIST}},
 };
 
 TEST(HelpTopics, EachGroupHasOneExistingPageOfItsOwn) {

@@ -37,6 +37,8 @@ HWND FileNameEdit(HWND fileDialog) {
     return combo != nullptr ? FindWindowExA(combo, nullptr, "Edit", nullptr) : named;
 }
 
+} // namespace
+
 // Key events as the keyboard gives them, to whatever window has the keyboard.
 void SendKeys(std::initializer_list<WORD> keys) {
     std::vector<INPUT> input;
@@ -55,8 +57,6 @@ void SendKeys(std::initializer_list<WORD> keys) {
     }
     SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
-
-} // namespace
 
 HWND FindDescendant(HWND parent, int id) {
     DescendantSearch search{id, nullptr};

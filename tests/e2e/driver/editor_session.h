@@ -71,6 +71,10 @@ private:
     HWND mainDialog_ = nullptr;
 };
 
+// Key events as the keyboard gives them, to whatever window has the keyboard: an open menu reads
+// them from its thread's input.
+void SendKeys(std::initializer_list<WORD> keys);
+
 // Presses keys as the keyboard would, in window, which becomes the active window first: held
 // down in the order given and let go in reverse (VK_MENU first for an Alt combination).
 void PressKeysIn(HWND window, std::initializer_list<WORD> keys);

@@ -157,3 +157,22 @@ std::string WindowsPathOf(const std::string& linuxPath) {
     }
     return path;
 }
+
+std::vector<std::string> ListBoxLines(HWND list) {
+    std::vector<std::string> lines;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        const LRESULT capacity = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+        std::wstring text(static_cast<std::size_t>(capacity > 0 ? capacity : 0) + 1, L'\0');
+        const LRESULT length =
+            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+        std::string narrow(text.size() * 2 + 1, '\0');
+        const int bytes =
+            WideCharToMultiByte(1252, 0, text.c_str(), static_cast<int>(text.size()), &narrow[0],
+                                static_cast<int>(narrow.size()), nullptr, nullptr);
+        narrow.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+        lines.push_back(narrow);
+    }
+    return lines;
+}

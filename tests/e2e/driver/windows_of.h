@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // How long a test waits for a window or an exit before it counts as a failure. Generous:
 // a loaded machine must not make a test fail, and a hanging program must not hang a test.
@@ -38,6 +39,10 @@ std::string DescribeKeyboard(HWND window);
 
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
+
+// The lines of a list box of another process in code page 1252. Read as characters: between
+// processes Wine hands a list's text over in UTF-16 whatever the form of the message.
+std::vector<std::string> ListBoxLines(HWND list);
 
 // A file's full path under Wine for a path of the Linux side (drive Z: is the Linux root).
 std::string WindowsPathOf(const std::string& linuxPath);
