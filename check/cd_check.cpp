@@ -91,6 +91,8 @@ CheckResult CheckCd(const std::filesystem::path& path, const CheckOptions& optio
         }
     }
     CheckCdContent(document.get(), encoding, tree, options.iso9660, result.findings);
+    if (options.targets)
+        result.targets = AnswerTargets(document.get(), tree);
     if (const std::optional<WalkFailure>& failure = tree.Failure()) {
         // Findings of a part of the CD would pass for those of all of it.
         result.problem = Problem::kWalkIncomplete;
@@ -98,6 +100,7 @@ CheckResult CheckCd(const std::filesystem::path& path, const CheckOptions& optio
         result.problemReason =
             WalkStopText(failure->tooDeep, CdTree::kMaxDepth, files.FirstError());
         result.findings.clear();
+        result.targets.clear();
     }
     return result;
 }

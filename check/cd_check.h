@@ -3,6 +3,7 @@
 #pragma once
 
 #include "findings.h"
+#include "targets.h"
 
 #include <filesystem>
 #include <string>
@@ -13,6 +14,8 @@ namespace cd_check {
 struct CheckOptions {
     // Names must be 8.3: the image is plain ISO 9660, without Joliet.
     bool iso9660 = false;
+    // What each Windows does with the CD, after the findings.
+    bool targets = false;
 };
 
 struct CheckResult {
@@ -25,6 +28,8 @@ struct CheckResult {
     // The INF that was checked; empty when the directory has none.
     std::filesystem::path inf;
     Findings findings;
+    // With CheckOptions::targets.
+    std::vector<TargetAnswer> targets;
 };
 
 // Why the walk through the CD's directories stopped (code page 1252): deeper than maxDepth, or

@@ -33,6 +33,8 @@ CommandResult RunCheckCommand(const std::vector<std::filesystem::path>& argument
             json = true;
         else if (argument.native() == std::filesystem::path("--iso9660").native())
             options.iso9660 = true;
+        else if (argument.native() == std::filesystem::path("--targets").native())
+            options.targets = true;
         else if (!argument.empty() && argument.native().front() == '-')
             return Refused(Problem::kUsage, "");
         else

@@ -1,4 +1,4 @@
-// The command line of quillot-check: quillot-check [--json] [--iso9660] PATH.
+// The command line of quillot-check: quillot-check [--json] [--iso9660] [--targets] PATH.
 #pragma once
 
 #include <filesystem>

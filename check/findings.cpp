@@ -110,8 +110,8 @@ const char* TextOf(Problem problem) {
     case Problem::kWalkIncomplete:
         return "Das Verzeichnis der CD kann nicht ganz gelesen werden:";
     case Problem::kUsage:
-        return "Aufruf: quillot-check [--json] [--iso9660] PFAD (das Verzeichnis der CD oder "
-               "ihre AutoRun.INF)";
+        return "Aufruf: quillot-check [--json] [--iso9660] [--targets] PFAD (das Verzeichnis der "
+               "CD oder ihre AutoRun.INF)";
     }
     return "";
 }

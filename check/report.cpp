@@ -58,6 +58,34 @@ std::string JsonTextOrNull(const std::string& cp1252) {
     return cp1252.empty() ? "null" : JsonString(utf8::OfCodePage(cp1252));
 }
 
+std::string JsonStrings(const std::vector<std::string>& cp1252) {
+    std::string out = "[";
+    for (const std::string& text : cp1252)
+        out += (out.size() > 1 ? ", " : "") + JsonString(utf8::OfCodePage(text));
+    return out + ']';
+}
+
+std::string JsonTargets(const std::vector<TargetAnswer>& answers) {
+    static constexpr const char* kOnInsert[] = {"started", "offered", "nothing"};
+    std::string out = "[";
+    for (const TargetAnswer& answer : answers) {
+        out += out.size() > 1 ? ",\n" : "\n";
+        out += "    {\"windows\": " + JsonString(utf8::OfCodePage(answer.target->name));
+        out += ", \"section\": " + JsonTextOrNull(answer.section);
+        out += ", \"onInsert\": \"";
+        out += kOnInsert[static_cast<int>(answer.onInsert)];
+        out += "\", \"command\": " + JsonTextOrNull(answer.command);
+        out += ", \"autoPlayText\": " + JsonTextOrNull(answer.offerText);
+        out += ", \"icon\": " + JsonTextOrNull(answer.icon);
+        out += ", \"label\": " + JsonTextOrNull(answer.label);
+        out += ", \"entries\": " + JsonStrings(answer.entries);
+        out += ", \"defaultEntry\": " + JsonTextOrNull(answer.defaultEntry);
+        out += ", \"content\": " + JsonTextOrNull(answer.content);
+        out += ", \"notes\": " + JsonStrings(answer.notes) + '}';
+    }
+    return out + "\n  ]";
+}
+
 } // namespace
 
 int ExitCodeOf(const CheckResult& result) {
@@ -85,6 +113,8 @@ std::string TextReport(const CheckResult& result) {
     const Counts counts = CountOf(result.findings);
     out += std::to_string(counts.errors) + " Fehler, " + std::to_string(counts.warnings) +
            (counts.warnings == 1 ? " Warnung\n" : " Warnungen\n");
+    if (!result.targets.empty())
+        out += '\n' + utf8::OfCodePage(TargetsTable(result.targets));
     return out;
 }
 
@@ -108,8 +138,10 @@ std::string JsonReport(const CheckResult& result) {
         out += ", \"message\": " + JsonString(utf8::OfCodePage(text.message));
         out += ", \"detail\": " + JsonTextOrNull(finding.detail) + '}';
     }
-    out += result.findings.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return out;
+    out += result.findings.empty() ? "]" : "\n  ]";
+    if (!result.targets.empty())
+        out += ",\n  \"targets\": " + JsonTargets(result.targets);
+    return out + "\n}\n";
 }
 
 } // namespace cd_check

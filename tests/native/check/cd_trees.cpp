@@ -19,3 +19,10 @@ std::vector<std::string> CodesOf(const cd_check::CheckResult& result) {
         codes.push_back(cd_check::TextOf(finding.kind).code);
     return codes;
 }
+
+cd_check::CommandResult RunCommand(const TempDir& dir, const std::vector<std::string>& arguments) {
+    std::vector<std::filesystem::path> paths;
+    for (const std::string& argument : arguments)
+        paths.emplace_back(argument == "CD" ? dir.Path() : argument);
+    return cd_check::RunCheckCommand(paths);
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cd_check.h"
+#include "check_command.h"
 #include "temp_dir.h"
 
 #include <map>
@@ -13,6 +14,9 @@ using CdFiles = std::map<std::string, std::string>;
 
 // Writes the files below dir's path, making the directories they need.
 void WriteTree(const TempDir& dir, const CdFiles& files);
+
+// quillot-check's command line run in-process; "CD" among arguments stands for dir's path.
+cd_check::CommandResult RunCommand(const TempDir& dir, const std::vector<std::string>& arguments);
 
 // The codes of the findings, in the order they are reported.
 std::vector<std::string> CodesOf(const cd_check::CheckResult& result);

@@ -29,13 +29,6 @@ void PrintTo(const ExitCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-cd_check::CommandResult RunCommand(const TempDir& dir, const std::vector<std::string>& arguments) {
-    std::vector<std::filesystem::path> paths;
-    for (const std::string& argument : arguments)
-        paths.emplace_back(argument == "CD" ? dir.Path() : argument);
-    return RunCheckCommand(paths);
-}
-
 class ExitCodes : public testing::TestWithParam<ExitCase> {};
 
 TEST_P(ExitCodes, TellErrorsFromWarningsAndFailures) {
