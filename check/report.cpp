@@ -81,7 +81,10 @@ std::string JsonTargets(const std::vector<TargetAnswer>& answers) {
         out += ", \"entries\": " + JsonStrings(answer.entries);
         out += ", \"defaultEntry\": " + JsonTextOrNull(answer.defaultEntry);
         out += ", \"content\": " + JsonTextOrNull(answer.content);
-        out += ", \"notes\": " + JsonStrings(answer.notes) + '}';
+        std::vector<std::string> notes;
+        for (const TargetNote& note : answer.notes)
+            notes.push_back(TextOf(note));
+        out += ", \"notes\": " + JsonStrings(notes) + '}';
     }
     return out + "\n  ]";
 }

@@ -9,6 +9,7 @@
 #include "pe_signature.h"
 
 #include <string_view>
+#include <utility>
 
 namespace cd_check {
 
@@ -55,6 +56,41 @@ bool HasProcessorSections(const autorun::InfView& view) {
     return false;
 }
 
+// The notes' texts, in the order of their kinds; a file follows a text that ends in ':'.
+constexpr const char* kNoteTexts[] = {
+    "keine AutoRun.INF",
+    "liest nichts aus der Datei",
+    "welchen Abschnitt es liest, ist nicht dokumentiert",
+    "liest shellexecute nicht",
+    "open und shellexecute: welches gilt, ist nicht dokumentiert",
+    "auf USB-Sticks weder gestartet noch angeboten",
+    "UseAutoPlay=1: Programm nicht in AutoPlay",
+    "action auf CDs: nicht dokumentiert",
+    "fehlt auf der CD:",
+    "liegt nicht auf der CD:",
+    "nicht signiert: Windows 11 mit intelligenter App-Steuerung kann es blockieren",
+    "Signatur passt nicht: Windows verweigert das Programm",
+    "aus einem heruntergeladenen Abbild: SmartScreen pr\xFC"
+    "ft das Programm",
+    "Symbol fehlt auf der CD:",
+    "ob label gelesen wird, ist nicht dokumentiert",
+    "label auf 32 Zeichen gek\xFCrzt",
+    "kein Kontextmen\xFC auf USB-Sticks",
+};
+static_assert(std::size(kNoteTexts) == static_cast<std::size_t>(NoteKind::kStickHasNoMenu) + 1);
+
+void Note(TargetAnswer& answer, NoteKind kind, std::string_view detail = {}) {
+    answer.notes.push_back({kind, std::string(detail)});
+}
+
+// A note about the file a key names; the first such key is the one the editor leads to.
+void NoteAboutFile(TargetAnswer& answer, const char* key, NoteKind kind,
+                   std::string_view detail = {}) {
+    Note(answer, kind, detail);
+    if (answer.noteKey.empty())
+        answer.noteKey = key;
+}
+
 std::string ContentChoiceText(std::string_view value) {
     switch (autoplay_values::ReadContentChoice(value)) {
     case autoplay_values::ContentChoice::kForce:
@@ -73,19 +109,19 @@ std::string ContentChoiceText(std::string_view value) {
 void AnswerInsert(const Target& target, const autorun::InfView& view, const section& part,
                   const CdTree& tree, TargetAnswer& answer) {
     const Family family = target.family;
-    const std::string open(view.ValueOf(part, inf_names::Open()));
-    std::string document(view.ValueOf(part, inf_names::kShellExecute));
+    const std::string_view open = view.ValueOf(part, inf_names::Open());
+    std::string_view document = view.ValueOf(part, inf_names::kShellExecute);
     if (!document.empty() && !ReadsShellExecute(family)) {
-        answer.notes.push_back("liest shellexecute nicht");
-        document.clear();
+        Note(answer, NoteKind::kNoShellExecute);
+        document = {};
     }
     if (!open.empty() && !document.empty())
-        answer.notes.push_back("open und shellexecute: welches gilt, ist nicht dokumentiert");
-    const std::string command = !open.empty() ? open : document;
+        Note(answer, NoteKind::kOpenOrShellExecute);
+    const std::string_view command = !open.empty() ? open : document;
     if (command.empty())
         return;
     if (family == Family::kUsbStick) {
-        answer.notes.push_back("auf USB-Sticks weder gestartet noch angeboten");
+        Note(answer, NoteKind::kStickStartsNothing);
         return;
     }
     const bool autoPlayInstead =
@@ -97,54 +133,55 @@ void AnswerInsert(const Target& target, const autorun::InfView& view, const sect
     else
         answer.onInsert = autoPlayInstead ? OnInsert::kNothing : OnInsert::kOffered;
     if (answer.onInsert == OnInsert::kNothing) {
-        answer.notes.push_back("UseAutoPlay=1: Programm nicht in AutoPlay");
+        Note(answer, NoteKind::kUseAutoPlayHides);
         return;
     }
-    answer.command = command;
+    answer.command = std::string(command);
     if (answer.onInsert == OnInsert::kOffered) {
         answer.offerText = std::string(view.ValueOf(part, inf_names::kAction));
         if (!answer.offerText.empty())
-            answer.notes.push_back("action auf CDs: nicht dokumentiert");
+            Note(answer, NoteKind::kActionNotDocumented);
     }
 
+    const char* key = !open.empty() ? inf_names::Open() : inf_names::kShellExecute;
     const FileReference program = ResolveFile(tree, ProgramOf(tree, command), true);
     if (program.status == FileReference::Status::kMissing)
-        answer.notes.push_back("fehlt auf der CD: " + program.relative);
+        NoteAboutFile(answer, key, NoteKind::kFileMissing, program.relative);
     else if (program.status == FileReference::Status::kOutside)
-        answer.notes.push_back("liegt nicht auf der CD: " + command);
+        NoteAboutFile(answer, key, NoteKind::kFileOutside, command);
     if (program.status != FileReference::Status::kOnCd || !Windows11Among(family))
         return;
     ByteSource bytes(tree.Files().Open(program.file));
     const SignatureState signature = ReadSignatureState(bytes);
     if (signature == SignatureState::kUnsigned)
-        answer.notes.push_back("nicht signiert: Windows 11 mit intelligenter App-Steuerung kann "
-                               "es blockieren");
+        NoteAboutFile(answer, key, NoteKind::kUnsigned);
     else if (signature == SignatureState::kBroken)
-        answer.notes.push_back("Signatur passt nicht: Windows verweigert das Programm");
+        NoteAboutFile(answer, key, NoteKind::kSignatureBroken);
     if (family == Family::kMountedImage)
-        answer.notes.push_back("aus einem heruntergeladenen Abbild: SmartScreen pr\xFC"
-                               "ft das Programm");
+        Note(answer, NoteKind::kDownloadedImage);
 }
 
 void AnswerLook(const Target& target, const autorun::InfView& view, const section& part,
                 const CdTree& tree, TargetAnswer& answer) {
-    answer.icon = std::string(view.ValueOf(part, inf_names::Icon()));
-    if (!answer.icon.empty()) {
-        const std::string file = icon_value::SplitIconValue(answer.icon).file;
+    // A value that names no file (",0") leaves the drive its own icon.
+    const std::string_view value = view.ValueOf(part, inf_names::Icon());
+    const std::string file = icon_value::SplitIconValue(value).file;
+    if (!file.empty()) {
+        answer.icon = std::string(value);
         const FileReference icon = ResolveFile(tree, file, false);
         if (icon.status == FileReference::Status::kMissing)
-            answer.notes.push_back("Symbol fehlt auf der CD: " + icon.relative);
+            NoteAboutFile(answer, inf_names::Icon(), NoteKind::kIconMissing, icon.relative);
     }
-    const std::string label(view.ValueOf(part, inf_names::kLabel));
+    const std::string_view label = view.ValueOf(part, inf_names::kLabel);
     if (label.empty())
         return;
     if (!ReadsLabel(target.family)) {
-        answer.notes.push_back("ob label gelesen wird, ist nicht dokumentiert");
+        Note(answer, NoteKind::kLabelNotDocumented);
         return;
     }
-    answer.label = label.substr(0, kLabelShown);
+    answer.label = std::string(label.substr(0, kLabelShown));
     if (label.size() > kLabelShown)
-        answer.notes.push_back("label auf 32 Zeichen gek\xFCrzt");
+        Note(answer, NoteKind::kLabelCut);
 }
 
 void AnswerMenu(const Target& target, const INIFile& document, const autorun::InfView& view,
@@ -155,7 +192,7 @@ void AnswerMenu(const Target& target, const INIFile& document, const autorun::In
         names.push_back(item.name);
     if (target.family == Family::kUsbStick) {
         if (!names.empty())
-            answer.notes.push_back("kein Kontextmen\xFC auf USB-Sticks");
+            Note(answer, NoteKind::kStickHasNoMenu);
         return;
     }
     answer.entries = names;
@@ -180,15 +217,15 @@ void AnswerContent(const Target& target, const autorun::InfView& view, TargetAns
     }
 }
 
-TargetAnswer Answer(const Target& target, const INIFile& document, const autorun::AutoRunInf& inf,
-                    const CdTree& tree) {
-    TargetAnswer answer;
-    answer.target = &target;
+// Fills answer, which names its target.
+void Answer(const INIFile& document, const autorun::AutoRunInf& inf, const CdTree& tree,
+            TargetAnswer& answer) {
+    const Target& target = *answer.target;
     const section* part =
         inf.SectionReadBy(ReadsProcessorSections(target.family) ? target.processor : "");
     if (part == nullptr) {
-        answer.notes.push_back("liest nichts aus der Datei");
-        return answer;
+        Note(answer, NoteKind::kReadsNothing);
+        return;
     }
     answer.section = *part;
     // Microsoft's media carry sections for x86 and x64 alone; what Windows on another processor
@@ -196,13 +233,12 @@ TargetAnswer Answer(const Target& target, const INIFile& document, const autorun
     const std::string_view processor = target.processor;
     if (!processor.empty() && !SameFileName(processor, inf_names::kX86) &&
         !SameFileName(processor, inf_names::kAmd64) && HasProcessorSections(inf.View()))
-        answer.notes.push_back("welchen Abschnitt es liest, ist nicht dokumentiert");
+        Note(answer, NoteKind::kSectionNotDocumented);
     const autorun::InfView& view = inf.View();
     AnswerInsert(target, view, *part, tree, answer);
     AnswerLook(target, view, *part, tree, answer);
     AnswerMenu(target, document, view, *part, answer);
     AnswerContent(target, view, answer);
-    return answer;
 }
 
 std::string Joined(const std::vector<std::string>& parts, const char* separator) {
@@ -254,32 +290,49 @@ const std::vector<Target>& AllTargets() {
 }
 
 std::vector<TargetAnswer> AnswerTargets(const INIFile* document, const CdTree& tree) {
-    std::vector<TargetAnswer> answers;
+    // Made in place, one per target: an answer is never moved.
+    std::vector<TargetAnswer> answers(AllTargets().size());
+    for (std::size_t index = 0; index < answers.size(); ++index)
+        answers[index].target = &AllTargets()[index];
     if (document == nullptr) {
-        for (const Target& target : AllTargets()) {
-            answers.emplace_back();
-            answers.back().target = &target;
-            answers.back().notes.push_back("keine AutoRun.INF");
-        }
+        for (TargetAnswer& answer : answers)
+            Note(answer, NoteKind::kNoInf);
         return answers;
     }
     const autorun::AutoRunInf inf(*document);
-    for (const Target& target : AllTargets())
-        answers.push_back(Answer(target, *document, inf, tree));
+    for (TargetAnswer& answer : answers)
+        Answer(*document, inf, tree, answer);
     return answers;
+}
+
+std::string TextOf(const TargetNote& note) {
+    std::string text = kNoteTexts[static_cast<std::size_t>(note.kind)];
+    if (!note.detail.empty())
+        text += ' ' + note.detail;
+    return text;
 }
 
 std::string TargetsTable(const std::vector<TargetAnswer>& answers) {
     std::string table = "Windows\tAbschnitt\tBeim Einlegen\tSymbol\tName\tKontextmen\xFC\tInhalte\t"
                         "Hinweise\n";
     for (const TargetAnswer& answer : answers) {
-        const std::vector<std::string> cells = {
-            answer.target->name, answer.section.empty() ? "keiner" : "[" + answer.section + "]",
-            InsertCell(answer),  answer.icon.empty() ? "Laufwerkssymbol" : answer.icon,
-            answer.label,        MenuCell(answer),
-            answer.content,      Joined(answer.notes, "; ")};
-        for (std::size_t index = 0; index < cells.size(); ++index)
-            table += cells[index] + (index + 1 < cells.size() ? '\t' : '\n');
+        table += answer.target->name;
+        table += '\t';
+        table += answer.section.empty() ? "keiner" : "[" + answer.section + "]";
+        table += '\t';
+        table += InsertCell(answer);
+        table += '\t';
+        table += answer.icon.empty() ? "Laufwerkssymbol" : answer.icon;
+        table += '\t';
+        table += answer.label;
+        table += '\t';
+        table += MenuCell(answer);
+        table += '\t';
+        table += answer.content;
+        table += '\t';
+        for (std::size_t index = 0; index < answer.notes.size(); ++index)
+            table += (index == 0 ? "" : "; ") + TextOf(answer.notes[index]);
+        table += '\n';
     }
     return table;
 }

@@ -23,9 +23,40 @@ struct Target {
     const char* processor;
 };
 
+// Every target, in the order of the table.
 const std::vector<Target>& AllTargets();
 
 enum class OnInsert { kStarted, kOffered, kNothing };
+
+// What the answer has to add: files, signatures, and behaviours that are not documented.
+enum class NoteKind {
+    kNoInf,
+    kReadsNothing,
+    kSectionNotDocumented,
+    kNoShellExecute,
+    kOpenOrShellExecute,
+    kStickStartsNothing,
+    kUseAutoPlayHides,
+    kActionNotDocumented,
+    kFileMissing,
+    kFileOutside,
+    kUnsigned,
+    kSignatureBroken,
+    kDownloadedImage,
+    kIconMissing,
+    kLabelNotDocumented,
+    kLabelCut,
+    kStickHasNoMenu,
+};
+
+struct TargetNote {
+    NoteKind kind;
+    // The file it is about, or nothing.
+    std::string detail;
+};
+
+// The note as a German text, with its file.
+std::string TextOf(const TargetNote& note);
 
 struct TargetAnswer {
     const Target* target = nullptr;
@@ -45,7 +76,10 @@ struct TargetAnswer {
     std::string defaultEntry;
     // "Musik: ja, Bilder: nein"; empty when [Content] asks nothing of this Windows.
     std::string content;
-    std::vector<std::string> notes;
+    std::vector<TargetNote> notes;
+    // The key of the section that a note about its file concerns (open, shellexecute, icon),
+    // for the way to the field that edits it; empty when no note does.
+    std::string noteKey;
 };
 
 // The answer of every target for the INF document (nullptr: the CD has none) and the CD's files.

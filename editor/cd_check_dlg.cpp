@@ -1,38 +1,18 @@
 #include "cd_check_dlg.h"
 
+#include "clipboard_text.h"
 #include "inf_editing_dialog.h"
 #include "string_ids.h"
 #include "string_resource.h"
 
 #include <windows.h>
 
-#include <cstring>
 #include <utility>
 
 namespace {
 
 // The columns of a line, in dialog units: severity, code, text.
 constexpr int kTabStops[] = {36, 62};
-
-// Puts text (code page 1252) on the clipboard; false when the clipboard is not to be had.
-bool PutOnClipboard(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner))
-        return false;
-    EmptyClipboard();
-    bool placed = false;
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        if (void* bytes = GlobalLock(memory)) {
-            std::memcpy(bytes, text.c_str(), text.size() + 1);
-            GlobalUnlock(memory);
-            // The clipboard owns the memory from here on.
-            placed = SetClipboardData(CF_TEXT, memory) != nullptr;
-        }
-        if (!placed)
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-    return placed;
-}
 
 // The width in pixels of the widest line, for the list's horizontal scroll bar.
 int WidestLine(HWND list, const std::vector<std::string>& lines, const int* tabStops, int count) {

@@ -70,6 +70,13 @@ CdCheckOutcome CheckCdDocument(const INIFile& document, const std::string& infPa
     return outcome;
 }
 
+std::vector<cd_check::TargetAnswer> AnswerTargetsOf(const INIFile& document,
+                                                    const std::string& root) {
+    const Win32CdFiles files(root);
+    const cd_check::CdTree tree(files);
+    return cd_check::AnswerTargets(&document, tree);
+}
+
 std::string FindingLine(const cd_check::Finding& finding) {
     const cd_check::FindingText& text = cd_check::TextOf(finding.kind);
     std::string line = LoadResourceString(

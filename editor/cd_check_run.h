@@ -5,6 +5,7 @@
 #pragma once
 
 #include "findings.h"
+#include "targets.h"
 #include "ini_file.h"
 
 #include <string>
@@ -26,6 +27,11 @@ struct CdCheckOutcome {
 // virtual root, with its closing backslash).
 CdCheckOutcome CheckCdDocument(const INIFile& document, const std::string& infPath,
                                const std::string& root);
+
+// What each Windows does with the CD of document, the INF at infPath as it would be saved, and the
+// files in root (the virtual root, with its closing backslash).
+std::vector<cd_check::TargetAnswer> AnswerTargetsOf(const INIFile& document,
+                                                    const std::string& root);
 
 // A finding as one line for people: severity, code and the German text with what it is about,
 // all in code page 1252.

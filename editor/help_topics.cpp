@@ -3,6 +3,7 @@
 #include "autoplay_dlg_ids.h"
 #include "cd_check_dlg_ids.h"
 #include "platforms_dlg_ids.h"
+#include "preview_dlg_ids.h"
 #include "resource_ids.h"
 
 namespace {
@@ -49,6 +50,8 @@ constexpr GroupTopic kTopics[] = {
     {IDC_AUTOPLAY_ACTION, "autoplay_mehr.htm"},
     // The dialog of the platforms, one page for all of it.
     {IDC_PLATFORM_LIST, "plattformen.htm"},
+    // The preview, one page for all of it.
+    {IDC_PREVIEW_LIST, "vorschau.htm"},
 };
 
 } // namespace

@@ -3,35 +3,21 @@
 #include "menu_commands.h"
 
 #include "cd_check_dlg.h"
+#include "scratch_document.h"
 #include "wait_cursor.h"
 
-namespace {
-
-// A second reading of the INF that takes the changes for the check and never reaches the
-// file: it would otherwise write them when it goes.
-class ScratchDocument {
-public:
-    explicit ScratchDocument(const std::string& infPath) : document_(infPath.c_str()) {}
-    ~ScratchDocument() { document_.DiscardChanges(); }
-    ScratchDocument(const ScratchDocument&) = delete;
-    ScratchDocument& operator=(const ScratchDocument&) = delete;
-
-    INIFile& Document() { return document_; }
-
-private:
-    INIFile document_;
-};
-
-} // namespace
+void MenuCommands::WriteAsSavedNow(INIFile& scratch) {
+    // The document the dialog edits holds the changes of the menu's dialogs; the fields' it
+    // gets only with OK. A look at the CD must not give it those earlier: it reads the file
+    // again and writes the fields into that, as OK would into the document.
+    CopyCdLabel(editing_.Document(), scratch, editing_.EditedSection());
+    CopyAutoPlay(editing_.Document(), scratch, editing_.EditedSection());
+    editing_.WriteFieldsInto(scratch);
+}
 
 CdCheckOutcome MenuCommands::CheckCdAsSavedNow() {
-    // The document the dialog edits holds the changes of the menu's dialogs; the fields' it
-    // gets only with OK. The check must not give it those earlier: it reads the file again
-    // and writes the fields into that, as OK would into the document.
     ScratchDocument scratch(editing_.InfPath());
-    CopyCdLabel(editing_.Document(), scratch.Document(), editing_.EditedSection());
-    CopyAutoPlay(editing_.Document(), scratch.Document(), editing_.EditedSection());
-    editing_.WriteFieldsInto(scratch.Document());
+    WriteAsSavedNow(scratch.Document());
     return CheckCdDocument(scratch.Document(), editing_.InfPath(), editing_.VirtualRoot());
 }
 

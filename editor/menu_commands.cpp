@@ -9,9 +9,9 @@ bool MenuCommands::Run(int id) {
         void (MenuCommands::*run)();
     } kCommands[] = {
         {IDM_CD_CHECK, &MenuCommands::CheckCd},        {IDM_AUTOPLAY, &MenuCommands::EditAutoPlay},
-        {IDM_PLATFORMS, &MenuCommands::EditPlatforms}, {IDM_CD_LABEL, &MenuCommands::EditCdLabel},
-        {IDM_CD_IMAGE, &MenuCommands::MakeCdImage},    {IDM_HELP_CONTENTS, &MenuCommands::ShowHelp},
-        {IDM_ABOUT, &MenuCommands::ShowAbout},
+        {IDM_PLATFORMS, &MenuCommands::EditPlatforms}, {IDM_PREVIEW, &MenuCommands::ShowPreview},
+        {IDM_CD_LABEL, &MenuCommands::EditCdLabel},    {IDM_CD_IMAGE, &MenuCommands::MakeCdImage},
+        {IDM_HELP_CONTENTS, &MenuCommands::ShowHelp},  {IDM_ABOUT, &MenuCommands::ShowAbout},
     };
     for (const auto& command : kCommands) {
         if (command.id != id)

@@ -18,9 +18,12 @@ public:
     bool Run(int id);
 
 private:
+    // Writes into scratch, a second reading of the INF, every change made since it was read
+    // (the fields' texts, the entries, the CD's name, AutoPlay's keys), as OK would save them.
+    void WriteAsSavedNow(INIFile& scratch);
     // The check of the CD as OK would save it now: the INF as it was read, with every change
-    // made since (the fields' texts, the entries, the CD's name) against the files in the
-    // virtual root. Changes neither the document nor the file.
+    // made since against the files in the virtual root. Changes neither the document nor the
+    // file.
     CdCheckOutcome CheckCdAsSavedNow();
     // The check of the CD with the INF as it is saved: what an image of the CD holds.
     CdCheckOutcome CheckCdAsOnDisk();
@@ -33,6 +36,8 @@ private:
     void EditAutoPlay();
     // The AutoRun sections of the platforms: which one the main dialog edits, and new ones.
     void EditPlatforms();
+    // What each Windows does with the CD as OK would save it now.
+    void ShowPreview();
     // The CD directory as an ISO image, into a file the user chooses.
     void MakeCdImage();
     // The help at its contents.

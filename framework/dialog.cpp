@@ -173,6 +173,8 @@ INT_PTR TDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_PAINT:
         return Paint();
+    case WM_DRAWITEM:
+        return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_HELP:
         // F1 reaches the focused control first, which passes it on to its dialog.
         return Help(*reinterpret_cast<const HELPINFO*>(lParam));

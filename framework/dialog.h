@@ -43,6 +43,9 @@ public:
     // Runs once the window and its controls exist, before it is shown to the user.
     virtual void SetupWindow() {}
 
+    // Draws an item of an owner-drawn control; false when the dialog draws none.
+    virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+
     // The close request with a result code (OK); the framework's own closes the window.
     virtual void RequestClose(int result);
 

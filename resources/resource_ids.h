@@ -65,5 +65,6 @@
 #define IDM_CD_IMAGE 144
 #define IDM_AUTOPLAY 145
 #define IDM_PLATFORMS 146
+#define IDM_PREVIEW 147
 // The keys of the menu's commands, wherever the focus is in the main window.
 #define IDA_QUILLOT 4

@@ -8,6 +8,7 @@
 #   docs/quillot-menu.png the main window with its menu "CD" open
 #   docs/cd-name.png      the dialog of the CD's name, with a name longer than Explorer shows
 #   docs/cd-pruefen.png   the findings of "CD > Prüfen" on a CD with mistakes
+#   docs/vorschau.png     what each Windows does with a CD that has an [AutoRun.Amd64] section
 #   docs/hilfe.png        the help window with its contents
 #   docs/kopieren.png     the window of a long copy into the CD, over the dialog
 set -euo pipefail
@@ -25,9 +26,10 @@ mkdir -p docs
 
 windows_path() { echo "Z:$1" | tr / '\\'; }
 
-# shot OUTPUT CD-DIR INF-NAME [menu|label|check|OUTSIDE-FILE]: opens the editor lying in CD-DIR
-# on INF-NAME, and with a fourth argument its menu, the dialog of the CD's name, the findings of
-# the CD's check, or the copy of OUTSIDE-FILE (a Windows path) into the CD, and saves OUTPUT.
+# shot OUTPUT CD-DIR INF-NAME [menu|label|check|preview|OUTSIDE-FILE]: opens the editor lying in
+# CD-DIR on INF-NAME, and with a fourth argument its menu, the dialog of the CD's name, the
+# findings of the CD's check, what each Windows does with the CD, or the copy of OUTSIDE-FILE (a
+# Windows path) into the CD, and saves OUTPUT.
 shot() {
   local output=$1 cd_dir=$2 inf=$3 mode=${4:-}
   cp "$build/editor/quillot.exe" "$cd_dir/quillot.exe"
@@ -89,6 +91,18 @@ printf '%s\r\n' '[AutoRun]' 'Open=Setup.exe' 'Icon=Start.exe,3' \
   'label=Beispiel-CD mit einem langen Namen' 'Shell\Liesmich=Liesmich &anzeigen' \
   >"$mistakes/AutoRun.INF"
 shot docs/cd-pruefen.png "$mistakes" AutoRun.INF check
+
+# A CD for 32- and 64-bit Windows, as Microsoft's install media are made: each Windows starts
+# the program of its own section.
+platforms=$build/screenshot-platforms
+rm -rf "$platforms"
+mkdir -p "$platforms/sources"
+cp "$build/tests/e2e/marker.exe" "$platforms/sources/setup64.exe"
+cp "$build/tests/e2e/marker.exe" "$platforms/sources/setup32.exe"
+printf '%s\r\n' '[AutoRun.Amd64]' 'open=sources\setup64.exe' 'icon=sources\setup64.exe,0' \
+  'label=Beispiel-DVD' '' '[AutoRun]' 'open=sources\setup32.exe' 'icon=sources\setup32.exe,0' \
+  'label=Beispiel-DVD' 'action=Beispiel installieren' >"$platforms/AutoRun.INF"
+shot docs/vorschau.png "$platforms" AutoRun.INF preview
 
 # The display scale is the user's setting, read when a program starts.
 set_dpi() {

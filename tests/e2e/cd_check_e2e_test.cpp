@@ -43,40 +43,7 @@ protected:
             Sleep(20);
         ASSERT_FALSE(IsWindow(dialog)) << "the dialog stays";
     }
-
-    // The control of the main dialog that has the focus, waiting until it is want.
-    HWND FocusOnceItIs(HWND want) {
-        const DWORD thread = GetWindowThreadProcessId(session_->MainDialog(), nullptr);
-        GUITHREADINFO info = {};
-        for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
-            info.cbSize = sizeof info;
-            if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == want)
-                break;
-            Sleep(20);
-        }
-        return info.hwndFocus;
-    }
 };
-
-// What is on the clipboard as text, waiting until it is want.
-std::string ClipboardOnceItIs(const std::string& want) {
-    std::string text;
-    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
-        if (OpenClipboard(nullptr)) {
-            if (HANDLE data = GetClipboardData(CF_TEXT)) {
-                if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-                    text = bytes;
-                    GlobalUnlock(data);
-                }
-            }
-            CloseClipboard();
-        }
-        if (text == want)
-            break;
-        Sleep(20);
-    }
-    return text;
-}
 
 const std::string kTwoFindingsInf =
     std::string("[AutoRun]\r\nlabel=") + kLongLabel + "\r\nopen=setup.exe\r\n";
@@ -95,7 +62,7 @@ TEST_F(CdCheck, ListsTwoFindingsErrorsFirstAndCopiesThem) {
 
     PressKeysIn(dialog, {VK_MENU, 'K'});
     const std::string copied = kTwoFindings[0] + "\r\n" + kTwoFindings[1] + "\r\n";
-    EXPECT_EQ(ClipboardOnceItIs(copied), copied);
+    EXPECT_EQ(ClipboardTextOnceItIs(copied), copied);
 
     PressKeysIn(dialog, {VK_ESCAPE});
     ASSERT_NO_FATAL_FAILURE(ExpectClosed(dialog));
@@ -201,7 +168,7 @@ TEST_P(FindingLeadsToItsField, ClosesTheDialogAndFocusesTheField) {
     }
     ASSERT_NO_FATAL_FAILURE(ExpectClosed(dialog));
     HWND field = session_->Item(c.field);
-    EXPECT_EQ(FocusOnceItIs(field), field) << DescribeKeyboard(session_->MainWindow());
+    EXPECT_EQ(session_->FocusOnceItIs(field), field) << DescribeKeyboard(session_->MainWindow());
     if (c.entry >= 0) {
         EXPECT_EQ(SendMessageA(field, LB_GETCURSEL, 0, 0), c.entry);
     }

@@ -139,6 +139,7 @@ TEST_F(HelpTest, HilfeShowsTheHelpWindowWithItsContents) {
         "fen",
         "AutoPlay: was sp\xE4tere Windows lesen",
         "Plattformen: Abschnitte f\xFCr einen Prozessor",
+        "Vorschau: was jedes Windows mit der CD tut",
         "Was der Benutzer der CD sieht",
         "AutoPlay unter heutigem Windows",
         "Ein Abbild der CD erstellen",

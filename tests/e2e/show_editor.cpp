@@ -1,12 +1,13 @@
 // Opens the real editor on an AutoRun.INF and holds its main window still at the top-left
 // corner of the screen until told to close it, so that a script can take a screenshot.
 //
-//   show_editor EDITOR.EXE INF-NAME STOP-FILE [menu|label|check|OUTSIDE-FILE]
+//   show_editor EDITOR.EXE INF-NAME STOP-FILE [menu|label|check|preview|OUTSIDE-FILE]
 // Prints "x y width height" of what is shown once it is there, then waits (at most a minute)
 // for STOP-FILE to exist and cancels the editor. Without a fourth argument that is the main
 // window; with "menu" the main window with its menu CD open below it, followed by the menu's
 // own "x y width height"; with "label" the dialog of the CD's name, holding a name longer than
-// Explorer shows; with "check" the findings of the CD's check (F5). With OUTSIDE-FILE (a large file
+// Explorer shows; with "check" the findings of the CD's check (F5); with "preview" what each
+// Windows does with the CD (F6). With OUTSIDE-FILE (a large file
 // outside the CD) it puts that file into the AutoPlay field, answers the copy question with Yes and
 // shows the main window once the progress window of the copy is over it; on STOP-FILE it presses
 // "Abbrechen" there.
@@ -68,6 +69,12 @@ HWND OpenWhatIsShown(EditorSession& session, const char* mode) {
                                                                         "fen";
         });
     }
+    if (std::strcmp(mode, "preview") == 0) {
+        session.PressKey(VK_F6);
+        return WaitForWindowWhere(session.Process().id(), [](HWND window) {
+            return ClassOf(window) == "#32770" && WindowText(window) == "Vorschau";
+        });
+    }
     return StartCopy(session, mode);
 }
 
@@ -75,9 +82,8 @@ HWND OpenWhatIsShown(EditorSession& session, const char* mode) {
 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
-        std::fprintf(
-            stderr,
-            "usage: show_editor EDITOR.EXE INF-NAME STOP-FILE [menu|label|check|OUTSIDE-FILE]\n");
+        std::fprintf(stderr, "usage: show_editor EDITOR.EXE INF-NAME STOP-FILE "
+                             "[menu|label|check|preview|OUTSIDE-FILE]\n");
         return 2;
     }
     EditorSession session(argv[1]);
@@ -116,7 +122,7 @@ int main(int argc, char** argv) {
         GetWindowRect(opened, &over);
     const bool menu = opened != nullptr && std::strcmp(mode, "menu") == 0;
     const bool copying = opened != nullptr && !menu && std::strcmp(mode, "label") != 0 &&
-                         std::strcmp(mode, "check") != 0;
+                         std::strcmp(mode, "check") != 0 && std::strcmp(mode, "preview") != 0;
     if (menu) {
         // A menu hangs from the main window: the picture holds both.
         rect.right = std::max(rect.right, over.right);

@@ -4,6 +4,7 @@
 #include "cd_check_dlg_ids.h"
 #include "help_topics.h"
 #include "platforms_dlg_ids.h"
+#include "preview_dlg_ids.h"
 #include "resource_ids.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@ const Group kGroups[] = {
     {"check", {IDC_CD_CHECK_LIST, IDC_CD_CHECK_LABEL, IDC_CD_CHECK_COPY}},
     {"autoplay keys", {IDC_AUTOPLAY_ACTION}},
     {"platforms", {IDC_PLATFORM_LIST}},
+    {"preview", {IDC_PREVIEW_LIST}},
 };
 
 TEST(HelpTopics, EachGroupHasOneExistingPageOfItsOwn) {

@@ -222,3 +222,15 @@ void PressKeysIn(HWND window, std::initializer_list<WORD> keys) {
     }
     SendKeys(keys);
 }
+
+HWND EditorSession::FocusOnceItIs(HWND want) const {
+    const DWORD thread = GetWindowThreadProcessId(mainDialog_, nullptr);
+    GUITHREADINFO info = {};
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == want)
+            break;
+        Sleep(20);
+    }
+    return info.hwndFocus;
+}

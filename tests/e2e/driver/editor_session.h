@@ -46,6 +46,8 @@ public:
     // that had it gets its lost-focus notification. False when the focus did not arrive (a
     // message box the lost-focus handler opened holds it).
     bool Focus(int id) const;
+    // The control of the main dialog that has the focus, waiting until it is want.
+    HWND FocusOnceItIs(HWND want) const;
     // The same move of the focus, without waiting for it: for a move that opens a message box.
     void MoveFocus(int id) const;
     // Presses key (a virtual-key code) in the control that has the focus, as the keyboard

@@ -176,3 +176,22 @@ std::vector<std::string> ListBoxLines(HWND list) {
     }
     return lines;
 }
+
+std::string ClipboardTextOnceItIs(const std::string& want) {
+    std::string text;
+    for (DWORD waited = 0; waited < kWindowTimeoutMs; waited += 20) {
+        if (OpenClipboard(nullptr)) {
+            if (HANDLE data = GetClipboardData(CF_TEXT)) {
+                if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+                    text = bytes;
+                    GlobalUnlock(data);
+                }
+            }
+            CloseClipboard();
+        }
+        if (text == want)
+            break;
+        Sleep(20);
+    }
+    return text;
+}

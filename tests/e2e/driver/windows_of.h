@@ -40,6 +40,9 @@ std::string DescribeKeyboard(HWND window);
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
 
+// What is on the clipboard as text (CF_TEXT), waiting until it is want.
+std::string ClipboardTextOnceItIs(const std::string& want);
+
 // The lines of a list box of another process in code page 1252. Read as characters: between
 // processes Wine hands a list's text over in UTF-16 whatever the form of the message.
 std::vector<std::string> ListBoxLines(HWND list);

@@ -66,8 +66,8 @@ TEST_P(Targets, AnswerAsWindowsDocumentsIt) {
     EXPECT_EQ(answer->entries, row.entries);
     EXPECT_EQ(answer->content, row.content);
     std::string notes;
-    for (const std::string& note : answer->notes)
-        notes += note + "; ";
+    for (const cd_check::TargetNote& note : answer->notes)
+        notes += cd_check::TextOf(note) + "; ";
     if (*row.note == '\0')
         EXPECT_EQ(notes, "");
     else
@@ -229,6 +229,16 @@ INSTANTIATE_TEST_SUITE_P(
             {"lies"},
             "",
             ""},
+        TargetCase{"AnIconOfNoFileIsTheDrivesOwn",
+                   "[AutoRun]\r\nicon=,0\r\n",
+                   kXpX86,
+                   "AutoRun",
+                   OnInsert::kNothing,
+                   "",
+                   "",
+                   {},
+                   "",
+                   ""},
         TargetCase{"AMissingProgramIsNoted",
                    "[AutoRun]\r\nopen=fehlt.exe\r\n",
                    kXpX86,
