@@ -92,7 +92,7 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     std::int64_t rootTime = 0;
     if (!image_platform::IsDirectory(directory, rootTime))
         return Failed(kNoDirectory, image_platform::DisplayPath(directory));
-    ImagePlan plan = PlanImage(directory, label && !label->empty() ? label : std::nullopt);
+    ImagePlan plan = PlanImage(directory, label && !label->empty() ? label : std::nullopt, target);
     const SourceTree& tree = plan.tree;
     if (tree.unreadable)
         return Failed(kUnreadableDirectory, image_platform::DisplayPath(tree.unreadablePath));

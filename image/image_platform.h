@@ -44,6 +44,13 @@ NativeString Join(const NativeString& directory, const NativeString& name);
 // The last component of the path made absolute, as UTF-16; empty for a root.
 std::u16string LastComponent(const NativeString& path);
 
+// The absolute form of a path whose last name need not exist yet, links resolved where the
+// system resolves them; two such forms of one place compare alike with SamePlace.
+NativeString AbsolutePath(const NativeString& path);
+
+// True when two absolute paths name the same place: on Windows letter case is no difference.
+bool SamePlace(const NativeString& left, const NativeString& right);
+
 // A path or name as UTF-16, read as ListDirectory reads names.
 std::u16string UnitsOf(const NativeString& text);
 

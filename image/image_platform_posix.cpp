@@ -81,6 +81,21 @@ std::u16string LastComponent(const NativeString& path) {
     return utf8::UnitsOf(slash == std::string::npos ? absolute : absolute.substr(slash + 1));
 }
 
+NativeString AbsolutePath(const NativeString& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string directory =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    char resolved[PATH_MAX];
+    if (realpath(directory.c_str(), resolved) == nullptr)
+        return path;
+    return name.empty() ? std::string(resolved) : Join(resolved, name);
+}
+
+bool SamePlace(const NativeString& left, const NativeString& right) {
+    return left == right;
+}
+
 std::u16string UnitsOf(const NativeString& text) {
     return utf8::UnitsOf(text);
 }

@@ -8,6 +8,8 @@
 // functions in the system's code page, from which those systems' names come anyway.
 #include "image_platform.h"
 
+#include "windows_names.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -237,6 +239,14 @@ std::u16string LastComponent(const NativeString& path) {
     if (last.size() == 2 && last[1] == u':')
         return std::u16string();
     return last;
+}
+
+NativeString AbsolutePath(const NativeString& path) {
+    return LongForm(path);
+}
+
+bool SamePlace(const NativeString& left, const NativeString& right) {
+    return iso_image::SameNameKey(left) == iso_image::SameNameKey(right);
 }
 
 std::u16string UnitsOf(const NativeString& text) {

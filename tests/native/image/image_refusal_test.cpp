@@ -84,8 +84,9 @@ TEST_F(ImageRefusals, NamesEveryFileTheImageCannotHold) {
 
     const iso_image::CommandResult result = iso_image::RunImageCommand({cd_, iso_}, false);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.output.find("Der Name enth\xC3\xA4lt ein Zeichen, das Joliet nicht "
-                                 "erlaubt (* / : ; ? \\ oder ein Steuerzeichen): Frage?.txt\n"),
+    EXPECT_NE(result.output.find("Der Name enth\xC3\xA4lt ein Zeichen, das Windows oder Joliet "
+                                 "nicht erlaubt (< > \" | * / : ; ? \\ oder ein Steuerzeichen): "
+                                 "Frage?.txt\n"),
               std::string::npos)
         << result.output;
     EXPECT_NE(result.output.find("4 GiB gro\xC3\x9F oder gr\xC3\xB6\xC3\x9F"
@@ -93,6 +94,104 @@ TEST_F(ImageRefusals, NamesEveryFileTheImageCannotHold) {
               std::string::npos);
     EXPECT_FALSE(fs::exists(iso_));
     EXPECT_EQ(temp_.CountEntries(), 1);
+}
+
+TEST_F(ImageRefusals, NamesWindowsCannotHoldOrTellApart) {
+    const struct {
+        std::vector<TreeFile> files;
+        std::vector<Refused> expected;
+    } rows[] = {
+        {{{"readme.txt", "a"}, {"README.TXT", "b"}, {"Liesmich.txt", "c"}},
+         {{RefusalKind::kSameName, "README.TXT"}, {RefusalKind::kSameName, "readme.txt"}}},
+        {{{"Docs/a", "a"}, {"docs/b", "b"}},
+         {{RefusalKind::kSameName, "Docs"}, {RefusalKind::kSameName, "docs"}}},
+        {{{"notes.", "a"}, {"notes", "b"}, {"x ", "c"}, {"x", "d"}},
+         {{RefusalKind::kSameName, "notes"},
+          {RefusalKind::kSameName, "notes."},
+          {RefusalKind::kSameName, "x"},
+          {RefusalKind::kSameName, "x "}}},
+        // A name in Latin-1 bytes is read as code page 1252: it meets its UTF-8 spelling.
+        {{{"caf\xC3\xA9.txt", "a"}, {"caf\xE9.txt", "b"}, {"sub/CAF\xC3\x89.TXT", "c"}},
+         {{RefusalKind::kSameName, "caf\xC3\xA9.txt"},
+          {RefusalKind::kSameName, "caf\xC3\xA9.txt"}}},
+        {{{"\xC3\x9C"
+           "ber.txt",
+           "a"},
+          {"\xC3\xBC"
+           "ber.txt",
+           "b"}},
+         {{RefusalKind::kSameName, "\xC3\x9C"
+                                   "ber.txt"},
+          {RefusalKind::kSameName, "\xC3\xBC"
+                                   "ber.txt"}}},
+        {{{"a<b", "a"}, {"a>b", "b"}, {"a\"b", "c"}, {"a|b", "d"}, {"a+b", "e"}},
+         {{RefusalKind::kForbiddenCharacter, "a\"b"},
+          {RefusalKind::kForbiddenCharacter, "a<b"},
+          {RefusalKind::kForbiddenCharacter, "a>b"},
+          {RefusalKind::kForbiddenCharacter, "a|b"}}},
+        {{{"CON", "a"},
+          {"aux", "b"},
+          {"nul.txt", "c"},
+          {"Com1.tar.gz", "d"},
+          {"lpt9 .log", "e"},
+          {"PRN/x", "f"},
+          {"COM10", "g"},
+          {"console.txt", "h"},
+          {"LPT0", "i"}},
+         {{RefusalKind::kDeviceName, "CON"},
+          {RefusalKind::kDeviceName, "Com1.tar.gz"},
+          {RefusalKind::kDeviceName, "PRN"},
+          {RefusalKind::kDeviceName, "aux"},
+          {RefusalKind::kDeviceName, "lpt9 .log"},
+          {RefusalKind::kDeviceName, "nul.txt"}}},
+    };
+    for (const auto& row : rows) {
+        fs::remove_all(cd_);
+        MakeTree(cd_, row.files);
+        EXPECT_EQ(RefusalsOf(cd_), row.expected) << row.files.front().path;
+    }
+
+    const iso_image::CommandResult result = iso_image::RunImageCommand({cd_, iso_}, false);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.output.find("Der Name ist unter Windows ein Ger\xC3\xA4t (CON, PRN, AUX, "
+                                 "NUL, COM1 bis COM9, LPT1 bis LPT9, mit jeder Endung): nul.txt\n"),
+              std::string::npos)
+        << result.output;
+    EXPECT_FALSE(fs::exists(iso_));
+}
+
+TEST_F(ImageRefusals, ImageBeyondTheSectorNumbers) {
+    // 2047 holes of 4 GiB - 1 (2^21 sectors each) and the metadata fit in 2^32 sectors; one
+    // more does not. Nothing is written: the layout alone tells.
+    MakeTree(cd_, {}, {"teil"});
+    const auto add = [&](int number) {
+        MakeSparse(cd_ + "/teil/f" + std::to_string(10000 + number), (4ull << 30) - 1);
+    };
+    for (int number = 0; number < 2047; ++number)
+        add(number);
+    EXPECT_TRUE(iso_image::PlanImage(cd_, std::nullopt, iso_).tree.refusals.empty());
+    add(2047);
+    const iso_image::SourceTree tree = iso_image::PlanImage(cd_, std::nullopt, iso_).tree;
+    ASSERT_EQ(tree.refusals.size(), 1u);
+    EXPECT_EQ(tree.refusals[0].kind, RefusalKind::kImageTooLarge);
+    EXPECT_EQ(utf8::OfUnits(tree.refusals[0].path), "teil/f12047");
+}
+
+TEST_F(ImageRefusals, AnImageInsideTheTreeNeverHoldsItself) {
+    MakeTree(cd_, {{"a.txt", "a"}, {"cd.iso.part", "left over"}, {"cd.iso.part.txt", "mine"}});
+    const std::string inside = cd_ + "/cd.iso";
+    std::uintmax_t size = 0;
+    for (int run = 0; run < 3; ++run) {
+        ASSERT_EQ(iso_image::RunImageCommand({cd_, inside}, false).exitCode, 0);
+        if (run > 0) {
+            EXPECT_EQ(fs::file_size(inside), size) << run;
+        }
+        size = fs::file_size(inside);
+    }
+    std::vector<std::string> names;
+    for (const iso_image::SourceNode& child : iso_image::ReadSourceTree(cd_, inside).root.children)
+        names.push_back(utf8::OfUnits(child.name));
+    EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "cd.iso.part.txt"}));
 }
 
 TEST_F(ImageRefusals, CancelLeavesNothing) {
@@ -142,7 +241,7 @@ TEST_F(ImageRefusals, ThePlanNamesTheVolume) {
     };
     for (const auto& row : rows) {
         MakeTree(cd_, {{"autorun.inf", row.inf}});
-        EXPECT_EQ(iso_image::PlanImage(cd_, row.given).settings.label, row.volume) << row.inf;
+        EXPECT_EQ(iso_image::PlanImage(cd_, row.given, iso_).settings.label, row.volume) << row.inf;
     }
 }
 
