@@ -11,7 +11,8 @@
 
 namespace iso_image {
 
-// Joliet holds a name of at most 64 UTF-16 units (128 bytes).
+// Joliet holds a name of at most 64 UTF-16 units (128 bytes); a character beyond the BMP is
+// written as its pair of surrogates and takes two.
 constexpr std::size_t kMaxJolietUnits = 64;
 
 struct ShortName {

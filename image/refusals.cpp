@@ -6,7 +6,8 @@ namespace iso_image {
 const char* TextOf(RefusalKind kind) {
     switch (kind) {
     case RefusalKind::kNameTooLong:
-        return "Der Name ist l\344nger als die 64 Zeichen, die Joliet erlaubt:";
+        return "Der Name ist l\344nger als die 64 UTF-16-Einheiten (ein Zeichen jenseits von "
+               "U+FFFF belegt zwei), die Joliet erlaubt:";
     case RefusalKind::kForbiddenCharacter:
         return "Der Name enth\344lt ein Zeichen, das Windows oder Joliet nicht erlaubt (< > \" | * "
                "/ : ; ? \\ oder ein Steuerzeichen):";

@@ -91,6 +91,8 @@ const TreeCase kTrees[] = {
       {"caf\xE9.txt", Random(2048, 2)},
       {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E/\xE5\x86\x99\xE7\x9C\x9F.jpg", Random(2049, 3)},
       {"Emoji \xF0\x9F\x98\x80.txt", "smile"},
+      // 64 units: the character beyond the BMP as its two.
+      {std::string(62, 'e') + "\xF0\x9F\x98\x80", "full"},
       {std::string(60, 'a') + ".txt", Random(1u << 20, 4)},
       {"archiv.tar.gz", Random(3000000, 5)},
       {"Setup Dateien/Teil 1/leer", ""}},

@@ -89,6 +89,10 @@ TEST_F(ImageRefusals, NamesEveryFileTheImageCannotHold) {
                                  "Frage?.txt\n"),
               std::string::npos)
         << result.output;
+    EXPECT_NE(result.output.find("Der Name ist l\xC3\xA4nger als die 64 UTF-16-Einheiten (ein "
+                                 "Zeichen jenseits von U+FFFF belegt zwei), die Joliet erlaubt: " +
+                                 longName + "\n"),
+              std::string::npos);
     EXPECT_NE(result.output.find("4 GiB gro\xC3\x9F oder gr\xC3\xB6\xC3\x9F"
                                  "er; ISO 9660 kann sie nicht aufnehmen: vier.bin\n"),
               std::string::npos);

@@ -82,6 +82,7 @@ TEST(JolietNames, RefusesLongNamesAndForbiddenCharacters) {
         {std::u16string(64, u'x'), std::nullopt},
         {std::u16string(65, u'x'), RefusalKind::kNameTooLong},
         // A character beyond the BMP takes two of the 64 units.
+        {std::u16string(62, u'x') + u"\U0001F600", std::nullopt},
         {std::u16string(63, u'x') + u"\U0001F600", RefusalKind::kNameTooLong},
         {u"\u00c4rger \u00fcber \u65e5\u672c.txt", std::nullopt},
         {u"a:b", RefusalKind::kForbiddenCharacter},
