@@ -110,11 +110,11 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     settings.time = SourceDateEpoch().value_or(settings.time);
 
     ProgressLine line;
-    Progress progress;
-    if (showProgress)
-        progress = [&line](std::uint64_t written, std::uint64_t total) {
-            return line(written, total);
-        };
+    const Progress progress = [&line, showProgress](std::uint64_t written, std::uint64_t total) {
+        if (image_platform::Interrupted())
+            return false;
+        return !showProgress || line(written, total);
+    };
     const WriteResult written = WriteImage(tree, settings, target, progress);
     if (showProgress)
         image_platform::WriteText(image_platform::Stream::kOutput, "\n");

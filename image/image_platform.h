@@ -76,8 +76,10 @@ private:
     std::unique_ptr<Handle> handle_;
 };
 
-// Written beside the target under a name of its own; Commit moves it into the target's place
-// once it is whole. Destroyed without Commit, it removes what it wrote.
+// Written beside the target as "target.part" (or "target.part1", ... while another run writes
+// the same target); Commit moves it into the target's place once it is whole. Destroyed
+// without Commit, it removes what it wrote. A partial file that no run writes any more (left
+// by a killed one) is taken over, so that the numbers do not grow from run to run.
 class OutputFile {
 public:
     OutputFile();
@@ -102,5 +104,13 @@ void WriteText(Stream stream, std::string_view utf8);
 
 // True when standard output is a terminal (a console on Windows).
 bool OutputIsTerminal();
+
+// From now on the first interrupt (Ctrl+C; on POSIX systems SIGINT, SIGTERM and SIGHUP) does
+// not end the program but is noted, so that the writing stops and removes its partial file; a
+// second one ends the program as before.
+void NoteInterrupts();
+
+// True once an interrupt was noted.
+bool Interrupted();
 
 } // namespace image_platform

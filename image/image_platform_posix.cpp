@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -148,27 +150,32 @@ struct OutputFile::Handle {
 OutputFile::OutputFile() : handle_(new Handle) {}
 
 OutputFile::~OutputFile() {
-    if (handle_->descriptor >= 0)
-        close(handle_->descriptor);
+    // Removed while still locked: another run must not take it over in between.
     if (!handle_->committed && !handle_->temporary.empty())
         unlink(handle_->temporary.c_str());
+    if (handle_->descriptor >= 0)
+        close(handle_->descriptor);
 }
 
 bool OutputFile::Create(const NativeString& target) {
     handle_->target = target;
-    // A name of our own beside the target: never a file someone else is writing.
+    // A name of our own beside the target: never a file another run is writing, which holds
+    // the lock on it until the file is renamed or removed.
     for (int number = 0; number < 100; ++number) {
         const std::string temporary =
             target + ".part" + (number == 0 ? std::string() : std::to_string(number));
-        const int descriptor =
-            open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0) {
-            handle_->descriptor = descriptor;
-            handle_->temporary = temporary;
-            return true;
-        }
-        if (errno != EEXIST)
+        const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (descriptor < 0)
             return false;
+        if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+            close(descriptor);
+            if (errno != EWOULDBLOCK)
+                return false;
+            continue;
+        }
+        handle_->descriptor = descriptor;
+        handle_->temporary = temporary;
+        return ftruncate(descriptor, 0) == 0;
     }
     return false;
 }
@@ -189,14 +196,13 @@ bool OutputFile::Write(const unsigned char* data, std::size_t size) {
 bool OutputFile::Commit() {
     if (fsync(handle_->descriptor) != 0)
         return false;
-    const int descriptor = handle_->descriptor;
-    handle_->descriptor = -1;
-    if (close(descriptor) != 0)
-        return false;
+    // Renamed while still locked, for the reason the destructor removes it so.
     if (rename(handle_->temporary.c_str(), handle_->target.c_str()) != 0)
         return false;
     handle_->committed = true;
-    return true;
+    const int descriptor = handle_->descriptor;
+    handle_->descriptor = -1;
+    return close(descriptor) == 0;
 }
 
 void WriteText(Stream stream, std::string_view text) {
@@ -211,6 +217,34 @@ std::string DocumentPath(const NativeString& path) {
 
 bool OutputIsTerminal() {
     return isatty(STDOUT_FILENO) != 0;
+}
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void NoteInterrupt(int) {
+    interrupted = 1;
+}
+
+} // namespace
+
+void NoteInterrupts() {
+    struct sigaction action {};
+    action.sa_handler = NoteInterrupt;
+    // The first interrupt is noted; the next one ends the program.
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // A signal the caller ignores (a background job's SIGINT, nohup's SIGHUP) stays so.
+        struct sigaction old {};
+        if (sigaction(signal, nullptr, &old) == 0 && old.sa_handler != SIG_IGN)
+            sigaction(signal, &action, nullptr);
+    }
+}
+
+bool Interrupted() {
+    return interrupted != 0;
 }
 
 } // namespace image_platform

@@ -306,14 +306,16 @@ bool OutputFile::Create(const NativeString& target) {
     for (int number = 0; number < 100; ++number) {
         const std::u16string temporary =
             handle_->target + u".part" + (number == 0 ? std::u16string() : DigitsOf(number));
+        // Shared with no one: a file another run is writing cannot be opened, one left by a
+        // killed run is taken over and emptied.
         const HANDLE file =
-            OpenFile(temporary, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+            OpenFile(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
         if (file != INVALID_HANDLE_VALUE) {
             handle_->file = file;
             handle_->temporary = temporary;
             return true;
         }
-        if (GetLastError() != ERROR_FILE_EXISTS)
+        if (GetLastError() != ERROR_SHARING_VIOLATION)
             return false;
     }
     return false;

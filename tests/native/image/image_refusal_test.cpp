@@ -9,9 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <optional>
 #include <filesystem>
+#include <spawn.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -210,6 +216,64 @@ TEST_F(ImageRefusals, CancelLeavesNothing) {
     EXPECT_EQ(result.outcome, iso_image::WriteOutcome::kCancelled);
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(temp_.CountEntries(), 1);
+}
+
+// Polls until done() or the seconds have passed; false then.
+template <typename Done> bool WaitFor(Done done, int seconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+TEST_F(ImageRefusals, ASignalLeavesNothing) {
+    MakeTree(cd_, {{"a.txt", "a"}});
+    // Long enough to write that the signal comes while it is written; a hole, cheap to read.
+    MakeSparse(cd_ + "/gross.bin", 3ull << 30);
+    const std::string part = iso_ + ".part";
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        std::string exe = QUILLOT_IMAGE_EXE;
+        char* const arguments[] = {exe.data(), cd_.data(), iso_.data(), nullptr};
+        pid_t child = 0;
+        ASSERT_EQ(posix_spawn(&child, exe.c_str(), nullptr, nullptr, arguments, environ), 0);
+        const bool writing = WaitFor(
+            [&] {
+                std::error_code error;
+                return fs::file_size(part, error) > 0 && !error;
+            },
+            60);
+        kill(child, writing ? signal : SIGKILL);
+        int status = 0;
+        if (!WaitFor([&] { return waitpid(child, &status, WNOHANG) == child; }, 60)) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+        }
+        ASSERT_TRUE(writing) << signal;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << signal << " " << status;
+        EXPECT_EQ(temp_.CountEntries(), 1) << signal;
+    }
+}
+
+TEST_F(ImageRefusals, PartialFilesOfKilledRunsAreTakenOver) {
+    MakeTree(cd_, {{"a.txt", "a"}});
+    // Left by killed runs: before, the hundredth run found no name.
+    for (int number = 0; number < 100; ++number)
+        WriteBytes(iso_ + ".part" + (number == 0 ? "" : std::to_string(number)), "alt");
+    // One that a run is writing now, which holds its lock.
+    const int writing = open((iso_ + ".part").c_str(), O_WRONLY);
+    ASSERT_EQ(flock(writing, LOCK_EX | LOCK_NB), 0);
+
+    ASSERT_EQ(iso_image::RunImageCommand({cd_, iso_}, false).exitCode, 0);
+    EXPECT_EQ(ReadBytes(iso_ + ".part"), "alt");
+    EXPECT_FALSE(fs::exists(iso_ + ".part1"));
+    close(writing);
+    ASSERT_EQ(iso_image::RunImageCommand({cd_, iso_}, false).exitCode, 0);
+    EXPECT_FALSE(fs::exists(iso_ + ".part"));
+    // The image, the tree and the 98 left over.
+    EXPECT_EQ(temp_.CountEntries(), 100);
 }
 
 TEST_F(ImageRefusals, FilesThatChangeOrVanishLeaveNothing) {
