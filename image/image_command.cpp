@@ -23,6 +23,8 @@ constexpr const char* kRefused =
     "Kein Abbild geschrieben: eine CD nach ISO 9660 mit Joliet kann diese Dateien nicht "
     "aufnehmen.";
 constexpr const char* kWritten = "Abbild geschrieben:";
+constexpr const char* kSkippedLink =
+    "\334bersprungen: die Verkn\374pfung f\374hrt aus dem Verzeichnis hinaus:";
 
 CommandResult Failed(const char* text, const std::string& about) {
     CommandResult result;
@@ -96,9 +98,13 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     const SourceTree& tree = plan.tree;
     if (tree.unreadable)
         return Failed(kUnreadableDirectory, image_platform::DisplayPath(tree.unreadablePath));
+    std::string skipped;
+    for (const std::u16string& link : tree.skippedLinks)
+        skipped += utf8::OfCodePage(kSkippedLink) + ' ' + utf8::OfUnits(link) + '\n';
     if (!tree.refusals.empty()) {
         CommandResult result;
         result.exitCode = 1;
+        result.output = skipped;
         for (const Refusal& refusal : tree.refusals)
             result.output +=
                 utf8::OfCodePage(TextOf(refusal.kind)) + ' ' + utf8::OfUnits(refusal.path) + '\n';
@@ -133,7 +139,8 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
         return Failed(kChanged, image_platform::DisplayPath(written.path));
     }
     CommandResult result;
-    result.output = utf8::OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
+    result.output =
+        skipped + utf8::OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
     return result;
 }
 

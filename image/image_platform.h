@@ -21,6 +21,9 @@ using NativeString = std::u16string;
 using NativeString = std::string;
 #endif
 
+// What a symbolic link leads to; Windows' links are taken as what they name.
+enum class Link { kNone, kResolved, kDangling, kLoop };
+
 struct DirectoryItem {
     NativeString name;
     // The name as UTF-16. POSIX names are read as UTF-8; a byte that is no part of a UTF-8
@@ -30,6 +33,10 @@ struct DirectoryItem {
     std::uint64_t size = 0;
     // Seconds since 1970-01-01 UTC.
     std::int64_t modified = 0;
+    // For a link, directory, size and time are those of what it leads to.
+    Link link = Link::kNone;
+    // Where a resolved link leads: an absolute path without links.
+    NativeString linkTarget;
 };
 
 // False when the directory cannot be read. Entries that are neither files nor directories
@@ -50,6 +57,9 @@ NativeString AbsolutePath(const NativeString& path);
 
 // True when two absolute paths name the same place: on Windows letter case is no difference.
 bool SamePlace(const NativeString& left, const NativeString& right);
+
+// True when the absolute path is directory or lies below it.
+bool IsWithin(const NativeString& path, const NativeString& directory);
 
 // A path or name as UTF-16, read as ListDirectory reads names.
 std::u16string UnitsOf(const NativeString& text);

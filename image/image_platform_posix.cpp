@@ -38,18 +38,37 @@ bool ListDirectory(const NativeString& directory, std::vector<DirectoryItem>& it
     DirectoryHandle handle(opendir(directory.c_str()));
     if (handle.get() == nullptr)
         return false;
-    errno = 0;
-    while (const dirent* entry = readdir(handle.get())) {
+    for (;;) {
+        // readdir tells its end from an error by errno alone; realpath leaves it set.
+        errno = 0;
+        const dirent* entry = readdir(handle.get());
+        if (entry == nullptr)
+            break;
         const std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
+        const std::string path = Join(directory, name);
         struct stat status {};
-        // A link stands for what it names, as a copy onto the CD would take it.
-        if (stat(Join(directory, name).c_str(), &status) != 0)
+        if (lstat(path.c_str(), &status) != 0)
             return false;
+        DirectoryItem item;
+        if (S_ISLNK(status.st_mode)) {
+            // A link stands for what it names, as a copy onto the CD would take it.
+            char resolved[PATH_MAX];
+            if (stat(path.c_str(), &status) != 0 || realpath(path.c_str(), resolved) == nullptr) {
+                if (errno != ENOENT && errno != ELOOP)
+                    return false;
+                item.link = errno == ELOOP ? Link::kLoop : Link::kDangling;
+                item.name = name;
+                item.units = utf8::UnitsOf(name);
+                items.push_back(std::move(item));
+                continue;
+            }
+            item.link = Link::kResolved;
+            item.linkTarget = resolved;
+        }
         if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))
             continue;
-        DirectoryItem item;
         item.name = name;
         item.units = utf8::UnitsOf(name);
         item.directory = S_ISDIR(status.st_mode);
@@ -96,6 +115,12 @@ NativeString AbsolutePath(const NativeString& path) {
 
 bool SamePlace(const NativeString& left, const NativeString& right) {
     return left == right;
+}
+
+bool IsWithin(const NativeString& path, const NativeString& directory) {
+    if (path.compare(0, directory.size(), directory) != 0)
+        return false;
+    return path.size() == directory.size() || directory == "/" || path[directory.size()] == '/';
 }
 
 std::u16string UnitsOf(const NativeString& text) {

@@ -249,6 +249,13 @@ bool SamePlace(const NativeString& left, const NativeString& right) {
     return iso_image::SameNameKey(left) == iso_image::SameNameKey(right);
 }
 
+bool IsWithin(const NativeString& path, const NativeString& directory) {
+    if (path.size() < directory.size() || !SamePlace(path.substr(0, directory.size()), directory))
+        return false;
+    return path.size() == directory.size() || directory.back() == u'\\' ||
+           path[directory.size()] == u'\\';
+}
+
 std::u16string UnitsOf(const NativeString& text) {
     return text;
 }

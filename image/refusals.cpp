@@ -26,6 +26,11 @@ const char* TextOf(RefusalKind kind) {
         return "Der Pfad ist l\344nger als die 255 Bytes, die ein Pfad im Abbild haben darf:";
     case RefusalKind::kTooManyDirectories:
         return "Das Abbild kann nicht mehr als 65535 Verzeichnisse aufnehmen; zu viele ab:";
+    case RefusalKind::kDanglingLink:
+        return "Die Verkn\374pfung zeigt auf nichts:";
+    case RefusalKind::kLinkLoop:
+        return "Die Verkn\374pfung f\374hrt im Kreis (auf sich selbst oder ein Verzeichnis, in "
+               "dem sie liegt):";
     case RefusalKind::kImageTooLarge:
         return "Das Abbild w\344re gr\366\337er als die 8 TiB (2^32 Sektoren), die ISO 9660 "
                "z\344hlt; kein Platz mehr ab:";

@@ -17,6 +17,8 @@ enum class RefusalKind {
     kPathTooLong,
     kTooManyDirectories,
     kImageTooLarge,
+    kDanglingLink,
+    kLinkLoop,
 };
 
 // The message in code page 1252; the file's path follows it.

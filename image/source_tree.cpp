@@ -36,7 +36,10 @@ private:
 
 class TreeReader {
 public:
-    TreeReader(SourceTree& tree, const TargetFilter& filter) : tree_(tree), filter_(filter) {}
+    // root: the tree's root as an absolute path, links resolved.
+    TreeReader(SourceTree& tree, const TargetFilter& filter,
+               const image_platform::NativeString& root)
+        : tree_(tree), filter_(filter), root_(root) {}
 
     void ReadDirectory(SourceNode& directory, const image_platform::NativeString& absolute,
                        const std::u16string& path, unsigned level) {
@@ -48,27 +51,30 @@ public:
             }
             return;
         }
-        items.erase(std::remove_if(items.begin(), items.end(),
-                                   [&](const image_platform::DirectoryItem& item) {
-                                       return !item.directory &&
-                                              filter_.IsTarget(
-                                                  image_platform::Join(absolute, item.name));
-                                   }),
-                    items.end());
         std::sort(
             items.begin(), items.end(),
             [](const image_platform::DirectoryItem& left,
                const image_platform::DirectoryItem& right) { return left.units < right.units; });
-        const std::vector<bool> sameName = SameNames(items);
-        for (std::size_t index = 0; index < items.size(); ++index) {
-            image_platform::DirectoryItem& item = items[index];
+        // Each entry the image takes, with the place it stands for, links resolved.
+        std::vector<image_platform::DirectoryItem> kept;
+        std::vector<image_platform::NativeString> places;
+        for (image_platform::DirectoryItem& item : items) {
+            image_platform::NativeString place = image_platform::Join(absolute, item.name);
+            if (Admit(item, absolute, PathBelow(path, item.units), place)) {
+                kept.push_back(std::move(item));
+                places.push_back(std::move(place));
+            }
+        }
+        const std::vector<bool> sameName = SameNames(kept);
+        for (std::size_t index = 0; index < kept.size(); ++index) {
+            const image_platform::DirectoryItem& item = kept[index];
             SourceNode child;
             child.name = item.units;
             child.path = image_platform::Join(directory.path, item.name);
             child.directory = item.directory;
             child.size = item.size;
             child.modified = item.modified;
-            const std::u16string childPath = path.empty() ? child.name : path + u'/' + child.name;
+            const std::u16string childPath = PathBelow(path, child.name);
             Judge(child, childPath, level);
             if (sameName[index])
                 Refuse(RefusalKind::kSameName, childPath);
@@ -77,8 +83,7 @@ public:
                 anyFile_ = true;
             }
             if (child.directory && level + 1 <= kMaxLevels)
-                ReadDirectory(child, image_platform::Join(absolute, item.name), childPath,
-                              level + 1);
+                ReadDirectory(child, places[index], childPath, level + 1);
             directory.children.push_back(std::move(child));
         }
     }
@@ -86,6 +91,44 @@ public:
     bool anyFile() const { return anyFile_; }
 
 private:
+    static std::u16string PathBelow(const std::u16string& path, const std::u16string& name) {
+        return path.empty() ? name : path + u'/' + name;
+    }
+
+    // False for an entry the image leaves out: the image being written, and links that lead
+    // nowhere, in a circle or out of the tree. directory is where the entry lies, place
+    // becomes what a link leads to.
+    bool Admit(const image_platform::DirectoryItem& item,
+               const image_platform::NativeString& directory, const std::u16string& path,
+               image_platform::NativeString& place) {
+        using image_platform::Link;
+        if (!item.directory && filter_.IsTarget(place))
+            return false;
+        switch (item.link) {
+        case Link::kNone:
+            return true;
+        case Link::kDangling:
+            Refuse(RefusalKind::kDanglingLink, path);
+            return false;
+        case Link::kLoop:
+            Refuse(RefusalKind::kLinkLoop, path);
+            return false;
+        case Link::kResolved:
+            break;
+        }
+        if (!image_platform::IsWithin(item.linkTarget, root_)) {
+            tree_.skippedLinks.push_back(path);
+            return false;
+        }
+        // A link to a directory it lies in would hold the link again, without end.
+        if (item.directory && image_platform::IsWithin(directory, item.linkTarget)) {
+            Refuse(RefusalKind::kLinkLoop, path);
+            return false;
+        }
+        place = item.linkTarget;
+        return true;
+    }
+
     // Marks every entry that Windows would take for another of the directory. A name in bytes
     // that are no UTF-8 is read as code page 1252, so it meets its UTF-8 twin here too.
     static std::vector<bool> SameNames(const std::vector<image_platform::DirectoryItem>& items) {
@@ -123,6 +166,7 @@ private:
 
     SourceTree& tree_;
     const TargetFilter& filter_;
+    const image_platform::NativeString root_;
     // The root counts as the first.
     std::size_t directories_ = 1;
     bool anyFile_ = false;
@@ -137,10 +181,11 @@ SourceTree ReadSourceTree(const image_platform::NativeString& root,
     tree.root.directory = true;
     image_platform::IsDirectory(root, tree.root.modified);
     const TargetFilter filter(target);
-    TreeReader reader(tree, filter);
     // With a separator at its end, the root's own links are resolved too.
-    reader.ReadDirectory(tree.root, image_platform::AbsolutePath(image_platform::Join(root, {})),
-                         std::u16string(), 1);
+    const image_platform::NativeString absolute =
+        image_platform::AbsolutePath(image_platform::Join(root, {}));
+    TreeReader reader(tree, filter, absolute);
+    reader.ReadDirectory(tree.root, absolute, std::u16string(), 1);
     if (!reader.anyFile())
         tree.newest = tree.root.modified;
     return tree;

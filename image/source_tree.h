@@ -24,6 +24,8 @@ struct SourceNode {
 struct SourceTree {
     SourceNode root;
     Refusals refusals;
+    // Links that lead out of the tree: left out, as a copy of the tree alone would leave them.
+    std::vector<std::u16string> skippedLinks;
     // Set when a directory could not be read; the tree is then incomplete.
     bool unreadable = false;
     image_platform::NativeString unreadablePath;

@@ -170,6 +170,50 @@ TEST_F(ImageRefusals, NamesWindowsCannotHoldOrTellApart) {
     EXPECT_FALSE(fs::exists(iso_));
 }
 
+TEST_F(ImageRefusals, LinksThatLeadNowhereInACircleOrOut) {
+    MakeTree(cd_, {{"src/docs/a.txt", "a"}});
+    WriteBytes(temp_.PathOf("aussen.txt"), "outside");
+    const struct {
+        const char* link;
+        std::string to;
+    } links[] = {
+        // An editor's lock file.
+        {"src/docs/.#manual.txt", "user@host.4711:1700000000"},
+        {"self", "self"},
+        {"src/hoch", ".."},
+        {"aussen", temp_.PathOf("aussen.txt")},
+        {"innen.txt", "src/docs/a.txt"},
+    };
+    for (const auto& link : links)
+        fs::create_symlink(link.to, cd_ + "/" + link.link);
+
+    const iso_image::SourceTree tree = iso_image::ReadSourceTree(cd_);
+    const std::vector<Refused> expected = {{RefusalKind::kLinkLoop, "self"},
+                                           {RefusalKind::kLinkLoop, "src/hoch"},
+                                           {RefusalKind::kDanglingLink, "src/docs/.#manual.txt"}};
+    EXPECT_EQ(RefusalsOf(cd_), expected);
+    EXPECT_EQ(tree.skippedLinks, std::vector<std::u16string>{u"aussen"});
+    iso_image::CommandResult result = iso_image::RunImageCommand({cd_, iso_}, false);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(
+        result.output.find("Die Verkn\xC3\xBCpfung zeigt auf nichts: src/docs/.#manual.txt\n"),
+        std::string::npos)
+        << result.output;
+
+    for (const char* refused : {"self", "src/hoch", "src/docs/.#manual.txt"})
+        fs::remove(cd_ + "/" + refused);
+    result = iso_image::RunImageCommand({cd_, iso_}, false);
+    EXPECT_EQ(result.exitCode, 0) << result.error;
+    EXPECT_EQ(result.output.rfind("\xC3\x9C"
+                                  "bersprungen: die Verkn\xC3\xBCpfung f\xC3\xBChrt aus dem "
+                                  "Verzeichnis hinaus: aussen\n",
+                                  0),
+              0u)
+        << result.output;
+    // The link inside the tree stands for its file.
+    EXPECT_EQ(RunTool("bsdtar -xOf " + Quoted(iso_) + " innen.txt").output, "a");
+}
+
 TEST_F(ImageRefusals, ImageBeyondTheSectorNumbers) {
     // 2047 holes of 4 GiB - 1 (2^21 sectors each) and the metadata fit in 2^32 sectors; one
     // more does not. Nothing is written: the layout alone tells.
@@ -237,8 +281,14 @@ TEST_F(ImageRefusals, ASignalLeavesNothing) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         std::string exe = QUILLOT_IMAGE_EXE;
         char* const arguments[] = {exe.data(), cd_.data(), iso_.data(), nullptr};
+        // Its message on the cancel is not this test's output.
+        posix_spawn_file_actions_t quiet;
+        posix_spawn_file_actions_init(&quiet);
+        posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
         pid_t child = 0;
-        ASSERT_EQ(posix_spawn(&child, exe.c_str(), nullptr, nullptr, arguments, environ), 0);
+        const int spawned = posix_spawn(&child, exe.c_str(), &quiet, nullptr, arguments, environ);
+        posix_spawn_file_actions_destroy(&quiet);
+        ASSERT_EQ(spawned, 0);
         const bool writing = WaitFor(
             [&] {
                 std::error_code error;
