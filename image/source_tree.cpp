@@ -58,9 +58,10 @@ public:
         // Each entry the image takes, with the place it stands for, links resolved.
         std::vector<image_platform::DirectoryItem> kept;
         std::vector<image_platform::NativeString> places;
+        reading_.push_back(absolute);
         for (image_platform::DirectoryItem& item : items) {
             image_platform::NativeString place = image_platform::Join(absolute, item.name);
-            if (Admit(item, absolute, PathBelow(path, item.units), place)) {
+            if (Admit(item, PathBelow(path, item.units), place)) {
                 kept.push_back(std::move(item));
                 places.push_back(std::move(place));
             }
@@ -86,6 +87,7 @@ public:
                 ReadDirectory(child, places[index], childPath, level + 1);
             directory.children.push_back(std::move(child));
         }
+        reading_.pop_back();
     }
 
     bool anyFile() const { return anyFile_; }
@@ -96,10 +98,8 @@ private:
     }
 
     // False for an entry the image leaves out: the image being written, and links that lead
-    // nowhere, in a circle or out of the tree. directory is where the entry lies, place
-    // becomes what a link leads to.
-    bool Admit(const image_platform::DirectoryItem& item,
-               const image_platform::NativeString& directory, const std::u16string& path,
+    // nowhere, in a circle or out of the tree. place becomes what a link leads to.
+    bool Admit(const image_platform::DirectoryItem& item, const std::u16string& path,
                image_platform::NativeString& place) {
         using image_platform::Link;
         if (!item.directory && filter_.IsTarget(place))
@@ -120,8 +120,12 @@ private:
             tree_.skippedLinks.push_back(path);
             return false;
         }
-        // A link to a directory it lies in would hold the link again, without end.
-        if (item.directory && image_platform::IsWithin(directory, item.linkTarget)) {
+        // A link to a directory being read, or to one above, would hold itself without end.
+        if (item.directory && std::any_of(reading_.begin(), reading_.end(),
+                                          [&](const image_platform::NativeString& directory) {
+                                              return image_platform::IsWithin(directory,
+                                                                              item.linkTarget);
+                                          })) {
             Refuse(RefusalKind::kLinkLoop, path);
             return false;
         }
@@ -167,6 +171,8 @@ private:
     SourceTree& tree_;
     const TargetFilter& filter_;
     const image_platform::NativeString root_;
+    // The directories from the root to the one being read, links resolved.
+    std::vector<image_platform::NativeString> reading_;
     // The root counts as the first.
     std::size_t directories_ = 1;
     bool anyFile_ = false;

@@ -171,7 +171,7 @@ TEST_F(ImageRefusals, NamesWindowsCannotHoldOrTellApart) {
 }
 
 TEST_F(ImageRefusals, LinksThatLeadNowhereInACircleOrOut) {
-    MakeTree(cd_, {{"src/docs/a.txt", "a"}});
+    MakeTree(cd_, {{"src/docs/a.txt", "a"}}, {"src/quer"});
     WriteBytes(temp_.PathOf("aussen.txt"), "outside");
     const struct {
         const char* link;
@@ -181,6 +181,9 @@ TEST_F(ImageRefusals, LinksThatLeadNowhereInACircleOrOut) {
         {"src/docs/.#manual.txt", "user@host.4711:1700000000"},
         {"self", "self"},
         {"src/hoch", ".."},
+        // Two that lead to each other's directories.
+        {"src/docs/quer", "../quer"},
+        {"src/quer/docs", "../docs"},
         {"aussen", temp_.PathOf("aussen.txt")},
         {"innen.txt", "src/docs/a.txt"},
     };
@@ -188,9 +191,13 @@ TEST_F(ImageRefusals, LinksThatLeadNowhereInACircleOrOut) {
         fs::create_symlink(link.to, cd_ + "/" + link.link);
 
     const iso_image::SourceTree tree = iso_image::ReadSourceTree(cd_);
-    const std::vector<Refused> expected = {{RefusalKind::kLinkLoop, "self"},
-                                           {RefusalKind::kLinkLoop, "src/hoch"},
-                                           {RefusalKind::kDanglingLink, "src/docs/.#manual.txt"}};
+    const std::vector<Refused> expected = {
+        {RefusalKind::kLinkLoop, "self"},
+        {RefusalKind::kLinkLoop, "src/hoch"},
+        {RefusalKind::kDanglingLink, "src/docs/.#manual.txt"},
+        {RefusalKind::kLinkLoop, "src/docs/quer/docs"},
+        {RefusalKind::kDanglingLink, "src/quer/docs/.#manual.txt"},
+        {RefusalKind::kLinkLoop, "src/quer/docs/quer"}};
     EXPECT_EQ(RefusalsOf(cd_), expected);
     EXPECT_EQ(tree.skippedLinks, std::vector<std::u16string>{u"aussen"});
     iso_image::CommandResult result = iso_image::RunImageCommand({cd_, iso_}, false);
@@ -200,7 +207,7 @@ TEST_F(ImageRefusals, LinksThatLeadNowhereInACircleOrOut) {
         std::string::npos)
         << result.output;
 
-    for (const char* refused : {"self", "src/hoch", "src/docs/.#manual.txt"})
+    for (const char* refused : {"self", "src/hoch", "src/docs/.#manual.txt", "src/docs/quer"})
         fs::remove(cd_ + "/" + refused);
     result = iso_image::RunImageCommand({cd_, iso_}, false);
     EXPECT_EQ(result.exitCode, 0) << result.error;
