@@ -51,24 +51,24 @@ public:
             }
             return;
         }
-        std::sort(
-            items.begin(), items.end(),
-            [](const image_platform::DirectoryItem& left,
-               const image_platform::DirectoryItem& right) { return left.units < right.units; });
-        // Each entry the image takes, with the place it stands for, links resolved.
-        std::vector<image_platform::DirectoryItem> kept;
-        std::vector<image_platform::NativeString> places;
-        reading_.push_back(absolute);
-        for (image_platform::DirectoryItem& item : items) {
-            image_platform::NativeString place = image_platform::Join(absolute, item.name);
-            if (Admit(item, PathBelow(path, item.units), place)) {
-                kept.push_back(std::move(item));
-                places.push_back(std::move(place));
-            }
+        std::sort(items.begin(), items.end(), InWindowsOrder);
+        std::size_t kept = 0;
+        for (std::size_t index = 0; index < items.size(); ++index) {
+            if (!Admit(items[index], absolute, PathBelow(path, items[index].units)))
+                continue;
+            if (kept != index)
+                items[kept] = std::move(items[index]);
+            ++kept;
         }
-        const std::vector<bool> sameName = SameNames(kept);
-        for (std::size_t index = 0; index < kept.size(); ++index) {
-            const image_platform::DirectoryItem& item = kept[index];
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(kept), items.end());
+        // A name in bytes that are no UTF-8 is read as code page 1252, so it meets its UTF-8
+        // twin here too.
+        std::vector<std::u16string> keys(items.size());
+        for (std::size_t index = 0; index < items.size(); ++index)
+            keys[index] = SameNameKey(items[index].units);
+        reading_.push_back(absolute);
+        for (std::size_t index = 0; index < items.size(); ++index) {
+            const image_platform::DirectoryItem& item = items[index];
             SourceNode child;
             child.name = item.units;
             child.path = image_platform::Join(directory.path, item.name);
@@ -77,14 +77,19 @@ public:
             child.modified = item.modified;
             const std::u16string childPath = PathBelow(path, child.name);
             Judge(child, childPath, level);
-            if (sameName[index])
+            if ((index > 0 && keys[index] == keys[index - 1]) ||
+                (index + 1 < keys.size() && keys[index] == keys[index + 1]))
                 Refuse(RefusalKind::kSameName, childPath);
             if (!child.directory) {
                 tree_.newest = anyFile_ ? std::max(tree_.newest, child.modified) : child.modified;
                 anyFile_ = true;
             }
             if (child.directory && level + 1 <= kMaxLevels)
-                ReadDirectory(child, places[index], childPath, level + 1);
+                ReadDirectory(child,
+                              item.link == image_platform::Link::kResolved
+                                  ? item.linkTarget
+                                  : image_platform::Join(absolute, item.name),
+                              childPath, level + 1);
             directory.children.push_back(std::move(child));
         }
         reading_.pop_back();
@@ -97,12 +102,20 @@ private:
         return path.empty() ? name : path + u'/' + name;
     }
 
+    // Names that Windows cannot tell apart next to each other, else in the order of the units.
+    static bool InWindowsOrder(const image_platform::DirectoryItem& left,
+                               const image_platform::DirectoryItem& right) {
+        const std::u16string leftKey = SameNameKey(left.units);
+        const std::u16string rightKey = SameNameKey(right.units);
+        return leftKey != rightKey ? leftKey < rightKey : left.units < right.units;
+    }
+
     // False for an entry the image leaves out: the image being written, and links that lead
-    // nowhere, in a circle or out of the tree. place becomes what a link leads to.
-    bool Admit(const image_platform::DirectoryItem& item, const std::u16string& path,
-               image_platform::NativeString& place) {
+    // nowhere, in a circle or out of the tree. directory: where it lies, links resolved.
+    bool Admit(const image_platform::DirectoryItem& item,
+               const image_platform::NativeString& directory, const std::u16string& path) {
         using image_platform::Link;
-        if (!item.directory && filter_.IsTarget(place))
+        if (!item.directory && filter_.IsTarget(image_platform::Join(directory, item.name)))
             return false;
         switch (item.link) {
         case Link::kNone:
@@ -122,30 +135,14 @@ private:
         }
         // A link to a directory being read, or to one above, would hold itself without end.
         if (item.directory && std::any_of(reading_.begin(), reading_.end(),
-                                          [&](const image_platform::NativeString& directory) {
-                                              return image_platform::IsWithin(directory,
+                                          [&](const image_platform::NativeString& above) {
+                                              return image_platform::IsWithin(above,
                                                                               item.linkTarget);
                                           })) {
             Refuse(RefusalKind::kLinkLoop, path);
             return false;
         }
-        place = item.linkTarget;
         return true;
-    }
-
-    // Marks every entry that Windows would take for another of the directory. A name in bytes
-    // that are no UTF-8 is read as code page 1252, so it meets its UTF-8 twin here too.
-    static std::vector<bool> SameNames(const std::vector<image_platform::DirectoryItem>& items) {
-        std::vector<std::pair<std::u16string, std::size_t>> keys;
-        for (std::size_t index = 0; index < items.size(); ++index)
-            keys.emplace_back(SameNameKey(items[index].units), index);
-        std::sort(keys.begin(), keys.end());
-        std::vector<bool> same(items.size(), false);
-        for (std::size_t at = 1; at < keys.size(); ++at) {
-            if (keys[at].first == keys[at - 1].first)
-                same[keys[at].second] = same[keys[at - 1].second] = true;
-        }
-        return same;
     }
 
     // level is the level of the directory that holds node.

@@ -17,7 +17,8 @@ struct SourceNode {
     bool directory = false;
     std::uint64_t size = 0;
     std::int64_t modified = 0;
-    // Directories only; in the order of the names' UTF-16 units.
+    // Directories only; in the order of the names as Windows compares them (see SameNameKey),
+    // then of their UTF-16 units.
     std::vector<SourceNode> children;
 };
 

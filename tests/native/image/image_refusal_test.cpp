@@ -75,16 +75,17 @@ TEST_F(ImageRefusals, NamesEveryFileTheImageCannotHold) {
     MakeSparse(cd_ + "/vier.bin", 4ull << 30);
     MakeSparse(cd_ + "/knapp.bin", (4ull << 30) - 1);
 
+    // In the order of the names as Windows compares them.
     const std::vector<Refused> expected = {
-        {RefusalKind::kForbiddenCharacter, "Frage?.txt"},
-        {RefusalKind::kForbiddenCharacter, "Zeile\x01.txt"},
         {RefusalKind::kForbiddenCharacter, "a:b"},
         {RefusalKind::kTooDeep, "flach/" + Nested(7).substr(0, Nested(7).size() - 1)},
+        {RefusalKind::kForbiddenCharacter, "Frage?.txt"},
         {RefusalKind::kPathTooLong, "lang/" + std::string(60, 'p') + "/" + std::string(62, 'q')},
         {RefusalKind::kPathTooLong,
          "lang/" + std::string(60, 'p') + "/" + std::string(62, 'q') + "/datei.txt"},
         {RefusalKind::kNameTooLong, longName},
         {RefusalKind::kFileTooLarge, "vier.bin"},
+        {RefusalKind::kForbiddenCharacter, "Zeile\x01.txt"},
     };
     EXPECT_EQ(RefusalsOf(cd_), expected);
 
@@ -148,12 +149,12 @@ TEST_F(ImageRefusals, NamesWindowsCannotHoldOrTellApart) {
           {"COM10", "g"},
           {"console.txt", "h"},
           {"LPT0", "i"}},
-         {{RefusalKind::kDeviceName, "CON"},
+         {{RefusalKind::kDeviceName, "aux"},
           {RefusalKind::kDeviceName, "Com1.tar.gz"},
-          {RefusalKind::kDeviceName, "PRN"},
-          {RefusalKind::kDeviceName, "aux"},
+          {RefusalKind::kDeviceName, "CON"},
           {RefusalKind::kDeviceName, "lpt9 .log"},
-          {RefusalKind::kDeviceName, "nul.txt"}}},
+          {RefusalKind::kDeviceName, "nul.txt"},
+          {RefusalKind::kDeviceName, "PRN"}}},
     };
     for (const auto& row : rows) {
         fs::remove_all(cd_);
