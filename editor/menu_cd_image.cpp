@@ -100,7 +100,7 @@ void MenuCommands::MakeCdImage() {
     CdCheckOutcome check;
     {
         const WaitCursor waitCursor;
-        plan = iso_image::PlanImage(root, inf.Label());
+        plan = iso_image::PlanImage(root, inf.Label(), target);
         check = CheckCdAsOnDisk();
     }
     const iso_image::SourceTree& tree = plan.tree;

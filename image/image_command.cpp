@@ -23,6 +23,8 @@ constexpr const char* kRefused =
     "Kein Abbild geschrieben: eine CD nach ISO 9660 mit Joliet kann diese Dateien nicht "
     "aufnehmen.";
 constexpr const char* kWritten = "Abbild geschrieben:";
+constexpr const char* kSkippedLink =
+    "\334bersprungen: die Verkn\374pfung f\374hrt aus dem Verzeichnis hinaus:";
 
 CommandResult Failed(const char* text, const std::string& about) {
     CommandResult result;
@@ -92,13 +94,17 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     std::int64_t rootTime = 0;
     if (!image_platform::IsDirectory(directory, rootTime))
         return Failed(kNoDirectory, image_platform::DisplayPath(directory));
-    ImagePlan plan = PlanImage(directory, label && !label->empty() ? label : std::nullopt);
+    ImagePlan plan = PlanImage(directory, label && !label->empty() ? label : std::nullopt, target);
     const SourceTree& tree = plan.tree;
     if (tree.unreadable)
         return Failed(kUnreadableDirectory, image_platform::DisplayPath(tree.unreadablePath));
+    std::string skipped;
+    for (const std::u16string& link : tree.skippedLinks)
+        skipped += utf8::OfCodePage(kSkippedLink) + ' ' + utf8::OfUnits(link) + '\n';
     if (!tree.refusals.empty()) {
         CommandResult result;
         result.exitCode = 1;
+        result.output = skipped;
         for (const Refusal& refusal : tree.refusals)
             result.output +=
                 utf8::OfCodePage(TextOf(refusal.kind)) + ' ' + utf8::OfUnits(refusal.path) + '\n';
@@ -110,11 +116,11 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     settings.time = SourceDateEpoch().value_or(settings.time);
 
     ProgressLine line;
-    Progress progress;
-    if (showProgress)
-        progress = [&line](std::uint64_t written, std::uint64_t total) {
-            return line(written, total);
-        };
+    const Progress progress = [&line, showProgress](std::uint64_t written, std::uint64_t total) {
+        if (image_platform::Interrupted())
+            return false;
+        return !showProgress || line(written, total);
+    };
     const WriteResult written = WriteImage(tree, settings, target, progress);
     if (showProgress)
         image_platform::WriteText(image_platform::Stream::kOutput, "\n");
@@ -133,7 +139,8 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
         return Failed(kChanged, image_platform::DisplayPath(written.path));
     }
     CommandResult result;
-    result.output = utf8::OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
+    result.output =
+        skipped + utf8::OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
     return result;
 }
 

@@ -32,6 +32,27 @@ void WriteText(Stream stream, std::string_view text) {
     std::fflush(out);
 }
 
+namespace {
+
+volatile LONG interrupted = 0;
+
+BOOL WINAPI NoteInterrupt(DWORD event) {
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+        return FALSE;
+    // The first one is noted; the next one ends the program.
+    return InterlockedExchange(&interrupted, 1) == 0 ? TRUE : FALSE;
+}
+
+} // namespace
+
+void NoteInterrupts() {
+    SetConsoleCtrlHandler(NoteInterrupt, TRUE);
+}
+
+bool Interrupted() {
+    return interrupted != 0;
+}
+
 bool OutputIsTerminal() {
     DWORD mode = 0;
     const HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);

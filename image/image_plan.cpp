@@ -29,9 +29,15 @@ std::u16string LabelOfTree(const SourceTree& tree) {
 } // namespace
 
 ImagePlan PlanImage(const image_platform::NativeString& root,
-                    const std::optional<std::u16string>& label) {
+                    const std::optional<std::u16string>& label,
+                    const image_platform::NativeString& target) {
     ImagePlan plan;
-    plan.tree = ReadSourceTree(root);
+    plan.tree = ReadSourceTree(root, target);
+    // Only a tree of files the formats hold has a layout worth measuring.
+    if (plan.tree.refusals.empty()) {
+        if (const auto beyond = BeyondSectorLimit(plan.tree))
+            plan.tree.refusals.push_back(Refusal{RefusalKind::kImageTooLarge, *beyond});
+    }
     plan.settings.label = label ? *label : LabelOfTree(plan.tree);
     if (plan.settings.label.empty())
         plan.settings.label = image_platform::LastComponent(root);

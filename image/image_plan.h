@@ -18,8 +18,9 @@ struct ImagePlan {
 // Reads the tree below root. The volume is named label when one is given (the editor gives
 // the one the user set, saved or not); otherwise the label of the AutoRun.INF in the root as
 // Windows reads it; failing both, the directory's name. Its time is the newest file's: the
-// same CD gives the same image.
+// same CD gives the same image. The image to be written at target is left out of the tree.
 ImagePlan PlanImage(const image_platform::NativeString& root,
-                    const std::optional<std::u16string>& label);
+                    const std::optional<std::u16string>& label,
+                    const image_platform::NativeString& target);
 
 } // namespace iso_image

@@ -21,6 +21,9 @@ using NativeString = std::u16string;
 using NativeString = std::string;
 #endif
 
+// What a symbolic link leads to; Windows' links are taken as what they name.
+enum class Link { kNone, kResolved, kDangling, kLoop };
+
 struct DirectoryItem {
     NativeString name;
     // The name as UTF-16. POSIX names are read as UTF-8; a byte that is no part of a UTF-8
@@ -30,6 +33,10 @@ struct DirectoryItem {
     std::uint64_t size = 0;
     // Seconds since 1970-01-01 UTC.
     std::int64_t modified = 0;
+    // For a link, directory, size and time are those of what it leads to.
+    Link link = Link::kNone;
+    // Where a resolved link leads: an absolute path without links.
+    NativeString linkTarget;
 };
 
 // False when the directory cannot be read. Entries that are neither files nor directories
@@ -43,6 +50,16 @@ NativeString Join(const NativeString& directory, const NativeString& name);
 
 // The last component of the path made absolute, as UTF-16; empty for a root.
 std::u16string LastComponent(const NativeString& path);
+
+// The absolute form of a path whose last name need not exist yet, links resolved where the
+// system resolves them; two such forms of one place compare alike with SamePlace.
+NativeString AbsolutePath(const NativeString& path);
+
+// True when two absolute paths name the same place: on Windows letter case is no difference.
+bool SamePlace(const NativeString& left, const NativeString& right);
+
+// True when the absolute path is directory or lies below it.
+bool IsWithin(const NativeString& path, const NativeString& directory);
 
 // A path or name as UTF-16, read as ListDirectory reads names.
 std::u16string UnitsOf(const NativeString& text);
@@ -69,8 +86,10 @@ private:
     std::unique_ptr<Handle> handle_;
 };
 
-// Written beside the target under a name of its own; Commit moves it into the target's place
-// once it is whole. Destroyed without Commit, it removes what it wrote.
+// Written beside the target as "target.part" (or "target.part1", ... while another run writes
+// the same target); Commit moves it into the target's place once it is whole. Destroyed
+// without Commit, it removes what it wrote. A partial file that no run writes any more (left
+// by a killed one) is taken over, so that the numbers do not grow from run to run.
 class OutputFile {
 public:
     OutputFile();
@@ -95,5 +114,13 @@ void WriteText(Stream stream, std::string_view utf8);
 
 // True when standard output is a terminal (a console on Windows).
 bool OutputIsTerminal();
+
+// From now on the first interrupt (Ctrl+C; on POSIX systems SIGINT, SIGTERM and SIGHUP) does
+// not end the program but is noted, so that the writing stops and removes its partial file; a
+// second one ends the program as before.
+void NoteInterrupts();
+
+// True once an interrupt was noted.
+bool Interrupted();
 
 } // namespace image_platform

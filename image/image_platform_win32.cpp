@@ -8,6 +8,8 @@
 // functions in the system's code page, from which those systems' names come anyway.
 #include "image_platform.h"
 
+#include "windows_names.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -239,6 +241,21 @@ std::u16string LastComponent(const NativeString& path) {
     return last;
 }
 
+NativeString AbsolutePath(const NativeString& path) {
+    return LongForm(path);
+}
+
+bool SamePlace(const NativeString& left, const NativeString& right) {
+    return iso_image::SameNameKey(left) == iso_image::SameNameKey(right);
+}
+
+bool IsWithin(const NativeString& path, const NativeString& directory) {
+    if (path.size() < directory.size() || !SamePlace(path.substr(0, directory.size()), directory))
+        return false;
+    return path.size() == directory.size() || directory.back() == u'\\' ||
+           path[directory.size()] == u'\\';
+}
+
 std::u16string UnitsOf(const NativeString& text) {
     return text;
 }
@@ -296,14 +313,16 @@ bool OutputFile::Create(const NativeString& target) {
     for (int number = 0; number < 100; ++number) {
         const std::u16string temporary =
             handle_->target + u".part" + (number == 0 ? std::u16string() : DigitsOf(number));
+        // Shared with no one: a file another run is writing cannot be opened, one left by a
+        // killed run is taken over and emptied.
         const HANDLE file =
-            OpenFile(temporary, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+            OpenFile(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
         if (file != INVALID_HANDLE_VALUE) {
             handle_->file = file;
             handle_->temporary = temporary;
             return true;
         }
-        if (GetLastError() != ERROR_FILE_EXISTS)
+        if (GetLastError() != ERROR_SHARING_VIOLATION)
             return false;
     }
     return false;

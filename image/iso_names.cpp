@@ -1,6 +1,11 @@
 #include "iso_names.h"
 
+#include "windows_names.h"
+
 #include <algorithm>
+#include <map>
+#include <set>
+#include <string_view>
 
 namespace iso_image {
 
@@ -75,17 +80,10 @@ std::string ShortName::Identifier(bool directory) const {
 std::vector<ShortName> AssignShortNames(const std::vector<NameRequest>& requests) {
     std::vector<ShortName> names(requests.size());
     std::vector<bool> assigned(requests.size(), false);
-    // Sorted; a vector rather than a set, which would cost the editor more code.
-    std::vector<std::string> taken;
-    const auto take = [&taken](const std::string& key) {
-        const auto at = std::lower_bound(taken.begin(), taken.end(), key);
-        if (at != taken.end() && *at == key)
-            return false;
-        taken.insert(at, key);
-        return true;
-    };
+    std::set<std::string> taken;
+    const auto take = [&taken](const ShortName& name) { return taken.insert(KeyOf(name)).second; };
 
-    // Names that are 8.3 already come first: "README.TXT" is never pushed to "README~1.TXT" by
+    // Names that are 8.3 already come first: "README.TXT" is never pushed to "README_1.TXT" by
     // a "readme.txt" elsewhere in the directory.
     std::vector<std::size_t> order(requests.size());
     for (std::size_t index = 0; index < order.size(); ++index)
@@ -97,20 +95,32 @@ std::vector<ShortName> AssignShortNames(const std::vector<NameRequest>& requests
         if (!IsValidShort(requests[index].name, requests[index].directory))
             continue;
         ShortName name = Cut(requests[index].name, requests[index].directory);
-        if (take(KeyOf(name))) {
+        if (take(name)) {
             names[index] = name;
             assigned[index] = true;
         }
     }
+    // The next number to try for a stem, an extension and a count of digits: numbers once
+    // found taken are not tried again, so that a directory of many clashing names is numbered
+    // in linear time. A stem followed by "_" and a number of given digits names one number only,
+    // so the counters of different stems never hand out the same name.
+    std::map<std::string, unsigned> nextNumber;
     for (const std::size_t index : order) {
         if (assigned[index])
             continue;
         ShortName name = Cut(requests[index].name, requests[index].directory);
         const std::string base = name.base;
         name.base = base.substr(0, kMaxBase);
-        for (unsigned number = 1; !take(KeyOf(name)); ++number) {
-            const std::string tail = '~' + std::to_string(number);
-            name.base = base.substr(0, kMaxBase - std::min(kMaxBase - 1, tail.size())) + tail;
+        bool done = take(name);
+        unsigned first = 1;
+        for (std::size_t digits = 1; !done; ++digits, first *= 10) {
+            const std::string stem = base.substr(0, kMaxBase - std::min(kMaxBase, digits + 1));
+            unsigned& number =
+                nextNumber[stem + '.' + name.extension + ';' + std::to_string(digits)];
+            for (number = std::max(number, first); !done && number < first * 10; ++number) {
+                name.base = stem + '_' + std::to_string(number);
+                done = take(name);
+            }
         }
         names[index] = name;
     }
@@ -118,11 +128,13 @@ std::vector<ShortName> AssignShortNames(const std::vector<NameRequest>& requests
 }
 
 std::optional<RefusalKind> JolietNameProblem(const std::u16string& name) {
+    // Joliet forbids * / : ; ? \ and control characters; Windows < > " | besides.
     for (const char16_t unit : name) {
-        if (unit < 0x20 || unit == u'*' || unit == u'/' || unit == u':' || unit == u';' ||
-            unit == u'?' || unit == u'\\')
+        if (unit < 0x20 || std::u16string_view(u"*/:;?\\<>\"|").find(unit) != std::u16string::npos)
             return RefusalKind::kForbiddenCharacter;
     }
+    if (IsDeviceName(name))
+        return RefusalKind::kDeviceName;
     if (name.size() > kMaxJolietUnits)
         return RefusalKind::kNameTooLong;
     return std::nullopt;

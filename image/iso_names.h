@@ -11,7 +11,8 @@
 
 namespace iso_image {
 
-// Joliet holds a name of at most 64 UTF-16 units (128 bytes).
+// Joliet holds a name of at most 64 UTF-16 units (128 bytes); a character beyond the BMP is
+// written as its pair of surrogates and takes two.
 constexpr std::size_t kMaxJolietUnits = 64;
 
 struct ShortName {
@@ -30,11 +31,11 @@ struct NameRequest {
 
 // The 8.3 names of one directory's entries, in the order of the requests. A name that is
 // already a valid 8.3 name keeps it; the others are cut to 8.3, and where that name is taken
-// its base ends in "~1", "~2", ... in the order of the real names, so that the same directory
-// always gets the same names.
+// its base ends in "_1", "_2", ... (d-characters only: "~" is none) in the order of the real
+// names, so that the same directory always gets the same names.
 std::vector<ShortName> AssignShortNames(const std::vector<NameRequest>& requests);
 
-// Why Joliet cannot hold the name, if it cannot.
+// Why Joliet, or Windows reading it, cannot hold the name, if it cannot.
 std::optional<RefusalKind> JolietNameProblem(const std::u16string& name);
 
 // The volume's name in the primary descriptor: upper-case d-characters, at most 32.

@@ -173,6 +173,9 @@ void PutVolumeDescriptor(unsigned char* sector, const VolumeDescriptor& descript
     text(8, 32, std::string());
     text(40, 32, descriptor.volumeName);
     PutBoth32(sector + 80, descriptor.totalSectors);
+    // UCS-2 level 3 even for names with pairs of surrogates: Joliet knows only the three UCS-2
+    // sequences, and Windows, which reads the units as UTF-16, takes a volume with any other
+    // (UTF-16's "%/L") for no Joliet volume at all and shows the 8.3 names.
     if (descriptor.joliet)
         std::memcpy(sector + 88, "%/E", 3);
     PutBoth16(sector + 120, 1);

@@ -164,15 +164,28 @@ struct Layout {
     std::uint32_t firstData = 0;
     std::uint32_t paddingStart = 0;
     std::uint32_t totalSectors = 0;
+    // The path of the first file that would end beyond the last sector number of 32 bits: the
+    // sector numbers after it have wrapped, and the tree must be refused.
+    std::optional<std::u16string> beyondLimit;
 };
 
+std::u16string PathOf(const std::vector<Directory>& directories, std::size_t index,
+                      const std::u16string& name) {
+    std::u16string path = name;
+    for (; index != 0; index = directories[index].parent)
+        path = directories[index].node->name + u'/' + path;
+    return path;
+}
+
+// A directory's time is its newest file's; without files below it, the volume's (fallback):
+// never its own, which a file made and removed again changes.
 std::int64_t NewestBelow(const SourceNode& directory, std::int64_t fallback,
                          NodeTable<std::int64_t>& times) {
     bool any = false;
     std::int64_t newest = fallback;
     for (const SourceNode& child : directory.children) {
         const std::int64_t time =
-            child.directory ? NewestBelow(child, child.modified, times) : child.modified;
+            child.directory ? NewestBelow(child, fallback, times) : child.modified;
         newest = any ? std::max(newest, time) : time;
         any = true;
     }
@@ -204,13 +217,17 @@ Layout LayOut(const SourceTree& tree, std::int64_t volumeTime) {
         }
     }
     layout.firstData = next;
-    for (const Directory& directory : layout.joliet) {
-        for (const Entry& entry : directory.entries) {
+    std::uint64_t end = next;
+    for (std::size_t index = 0; index < layout.joliet.size(); ++index) {
+        for (const Entry& entry : layout.joliet[index].entries) {
             if (entry.node->directory || entry.node->size == 0)
                 continue;
             layout.fileExtents.Set(entry.node, next);
             layout.files.push_back(entry.node);
             next += SectorsOf(entry.node->size);
+            end += SectorsOf(entry.node->size);
+            if (end + kPaddingSectors > 0xFFFFFFFFull && !layout.beyondLimit)
+                layout.beyondLimit = PathOf(layout.joliet, index, entry.node->name);
         }
     }
     layout.paddingStart = next;
@@ -383,6 +400,10 @@ WriteOutcome CopyFile(const SourceNode& node, BlockWriter& writer) {
 
 std::uint64_t ImageSize(const SourceTree& tree) {
     return std::uint64_t{LayOut(tree, 0).totalSectors} * kSector;
+}
+
+std::optional<std::u16string> BeyondSectorLimit(const SourceTree& tree) {
+    return LayOut(tree, 0).beyondLimit;
 }
 
 WriteResult WriteImage(const SourceTree& tree, const VolumeSettings& settings,

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace iso_image {
@@ -39,6 +40,10 @@ struct WriteResult {
 
 // The image's size in bytes.
 std::uint64_t ImageSize(const SourceTree& tree);
+
+// The path of the first file whose data would end beyond the 2^32 sectors that ISO 9660
+// numbers, if one would.
+std::optional<std::u16string> BeyondSectorLimit(const SourceTree& tree);
 
 // Writes the image of a tree without refusals. Anything but kWritten leaves no file at target.
 WriteResult WriteImage(const SourceTree& tree, const VolumeSettings& settings,

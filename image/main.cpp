@@ -13,6 +13,7 @@ template <typename Char> int Run(int argc, Char** argv) {
         std::vector<image_platform::NativeString> arguments;
         for (int index = 1; index < argc; ++index)
             arguments.emplace_back(argv[index]);
+        image_platform::NoteInterrupts();
         result = iso_image::RunImageCommand(arguments, image_platform::OutputIsTerminal());
     } catch (const std::exception&) {
         // Out of memory: no image was written; the output file removed itself.

@@ -10,10 +10,15 @@ namespace iso_image {
 enum class RefusalKind {
     kNameTooLong,
     kForbiddenCharacter,
+    kDeviceName,
+    kSameName,
     kFileTooLarge,
     kTooDeep,
     kPathTooLong,
     kTooManyDirectories,
+    kImageTooLarge,
+    kDanglingLink,
+    kLinkLoop,
 };
 
 // The message in code page 1252; the file's path follows it.

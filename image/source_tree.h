@@ -17,18 +17,21 @@ struct SourceNode {
     bool directory = false;
     std::uint64_t size = 0;
     std::int64_t modified = 0;
-    // Directories only; in the order of the names' UTF-16 units.
+    // Directories only; in the order of the names as Windows compares them (see SameNameKey),
+    // then of their UTF-16 units.
     std::vector<SourceNode> children;
 };
 
 struct SourceTree {
     SourceNode root;
     Refusals refusals;
+    // Links that lead out of the tree: left out, as a copy of the tree alone would leave them.
+    std::vector<std::u16string> skippedLinks;
     // Set when a directory could not be read; the tree is then incomplete.
     bool unreadable = false;
     image_platform::NativeString unreadablePath;
-    // The newest modification time of the files and directories below the root; the root's
-    // own when it is empty.
+    // The newest modification time of the files below the root; the root's own when there is
+    // none. Directories' times change when a file is made and removed again: they do not count.
     std::int64_t newest = 0;
 };
 
@@ -41,7 +44,10 @@ constexpr std::size_t kMaxDirectories = 65535;
 // A directory record holds a file's size in 32 bits.
 constexpr std::uint64_t kMaxFileSize = 0xFFFFFFFFull;
 
-// Reads the tree below root (which must be a directory) and collects the refusals.
-SourceTree ReadSourceTree(const image_platform::NativeString& root);
+// Reads the tree below root (which must be a directory) and collects the refusals. The image
+// written to target is no part of it, nor the partial files written on the way
+// ("target.part", "target.part1", ...): an image written inside the tree never holds the last.
+SourceTree ReadSourceTree(const image_platform::NativeString& root,
+                          const image_platform::NativeString& target = {});
 
 } // namespace iso_image

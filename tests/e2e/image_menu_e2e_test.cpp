@@ -215,7 +215,10 @@ TEST_F(ImageMenu, ANameTheImageCannotHoldIsShownAndNothingIsWritten) {
     ASSERT_NE(box, nullptr) << DescribeWindowsOf(session_->Process().id());
     const std::string text = ReadMessageBox(box).text;
     EXPECT_EQ(text.rfind(StringTableText(IDS_IMAGE_REFUSED), 0), 0u) << text;
-    EXPECT_NE(text.find("64 Zeichen, die Joliet erlaubt: Daten\\" + longName), std::string::npos)
+    EXPECT_NE(text.find("64 UTF-16-Einheiten (ein Zeichen jenseits von U+FFFF belegt zwei), die "
+                        "Joliet erlaubt: Daten\\" +
+                        longName),
+              std::string::npos)
         << text;
     AnswerMessageBox(box, IDOK);
     ASSERT_NO_FATAL_FAILURE(ExpectNoBox());

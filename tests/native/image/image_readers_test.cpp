@@ -82,7 +82,7 @@ const TreeCase kTrees[] = {
      "gemischt",
      {{"AutoRun.INF", "[AutoRun]\r\nopen=setup.exe\r\nlabel=M\344rchen und Sagen 2026\r\n"},
       {"README.TXT", "upper"},
-      {"readme.txt", "lower"},
+      {"Readme (alt).txt", "lower"},
       {"leer.dat", ""},
       {"Gr\xC3\xB6\xC3\x9F"
        "e \xC3\xBC"
@@ -91,6 +91,8 @@ const TreeCase kTrees[] = {
       {"caf\xE9.txt", Random(2048, 2)},
       {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E/\xE5\x86\x99\xE7\x9C\x9F.jpg", Random(2049, 3)},
       {"Emoji \xF0\x9F\x98\x80.txt", "smile"},
+      // 64 units: the character beyond the BMP as its two.
+      {std::string(62, 'e') + "\xF0\x9F\x98\x80", "full"},
       {std::string(60, 'a') + ".txt", Random(1u << 20, 4)},
       {"archiv.tar.gz", Random(3000000, 5)},
       {"Setup Dateien/Teil 1/leer", ""}},
@@ -169,8 +171,8 @@ TEST_P(ImageReaders, IsoinfoReadsBothTreesAndVolumeNames) {
 
     // The primary tree: every name 8.3 of d-characters, every entry there.
     const std::regex record(".*\\]  (.*) $");
-    const std::regex fileName("[A-Z0-9_~]{1,8}\\.[A-Z0-9_]{0,3};1");
-    const std::regex directoryName("[A-Z0-9_~]{1,8}");
+    const std::regex fileName("[A-Z0-9_]{1,8}\\.[A-Z0-9_]{0,3};1");
+    const std::regex directoryName("[A-Z0-9_]{1,8}");
     std::size_t entries = 0;
     for (const std::string& line : Lines(Read("isoinfo -l -i " + Quoted(iso_)).output)) {
         std::smatch match;
@@ -254,6 +256,20 @@ TEST(ImageTimes, VolumeTimeFromNewestFileOrSourceDateEpoch) {
     unsetenv("SOURCE_DATE_EPOCH");
     info = RunTool(kLocale + "xorriso -indev " + Quoted(iso) + " -pvd_info").output;
     EXPECT_NE(info.find("Creation Time: 2000010100000000"), std::string::npos) << info;
+}
+
+TEST(ImageTimes, DirectoriesTimesDoNotCount) {
+    TempDir temp;
+    const std::string cd = temp.PathOf("cd");
+    MakeTree(cd, {{"sub/a.txt", "a"}}, {"leer"});
+    const std::string first = temp.PathOf("first.iso");
+    const std::string second = temp.PathOf("second.iso");
+    ASSERT_EQ(iso_image::RunImageCommand({cd, first}, false).exitCode, 0);
+    // As a file made and removed again leaves them.
+    SetTime(cd + "/sub", 1900000000);
+    SetTime(cd + "/leer", 1900000000);
+    ASSERT_EQ(iso_image::RunImageCommand({cd, second}, false).exitCode, 0);
+    EXPECT_TRUE(ReadBytes(first) == ReadBytes(second));
 }
 
 } // namespace
