@@ -1,13 +1,14 @@
 // "CD" -> "Vorschau" of the real editor under Wine, with the keyboard as a user uses it: what
 // each Windows does with the CD, "Kopieren" giving the table that quillot-check --targets prints,
 // and the way from a note about a missing file to the field that names it.
-#include "cd_check.h"
+#include "check_command.h"
 #include "corpus_files.h"
 #include "editor_on_cd.h"
 #include "preview_dlg_ids.h"
 #include "resource_ids.h"
 #include "targets.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,13 +31,22 @@ protected:
         });
     }
 
-    // The table as quillot-check's rules give it for the CD, its lines apart as on Windows.
-    static std::string TableOfCd() {
-        cd_check::CheckOptions options;
-        options.targets = true;
+    // The table that quillot-check --targets prints after the findings for the CD, its UTF-8
+    // read back into code page 1252 and its lines apart as on Windows.
+    static std::string TableOfQuillotCheck() {
+        const std::string output =
+            cd_check::RunCheckCommand({"--targets", std::filesystem::path(CdRoot())}).output;
+        const std::string utf8 = output.substr(output.find("\n\nWindows\t") + 2);
+        std::wstring wide(utf8.size(), L'\0');
+        wide.resize(static_cast<std::size_t>(
+            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
+                                static_cast<int>(wide.size()))));
         std::string table;
-        for (const char c : cd_check::TargetsTable(cd_check::CheckCd(CdRoot(), options).targets))
-            table += c == '\n' ? "\r\n" : std::string(1, c);
+        for (const wchar_t c : wide) {
+            char narrow = '?';
+            WideCharToMultiByte(1252, 0, &c, 1, &narrow, 1, nullptr, nullptr);
+            table += narrow == '\n' ? std::string("\r\n") : std::string(1, narrow);
+        }
         return table;
     }
 };
@@ -50,7 +60,7 @@ TEST_F(Preview, KopierenGivesTheTableOfQuillotCheckForEachFileWithProcessorSecti
         ASSERT_TRUE(CopyToCd(CorpusPath(name), "AutoRun.INF"));
         HWND dialog = OpenPreview();
         ASSERT_NE(dialog, nullptr) << DescribeWindowsOf(session_->Process().id());
-        const std::string table = TableOfCd();
+        const std::string table = TableOfQuillotCheck();
         // The list shows the table's lines after its titles.
         std::string shown = table.substr(0, table.find("\r\n") + 2);
         for (const std::string& line : ListBoxLines(GetDlgItem(dialog, IDC_PREVIEW_LIST)))
