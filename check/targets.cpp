@@ -70,8 +70,7 @@ constexpr const char* kNoteTexts[] = {
     "liegt nicht auf der CD:",
     "nicht signiert: Windows 11 mit intelligenter App-Steuerung kann es blockieren",
     "Signatur passt nicht: Windows verweigert das Programm",
-    "aus einem heruntergeladenen Abbild: SmartScreen pr\xFC"
-    "ft das Programm",
+    "aus einem heruntergeladenen Abbild: SmartScreen pr\374ft das Programm",
     "Symbol fehlt auf der CD:",
     "ob label gelesen wird, ist nicht dokumentiert",
     "label auf 32 Zeichen gek\xFCrzt",

@@ -88,13 +88,14 @@ bool PreviewDlg::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawIconEx(item.hDC, item.rcItem.left + 2,
                    (item.rcItem.top + item.rcItem.bottom - iconSize) / 2, icon, iconSize, iconSize,
                    0, nullptr, DI_NORMAL);
-    char line[1024] = "";
+    // A line is as long as its values: a long command or note has it well over a screen's width.
     const LRESULT length = SendMessageA(list_.Handle(), LB_GETTEXTLEN, item.itemID, 0);
-    if (length >= 0 && static_cast<std::size_t>(length) < sizeof line)
-        SendMessageA(list_.Handle(), LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(line));
+    std::string line(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    if (length > 0)
+        SendMessageA(list_.Handle(), LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(&line[0]));
     // Each drawn cell under its title, cut with an ellipsis where the next column begins.
     std::size_t column = 0;
-    const char* cell = line;
+    const char* cell = line.c_str();
     for (std::size_t index = 0; column < columnLeft_.size(); ++index) {
         const char* end = std::strchr(cell, '\t');
         if (end == nullptr)
