@@ -15,6 +15,7 @@ void MarliskDlg::SetupWindow() {
     TDialog::SetupWindow();
     INIFile& document = *document_;
 
+    LoadSectionFields();
     // What is set from here on keeps its change flag: the first time the user leaves such a
     // field, its loaded value is checked.
     ClearChangeMark(IDC_STARTER_PROGRAM);
@@ -30,7 +31,6 @@ void MarliskDlg::SetupWindow() {
     useStarter_.SetCheck(starterInUse);
     ApplyStarterCheckBox();
 
-    LoadSectionFields();
     TellOfUtf8(document);
     TellOfProcessorSectionOnly();
 }
@@ -46,6 +46,9 @@ void MarliskDlg::EditSection(const std::string& sectionName) {
     iconNumber_.SetText("");
     UpdateIcon(false);
     LoadSectionFields();
+    // While the starter is in use, AutoPlay starts it from every section.
+    if (!autoPlayFile_.IsWindowEnabled())
+        autoPlayFile_.SetText(LoadResourceString(IDS_STARTER_FILE));
 }
 
 void MarliskDlg::LoadSectionFields() {
@@ -66,7 +69,8 @@ void MarliskDlg::LoadSectionFields() {
                            document.HasHiddenCharacters(section, inf_names::Icon()));
     }
 
-    // The program loaded is the file's; an entry's command is checked when it is first left.
+    // What is set from here on keeps its change flag: the program loaded is the file's, an
+    // entry's command is checked when it is first left.
     ClearChangeMark(IDC_AUTOPLAY_FILE);
     ClearChangeMark(IDC_ENTRY_COMMAND);
     LoadPopupEntries();
