@@ -14,6 +14,18 @@
 # this machine refuses the setting (a container's system-call filter may).
 # QUILLOT_WINE_UNIX_PID is the Linux process that becomes Wine (exec keeps it), so that a test
 # can read its settings: the wineserver, not the program, opens the files a program opens.
+#
+# Wine reads and writes Linux file names in the character set of LC_CTYPE. In the C locale (a
+# session that sets none) that is ASCII: the "Ü" of a name in UTF-8 arrives as "C" and a
+# control character, and a name in Windows-1252 cannot be made at all. The programs get UTF-8
+# whatever the caller's locale; its other categories stay.
+if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
+  if [ -n "${LC_ALL:-}" ]; then
+    export LANG="$LC_ALL"
+    unset LC_ALL
+  fi
+  export LC_CTYPE=C.UTF-8
+fi
 loader=/usr/lib/wine/wine64
 export QUILLOT_WINE_UNIX_PID=$$
 if setarch -R true 2>/dev/null; then

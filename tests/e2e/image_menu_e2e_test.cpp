@@ -89,15 +89,21 @@ protected:
     }
 };
 
-// A CD with a program, a sub-directory and a name in Windows-1252; the CD's name set through the
-// menu and not yet saved. "Ja" to saving first: the image holds the saved file.
+// A CD with a program, sub-directories and names in Windows-1252, capitals with umlauts and a
+// blank among them; the CD's name set through the menu and not yet saved. "Ja" to saving first:
+// the image holds the saved file.
 TEST_F(ImageMenu, WritesTheImageOfTheCdAsTheUserNamedIt) {
     const std::string expected = std::string(IMAGE_MENU_DIR) + "/expected/";
     const std::vector<std::pair<std::string, std::string>> files = {
         {"Setup.exe", "MZ kein echtes Programm"},
+        {"Programme\\\xDC"
+         "berblick Datei.exe",
+         "MZ \xDC"
+         "berblick"},
         {"Unterordner\\Gr\xF6\xDF"
          "e.txt",
          "Windows-1252\r\n"},
+        {"Unterordner\\\xC4rger.txt", "\xC4rger\r\n"},
         {"Unterordner\\leer.txt", ""}};
     for (const auto& [name, content] : files)
         ASSERT_TRUE(WriteCdFile(name, content)) << name;
@@ -140,6 +146,7 @@ TEST_F(ImageMenu, WritesTheImageOfTheCdAsTheUserNamedIt) {
     const std::string expectedDir = WindowsPathOf(expected);
     CreateDirectoryA(expectedDir.c_str(), nullptr);
     CreateDirectoryA((expectedDir + "Unterordner").c_str(), nullptr);
+    CreateDirectoryA((expectedDir + "Programme").c_str(), nullptr);
     for (const auto& [name, content] : files)
         ASSERT_TRUE(WriteFileAt(expectedDir + name, content));
     ASSERT_TRUE(WriteFileAt(expectedDir + "AutoRun.INF", CdInf()));
@@ -202,8 +209,9 @@ TEST_F(ImageMenu, AbbrechenLeavesNoImageAndNoTemporaryFile) {
 }
 
 TEST_F(ImageMenu, ANameTheImageCannotHoldIsShownAndNothingIsWritten) {
-    const std::string longName = std::string(65, 'n') + ".txt";
-    ASSERT_TRUE(WriteCdFile("Daten\\" + longName, "x"));
+    // The box names the path in Windows-1252 as it lies on the CD.
+    const std::string longName = "\xDC" + std::string(64, 'n') + ".txt";
+    ASSERT_TRUE(WriteCdFile("\xC4rger\\" + longName, "x"));
     ASSERT_TRUE(WriteCdFile("AutoRun.INF", "[AutoRun]\r\nIcon=,0\r\nopen=Setup.exe\r\n"));
     DeleteFileA((kImageDir + "refused.iso").c_str());
     OpenCdInf();
@@ -216,7 +224,7 @@ TEST_F(ImageMenu, ANameTheImageCannotHoldIsShownAndNothingIsWritten) {
     const std::string text = ReadMessageBox(box).text;
     EXPECT_EQ(text.rfind(StringTableText(IDS_IMAGE_REFUSED), 0), 0u) << text;
     EXPECT_NE(text.find("64 UTF-16-Einheiten (ein Zeichen jenseits von U+FFFF belegt zwei), die "
-                        "Joliet erlaubt: Daten\\" +
+                        "Joliet erlaubt: \xC4rger\\" +
                         longName),
               std::string::npos)
         << text;
