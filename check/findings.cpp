@@ -75,7 +75,8 @@ const std::vector<FindingText> kTexts = {
     {FindingKind::kStarterWithoutExec, "Q502", Severity::kError,
      "Der Starter hat nichts zu starten: im Abschnitt [Orbilan] fehlt Exec."},
     {FindingKind::kNameTooLongForJoliet, "Q601", Severity::kWarning,
-     "Der Name ist l\344nger als die 64 Zeichen, die Joliet erlaubt:"},
+     "Der Name ist l\344nger als die 64 UTF-16-Einheiten (ein Zeichen jenseits von U+FFFF "
+     "belegt zwei), die Joliet erlaubt:"},
     {FindingKind::kNameNotIso9660, "Q602", Severity::kWarning,
      "Der Name folgt nicht dem Format 8.3 von ISO 9660 (h\366chstens acht Zeichen, Punkt, "
      "drei Zeichen; Buchstaben, Ziffern, _):"},

@@ -227,6 +227,16 @@ INSTANTIATE_TEST_SUITE_P(
         TreeCase{"NameTooLongForJoliet",
                  {{"AutoRun.INF", "[AutoRun]\r\n"}, {std::string(61, 'n') + ".txt", ""}},
                  {"Q601"}},
+        // Counted in UTF-16 units, as the image's writer counts them: a character beyond U+FFFF
+        // takes two. 64 characters are 65 units here; 63 are the 64 Joliet holds.
+        TreeCase{
+            "NameBeyondTheBmpTooLongForJoliet",
+            {{"AutoRun.INF", "[AutoRun]\r\n"}, {std::string(59, 'n') + "\xF0\x9F\x98\x80.txt", ""}},
+            {"Q601"}},
+        TreeCase{
+            "NameBeyondTheBmpJolietHolds",
+            {{"AutoRun.INF", "[AutoRun]\r\n"}, {std::string(58, 'n') + "\xF0\x9F\x98\x80.txt", ""}},
+            {}},
         TreeCase{"NameNotEightDotThree",
                  {{"AUTORUN.INF", "[AutoRun]\r\n"}, {"Handbuch.html", ""}, {"DOCS/A_1.TXT", ""}},
                  {"Q602"},
