@@ -1,5 +1,7 @@
 #include "copy_progress_view.h"
 
+#include "number_text.h"
+
 namespace copy_progress {
 
 bool ShowWindowNow(unsigned elapsedMs, std::uint64_t done, std::uint64_t total) {
@@ -22,17 +24,6 @@ int BarPosition(std::uint64_t done, std::uint64_t total) {
     if (done >= total)
         return kBarRange;
     return static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * kBarRange);
-}
-
-std::string GroupedNumber(std::uint64_t number) {
-    const std::string digits = std::to_string(number);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += '.';
-        grouped += digits[i];
-    }
-    return grouped;
 }
 
 std::string BytesText(std::string_view pattern, std::uint64_t done, std::uint64_t total) {

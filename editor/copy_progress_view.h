@@ -27,10 +27,7 @@ bool ShowWindowNow(unsigned elapsedMs, std::uint64_t done, std::uint64_t total);
 // beyond it, when the file grew while it was copied).
 int BarPosition(std::uint64_t done, std::uint64_t total);
 
-// number with its thousands separated by '.', as German writes them: 17.179.869.184.
-std::string GroupedNumber(std::uint64_t number);
-
-// pattern with "%1" replaced by done and "%2" by total, both grouped.
+// pattern with "%1" replaced by done and "%2" by total, both grouped (see GroupedNumber).
 std::string BytesText(std::string_view pattern, std::uint64_t done, std::uint64_t total);
 
 } // namespace copy_progress

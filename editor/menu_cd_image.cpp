@@ -7,10 +7,12 @@
 #include "autorun_inf.h"
 #include "cd_image_name.h"
 #include "cd_image_problems.h"
+#include "copy_progress_view.h"
 #include "file_choice.h"
 #include "file_help.h"
 #include "image_plan.h"
 #include "inf_names.h"
+#include "media_fit.h"
 #include "modal_boxes.h"
 #include "string_ids.h"
 #include "string_resource.h"
@@ -47,6 +49,19 @@ bool SavedAlike(const std::string& path, const INIFile& document) {
     // Read only: it is never written, not even when it is UTF-8.
     saved.DiscardChanges();
     return autorun::ReadAlike(saved, document);
+}
+
+static_assert(IDS_IMAGE_FITS_NONE - IDS_IMAGE_FITS_CD650 ==
+                  static_cast<unsigned>(iso_image::Medium::kNone),
+              "a text for each medium and one for none");
+
+// Which medium the image of the tree fits, with its sectors and the medium's.
+std::string MediumText(const iso_image::SourceTree& tree) {
+    const std::uint64_t sectors = iso_image::SectorsOf(iso_image::ImageSize(tree));
+    const iso_image::Medium medium = iso_image::SmallestMediumFor(sectors);
+    return copy_progress::BytesText(
+        LoadResourceString(IDS_IMAGE_FITS_CD650 + static_cast<unsigned>(medium)), sectors,
+        iso_image::NamedCapacity(medium).sectors);
 }
 
 unsigned TextOfOutcome(iso_image::WriteOutcome outcome) {
@@ -130,8 +145,9 @@ void MenuCommands::MakeCdImage() {
 
     switch (result.outcome) {
     case iso_image::WriteOutcome::kWritten:
-        ShowMessageBox(owner, AboutPath(IDS_IMAGE_WRITTEN, target).c_str(), caption.c_str(),
-                       MB_OK | MB_ICONINFORMATION);
+        ShowMessageBox(owner,
+                       (AboutPath(IDS_IMAGE_WRITTEN, target) + "\n\n" + MediumText(tree)).c_str(),
+                       caption.c_str(), MB_OK | MB_ICONINFORMATION);
         return;
     case iso_image::WriteOutcome::kCancelled:
         return;

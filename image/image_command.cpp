@@ -2,6 +2,7 @@
 
 #include "utf8.h"
 #include "image_plan.h"
+#include "media_fit.h"
 
 #include <cstdlib>
 #include <optional>
@@ -139,8 +140,9 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
         return Failed(kChanged, image_platform::DisplayPath(written.path));
     }
     CommandResult result;
-    result.output =
-        skipped + utf8::OfCodePage(kWritten) + ' ' + image_platform::DisplayPath(target) + '\n';
+    result.output = skipped + utf8::OfCodePage(kWritten) + ' ' +
+                    image_platform::DisplayPath(target) + '\n' +
+                    MediumLine(SectorsOf(ImageSize(tree))) + '\n';
     return result;
 }
 

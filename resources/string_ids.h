@@ -60,7 +60,8 @@
 #define IDS_CHECK_NONE 912
 #define IDS_CHECK_INCOMPLETE 913
 
-// The CD's image: the save dialog, the progress window, what stops it and how it ended.
+// The CD's image: the save dialog, the progress window, what stops it, how it ended and what
+// it fits.
 #define IDS_IMAGE_FILTER 930
 #define IDS_IMAGE_CAPTION 931
 #define IDS_IMAGE_LABEL 932
@@ -75,6 +76,14 @@
 #define IDS_IMAGE_CANNOT_READ 941
 #define IDS_IMAGE_CHANGED 942
 #define IDS_IMAGE_WRITTEN 943
+// Which medium the image fits, from the smallest to none of them, in the order of the table
+// of media the writer keeps.
+#define IDS_IMAGE_FITS_CD650 944
+#define IDS_IMAGE_FITS_CD700 945
+#define IDS_IMAGE_FITS_DVD47 946
+#define IDS_IMAGE_FITS_DVD85 947
+#define IDS_IMAGE_FITS_BD25 948
+#define IDS_IMAGE_FITS_NONE 949
 
 // The dialog of AutoPlay's keys.
 #define IDS_AUTOPLAY_CAPTION 950

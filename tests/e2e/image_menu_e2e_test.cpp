@@ -91,7 +91,7 @@ protected:
 
 // A CD with a program, sub-directories and names in Windows-1252, capitals with umlauts and a
 // blank among them; the CD's name set through the menu and not yet saved. "Ja" to saving first:
-// the image holds the saved file.
+// the image holds the saved file, and the box says which medium it fits.
 TEST_F(ImageMenu, WritesTheImageOfTheCdAsTheUserNamedIt) {
     const std::string expected = std::string(IMAGE_MENU_DIR) + "/expected/";
     const std::vector<std::pair<std::string, std::string>> files = {
@@ -135,8 +135,14 @@ TEST_F(ImageMenu, WritesTheImageOfTheCdAsTheUserNamedIt) {
 
     HWND done = WaitForBox();
     ASSERT_NE(done, nullptr) << DescribeWindowsOf(session_->Process().id());
+    // The box's size is the image's, in sectors (a few hundred: the smallest CD holds it).
+    WIN32_FILE_ATTRIBUTE_DATA image{};
+    ASSERT_TRUE(
+        GetFileAttributesExA((kImageDir + "menu.iso").c_str(), GetFileExInfoStandard, &image));
     EXPECT_EQ(ReadMessageBox(done).text,
-              std::string(StringTableText(IDS_IMAGE_WRITTEN)) + "\n\n" + kImageDir + "menu.iso");
+              std::string(StringTableText(IDS_IMAGE_WRITTEN)) + "\n\n" + kImageDir +
+                  "menu.iso\n\nEs belegt " + std::to_string(image.nFileSizeLow / 2048) +
+                  " Sektoren zu 2.048 Bytes und passt auf eine CD mit 650 MB (333.000 Sektoren).");
     AnswerMessageBox(done, IDOK);
     EXPECT_EQ(ImageDirNames(), std::vector<std::string>{"menu.iso"});
     // Saved before the image was written: the file and the image hold the same bytes.

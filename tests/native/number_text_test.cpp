@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -38,6 +39,15 @@ TEST(FieldNumber, IsWrittenInPlainDecimal) {
     EXPECT_EQ(FormatFieldNumber(42), "42");
     EXPECT_EQ(FormatFieldNumber(-1), "-1");
     EXPECT_EQ(FormatFieldNumber(ParseFieldNumber(" 0012")), "12");
+}
+
+TEST(GroupedNumber, GroupsThousandsAsGermanWritesThem) {
+    EXPECT_EQ(GroupedNumber(0), "0");
+    EXPECT_EQ(GroupedNumber(999), "999");
+    EXPECT_EQ(GroupedNumber(1000), "1.000");
+    EXPECT_EQ(GroupedNumber(104857600), "104.857.600");
+    EXPECT_EQ(GroupedNumber(17179869184u), "17.179.869.184");
+    EXPECT_EQ(GroupedNumber(UINT64_MAX), "18.446.744.073.709.551.615");
 }
 
 } // namespace
