@@ -6,6 +6,16 @@ namespace iso_image {
 
 namespace {
 
+constexpr bool InTheOrderOfTheMedia() {
+    for (std::size_t index = 0; index < kMedia.size(); ++index) {
+        if (kMedia[index].medium != static_cast<Medium>(index))
+            return false;
+    }
+    return true;
+}
+// NamedCapacity finds a medium's row by its number.
+static_assert(InTheOrderOfTheMedia(), "the table lists the media in the order of Medium");
+
 const char* NameOf(Medium medium) {
     switch (medium) {
     case Medium::kCd650:
