@@ -175,7 +175,7 @@ void UdfVolume::PutVolumeStructures(unsigned char* image, const Volume& volume) 
         Put16(primary + 56, 1);
         Put16(primary + 58, 1);
         Put16(primary + 60, 2);
-        Put16(primary + 62, 2);
+        Put16(primary + 62, 3);
         Put32(primary + 64, 1);
         Put32(primary + 68, 1);
         // Unique in its first 16 characters, and the same for the same CD.
