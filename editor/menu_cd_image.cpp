@@ -55,9 +55,10 @@ static_assert(IDS_IMAGE_FITS_NONE - IDS_IMAGE_FITS_CD650 ==
                   static_cast<unsigned>(iso_image::Medium::kNone),
               "a text for each medium and one for none");
 
-// Which medium the image of the tree fits, with its sectors and the medium's.
-std::string MediumText(const iso_image::SourceTree& tree) {
-    const std::uint64_t sectors = iso_image::SectorsOf(iso_image::ImageSize(tree));
+// Which medium the image of the plan fits, with its sectors and the medium's.
+std::string MediumText(const iso_image::ImagePlan& plan) {
+    const std::uint64_t sectors =
+        iso_image::SectorsOf(iso_image::ImageSize(plan.tree, plan.settings));
     const iso_image::Medium medium = iso_image::SmallestMediumFor(sectors);
     return copy_progress::BytesText(
         LoadResourceString(IDS_IMAGE_FITS_CD650 + static_cast<unsigned>(medium)), sectors,
@@ -146,7 +147,7 @@ void MenuCommands::MakeCdImage() {
     switch (result.outcome) {
     case iso_image::WriteOutcome::kWritten:
         ShowMessageBox(owner,
-                       (AboutPath(IDS_IMAGE_WRITTEN, target) + "\n\n" + MediumText(tree)).c_str(),
+                       (AboutPath(IDS_IMAGE_WRITTEN, target) + "\n\n" + MediumText(plan)).c_str(),
                        caption.c_str(), MB_OK | MB_ICONINFORMATION);
         return;
     case iso_image::WriteOutcome::kCancelled:

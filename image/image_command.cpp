@@ -12,7 +12,8 @@ namespace iso_image {
 namespace {
 
 // Texts in code page 1252: \344 a-umlaut, \374 u-umlaut.
-constexpr const char* kUsage = "Aufruf: quillot-image [--label NAME] VERZEICHNIS ABBILD.iso";
+constexpr const char* kUsage =
+    "Aufruf: quillot-image [--label NAME] [--no-udf] VERZEICHNIS ABBILD.iso";
 constexpr const char* kNoDirectory = "Das Verzeichnis gibt es nicht:";
 constexpr const char* kUnreadableDirectory = "Das Verzeichnis kann nicht gelesen werden:";
 constexpr const char* kCannotCreate = "Das Abbild kann nicht angelegt werden:";
@@ -21,7 +22,7 @@ constexpr const char* kCannotRead = "Die Datei kann nicht gelesen werden:";
 constexpr const char* kChanged = "Die Datei hat sich w\344hrend des Schreibens ge\344ndert:";
 constexpr const char* kCancelled = "Das Schreiben des Abbilds wurde abgebrochen.";
 constexpr const char* kRefused =
-    "Kein Abbild geschrieben: eine CD nach ISO 9660 mit Joliet kann diese Dateien nicht "
+    "Kein Abbild geschrieben: eine CD nach ISO 9660 mit Joliet und UDF kann diese Dateien nicht "
     "aufnehmen.";
 constexpr const char* kWritten = "Abbild geschrieben:";
 constexpr const char* kSkippedLink =
@@ -76,12 +77,16 @@ private:
 CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& arguments,
                               bool showProgress) {
     std::optional<std::u16string> label;
+    bool udf = true;
     std::vector<image_platform::NativeString> paths;
-    const std::string labelText = "--label";
-    const image_platform::NativeString labelOption(labelText.begin(), labelText.end());
+    const auto option = [](const std::string& text) {
+        return image_platform::NativeString(text.begin(), text.end());
+    };
     for (std::size_t index = 0; index < arguments.size(); ++index) {
-        if (arguments[index] == labelOption && index + 1 < arguments.size() && !label)
+        if (arguments[index] == option("--label") && index + 1 < arguments.size() && !label)
             label = image_platform::UnitsOf(arguments[++index]);
+        else if (arguments[index] == option("--no-udf"))
+            udf = false;
         else if (IsOption(arguments[index]))
             return Failed(kUsage, "");
         else
@@ -95,7 +100,8 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     std::int64_t rootTime = 0;
     if (!image_platform::IsDirectory(directory, rootTime))
         return Failed(kNoDirectory, image_platform::DisplayPath(directory));
-    ImagePlan plan = PlanImage(directory, label && !label->empty() ? label : std::nullopt, target);
+    ImagePlan plan =
+        PlanImage(directory, label && !label->empty() ? label : std::nullopt, target, udf);
     const SourceTree& tree = plan.tree;
     if (tree.unreadable)
         return Failed(kUnreadableDirectory, image_platform::DisplayPath(tree.unreadablePath));
@@ -142,7 +148,7 @@ CommandResult RunImageCommand(const std::vector<image_platform::NativeString>& a
     CommandResult result;
     result.output = skipped + utf8::OfCodePage(kWritten) + ' ' +
                     image_platform::DisplayPath(target) + '\n' +
-                    MediumLine(SectorsOf(ImageSize(tree))) + '\n';
+                    MediumLine(SectorsOf(ImageSize(tree, settings))) + '\n';
     return result;
 }
 

@@ -30,12 +30,13 @@ std::u16string LabelOfTree(const SourceTree& tree) {
 
 ImagePlan PlanImage(const image_platform::NativeString& root,
                     const std::optional<std::u16string>& label,
-                    const image_platform::NativeString& target) {
+                    const image_platform::NativeString& target, bool udf) {
     ImagePlan plan;
-    plan.tree = ReadSourceTree(root, target);
+    plan.settings.udf = udf;
+    plan.tree = ReadSourceTree(root, target, LargestFile(plan.settings));
     // Only a tree of files the formats hold has a layout worth measuring.
     if (plan.tree.refusals.empty()) {
-        if (const auto beyond = BeyondSectorLimit(plan.tree))
+        if (const auto beyond = BeyondSectorLimit(plan.tree, plan.settings))
             plan.tree.refusals.push_back(Refusal{RefusalKind::kImageTooLarge, *beyond});
     }
     plan.settings.label = label ? *label : LabelOfTree(plan.tree);

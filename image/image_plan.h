@@ -19,8 +19,9 @@ struct ImagePlan {
 // the one the user set, saved or not); otherwise the label of the AutoRun.INF in the root as
 // Windows reads it; failing both, the directory's name. Its time is the newest file's: the
 // same CD gives the same image. The image to be written at target is left out of the tree.
+// Without udf, the image is what Windows 95 reads: a file of 4 GiB is refused.
 ImagePlan PlanImage(const image_platform::NativeString& root,
                     const std::optional<std::u16string>& label,
-                    const image_platform::NativeString& target);
+                    const image_platform::NativeString& target, bool udf = true);
 
 } // namespace iso_image

@@ -135,7 +135,8 @@ void PutRecord(unsigned char* at, const DirectoryRecord& record) {
     PutBoth32(at + 2, record.extent);
     PutBoth32(at + 10, record.size);
     PutShortDate(at + 18, record.time);
-    at[25] = record.directory ? 0x02 : 0x00;
+    at[25] =
+        static_cast<unsigned char>((record.directory ? 0x02 : 0) | (record.moreExtents ? 0x80 : 0));
     PutBoth16(at + 28, 1);
     at[32] = static_cast<unsigned char>(record.identifier.size());
     std::memcpy(at + 33, record.identifier.data(), record.identifier.size());

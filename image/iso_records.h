@@ -15,6 +15,8 @@ struct DirectoryRecord {
     std::uint32_t size = 0;
     std::int64_t time = 0;
     bool directory = false;
+    // Not the last record of a file recorded in several.
+    bool moreExtents = false;
 };
 
 std::uint32_t RecordLength(std::size_t identifierLength);

@@ -2,6 +2,7 @@
 
 #include "iso_names.h"
 #include "iso_records.h"
+#include "udf_volume.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,6 +20,11 @@ constexpr std::size_t kBufferSize = 4u << 20;
 
 std::uint32_t SectorsOf(std::uint64_t bytes) {
     return static_cast<std::uint32_t>((bytes + kSector - 1) / kSector);
+}
+
+// A file of 4 GiB or more is recorded in several consecutive records, one per extent.
+std::uint64_t RecordsOf(const SourceNode& node, std::uint64_t extent) {
+    return node.directory || node.size == 0 ? 1 : (node.size + extent - 1) / extent;
 }
 
 struct Entry {
@@ -125,7 +131,7 @@ std::vector<Directory> DirectoriesOf(const SourceNode& root, Tree tree) {
 }
 
 // Records never cross a sector's end; a directory fills whole sectors.
-std::uint32_t DirectorySize(const Directory& directory) {
+std::uint32_t DirectorySize(const Directory& directory, std::uint64_t extent) {
     std::uint32_t used = 0;
     std::uint32_t offset = 0;
     const auto place = [&](std::size_t identifierLength) {
@@ -139,7 +145,8 @@ std::uint32_t DirectorySize(const Directory& directory) {
     place(1);
     place(1);
     for (const Entry& entry : directory.entries)
-        place(entry.identifier.size());
+        for (std::uint64_t record = RecordsOf(*entry.node, extent); record > 0; --record)
+            place(entry.identifier.size());
     return (used + 1) * kSector;
 }
 
@@ -151,6 +158,7 @@ std::uint32_t PathTableSize(const std::vector<Directory>& directories) {
 }
 
 struct Layout {
+    VolumeSettings settings;
     std::vector<Directory> primary;
     std::vector<Directory> joliet;
     std::uint32_t pathTableSize[2] = {0, 0};
@@ -161,6 +169,9 @@ struct Layout {
     NodeTable<std::int64_t> directoryTimes;
     // In the order of the data.
     std::vector<const SourceNode*> files;
+    std::optional<UdfVolume> udf;
+    // UDF's partition: its metadata, then the files' data.
+    std::uint32_t partitionStart = 0;
     std::uint32_t firstData = 0;
     std::uint32_t paddingStart = 0;
     std::uint32_t totalSectors = 0;
@@ -193,13 +204,15 @@ std::int64_t NewestBelow(const SourceNode& directory, std::int64_t fallback,
     return newest;
 }
 
-Layout LayOut(const SourceTree& tree, std::int64_t volumeTime) {
+Layout LayOut(const SourceTree& tree, const VolumeSettings& settings) {
     Layout layout;
+    layout.settings = settings;
     layout.primary = DirectoriesOf(tree.root, Tree::kPrimary);
     layout.joliet = DirectoriesOf(tree.root, Tree::kJoliet);
-    NewestBelow(tree.root, volumeTime, layout.directoryTimes);
+    NewestBelow(tree.root, settings.time, layout.directoryTimes);
 
-    std::uint32_t next = kFirstDescriptor + 3;
+    // UDF's descriptors lie between the ISO 9660 descriptors and its anchor.
+    std::uint32_t next = settings.udf ? kUdfAnchor + 1 : kFirstDescriptor + 3;
     const std::vector<Directory>* trees[2] = {&layout.primary, &layout.joliet};
     for (int which = 0; which < 2; ++which) {
         layout.pathTableSize[which] = PathTableSize(*trees[which]);
@@ -211,10 +224,15 @@ Layout LayOut(const SourceTree& tree, std::int64_t volumeTime) {
     }
     for (std::vector<Directory>* directories : {&layout.primary, &layout.joliet}) {
         for (Directory& directory : *directories) {
-            directory.size = DirectorySize(directory);
+            directory.size = DirectorySize(directory, settings.isoExtent);
             directory.extent = next;
             next += directory.size / kSector;
         }
+    }
+    layout.partitionStart = next;
+    if (settings.udf) {
+        layout.udf.emplace(tree.root, settings.udfExtent);
+        next += layout.udf->Blocks();
     }
     layout.firstData = next;
     std::uint64_t end = next;
@@ -226,12 +244,14 @@ Layout LayOut(const SourceTree& tree, std::int64_t volumeTime) {
             layout.files.push_back(entry.node);
             next += SectorsOf(entry.node->size);
             end += SectorsOf(entry.node->size);
-            if (end + kPaddingSectors > 0xFFFFFFFFull && !layout.beyondLimit)
+            if (end + kPaddingSectors + (settings.udf ? 1 : 0) > 0xFFFFFFFFull &&
+                !layout.beyondLimit)
                 layout.beyondLimit = PathOf(layout.joliet, index, entry.node->name);
         }
     }
     layout.paddingStart = next;
-    layout.totalSectors = next + kPaddingSectors;
+    // UDF's second anchor is the last sector.
+    layout.totalSectors = next + kPaddingSectors + (settings.udf ? 1 : 0);
     // An empty file has no data; its record points at the padding, inside the volume.
     for (const Directory& directory : layout.joliet)
         for (const Entry& entry : directory.entries)
@@ -262,10 +282,19 @@ void WriteDirectory(unsigned char* sector, const Directory& directory,
             const Directory& child = all[entry.directory];
             put(DirectoryRecord{entry.identifier, child.extent, child.size,
                                 layout.directoryTimes.At(child.node), true});
-        } else {
-            put(DirectoryRecord{entry.identifier, layout.fileExtents.At(entry.node),
-                                static_cast<std::uint32_t>(entry.node->size), entry.node->modified,
-                                false});
+            continue;
+        }
+        const std::uint64_t extent = layout.settings.isoExtent;
+        const std::uint64_t records = RecordsOf(*entry.node, extent);
+        for (std::uint64_t record = 0; record < records; ++record) {
+            DirectoryRecord part{
+                entry.identifier,
+                layout.fileExtents.At(entry.node) +
+                    static_cast<std::uint32_t>(record * extent / kSector),
+                static_cast<std::uint32_t>(std::min(extent, entry.node->size - record * extent)),
+                entry.node->modified, false};
+            part.moreExtents = record + 1 < records;
+            put(part);
         }
     }
 }
@@ -278,8 +307,16 @@ void WritePathTable(unsigned char* at, const std::vector<Directory>& directories
     }
 }
 
-std::vector<unsigned char> Metadata(const Layout& layout, const VolumeSettings& settings) {
-    std::vector<unsigned char> bytes(std::size_t{layout.firstData} * kSector, 0);
+UdfVolume::Volume UdfVolumeOf(const Layout& layout) {
+    return UdfVolume::Volume{layout.settings.label, layout.settings.time, layout.partitionStart,
+                             layout.paddingStart - layout.partitionStart};
+}
+
+// Everything before the files' UDF entries and data.
+std::vector<unsigned char> Metadata(const Layout& layout) {
+    const VolumeSettings& settings = layout.settings;
+    const std::uint32_t udfBlocks = layout.udf ? layout.udf->FirstFileEntry() : 0;
+    std::vector<unsigned char> bytes(std::size_t{layout.partitionStart + udfBlocks} * kSector, 0);
     const std::vector<Directory>* trees[2] = {&layout.primary, &layout.joliet};
     for (int which = 0; which < 2; ++which) {
         const std::vector<Directory>& directories = *trees[which];
@@ -306,6 +343,13 @@ std::vector<unsigned char> Metadata(const Layout& layout, const VolumeSettings& 
                            layout);
     }
     PutTerminator(&bytes[std::size_t{kFirstDescriptor + 2} * kSector]);
+    if (layout.udf) {
+        const UdfVolume::Volume volume = UdfVolumeOf(layout);
+        layout.udf->PutVolumeStructures(bytes.data(), volume);
+        layout.udf->PutDirectories(
+            &bytes[std::size_t{layout.partitionStart} * kSector], volume,
+            [&layout](const SourceNode* directory) { return layout.directoryTimes.At(directory); });
+    }
     return bytes;
 }
 
@@ -398,17 +442,22 @@ WriteOutcome CopyFile(const SourceNode& node, BlockWriter& writer) {
 
 } // namespace
 
-std::uint64_t ImageSize(const SourceTree& tree) {
-    return std::uint64_t{LayOut(tree, 0).totalSectors} * kSector;
+std::uint64_t LargestFile(const VolumeSettings& settings) {
+    return settings.udf ? UdfVolume::LargestFile(settings.udfExtent) : kMaxFileSize;
 }
 
-std::optional<std::u16string> BeyondSectorLimit(const SourceTree& tree) {
-    return LayOut(tree, 0).beyondLimit;
+std::uint64_t ImageSize(const SourceTree& tree, const VolumeSettings& settings) {
+    return std::uint64_t{LayOut(tree, settings).totalSectors} * kSector;
+}
+
+std::optional<std::u16string> BeyondSectorLimit(const SourceTree& tree,
+                                                const VolumeSettings& settings) {
+    return LayOut(tree, settings).beyondLimit;
 }
 
 WriteResult WriteImage(const SourceTree& tree, const VolumeSettings& settings,
                        const image_platform::NativeString& target, const Progress& progress) {
-    const Layout layout = LayOut(tree, settings.time);
+    const Layout layout = LayOut(tree, settings);
     image_platform::OutputFile output;
     if (!output.Create(target))
         return WriteResult{WriteOutcome::kCannotCreate, target};
@@ -421,15 +470,35 @@ WriteResult WriteImage(const SourceTree& tree, const VolumeSettings& settings,
         return WriteResult{otherwise, path};
     };
 
-    const std::vector<unsigned char> metadata = Metadata(layout, settings);
+    const std::vector<unsigned char> metadata = Metadata(layout);
     if (!writer.Append(metadata.data(), metadata.size()))
         return stopped(WriteOutcome::kCannotWrite, target);
+    // The files' UDF entries, a block each, made one at a time: a CD of many files would
+    // otherwise hold them all in memory.
+    if (layout.udf) {
+        const std::vector<const SourceNode*>& files = layout.udf->Files();
+        for (std::size_t index = 0; index < files.size(); ++index) {
+            unsigned char block[kSector] = {};
+            layout.udf->PutFileEntry(block, index,
+                                     layout.fileExtents.At(files[index]) - layout.partitionStart);
+            if (!writer.Append(block, kSector))
+                return stopped(WriteOutcome::kCannotWrite, target);
+        }
+    }
     for (const SourceNode* file : layout.files) {
         const WriteOutcome outcome = CopyFile(*file, writer);
         if (outcome != WriteOutcome::kWritten)
             return stopped(outcome, file->path);
     }
-    if (!writer.Append(nullptr, std::size_t{kPaddingSectors} * kSector) || !writer.Flush())
+    if (!writer.Append(nullptr, std::size_t{kPaddingSectors} * kSector))
+        return stopped(WriteOutcome::kCannotWrite, target);
+    if (layout.udf) {
+        unsigned char anchor[kSector] = {};
+        UdfVolume::PutLastAnchor(anchor, layout.totalSectors - 1);
+        if (!writer.Append(anchor, kSector))
+            return stopped(WriteOutcome::kCannotWrite, target);
+    }
+    if (!writer.Flush())
         return stopped(WriteOutcome::kCannotWrite, target);
     if (!output.Commit())
         return WriteResult{WriteOutcome::kCannotWrite, target};

@@ -18,8 +18,11 @@ const char* TextOf(RefusalKind kind) {
         return "Windows kann den Namen nicht von einem anderen im selben Verzeichnis "
                "unterscheiden (Gro\337- und Kleinschreibung, Punkte und Leerzeichen am Ende):";
     case RefusalKind::kFileTooLarge:
-        return "Die Datei ist 4 GiB gro\337 oder gr\366\337er; ISO 9660 kann sie nicht "
-               "aufnehmen:";
+        return "Die Datei ist 4 GiB gro\337 oder gr\366\337er; ohne UDF, wie Windows 95 es "
+               "liest, kann das Abbild sie nicht aufnehmen:";
+    case RefusalKind::kFileTooLargeForUdf:
+        return "Die Datei ist gr\366\337er als die 234 GiB, die ein Dateieintrag in UDF "
+               "beschreibt:";
     case RefusalKind::kTooDeep:
         return "Das Verzeichnis liegt tiefer als die acht Ebenen, die ISO 9660 erlaubt:";
     case RefusalKind::kPathTooLong:

@@ -13,6 +13,7 @@ enum class RefusalKind {
     kDeviceName,
     kSameName,
     kFileTooLarge,
+    kFileTooLargeForUdf,
     kTooDeep,
     kPathTooLong,
     kTooManyDirectories,

@@ -38,8 +38,8 @@ class TreeReader {
 public:
     // root: the tree's root as an absolute path, links resolved.
     TreeReader(SourceTree& tree, const TargetFilter& filter,
-               const image_platform::NativeString& root)
-        : tree_(tree), filter_(filter), root_(root) {}
+               const image_platform::NativeString& root, std::uint64_t largestFile)
+        : tree_(tree), filter_(filter), root_(root), largestFile_(largestFile) {}
 
     void ReadDirectory(SourceNode& directory, const image_platform::NativeString& absolute,
                        const std::u16string& path, unsigned level) {
@@ -149,8 +149,10 @@ private:
     void Judge(const SourceNode& node, const std::u16string& path, unsigned level) {
         if (const auto problem = JolietNameProblem(node.name))
             Refuse(*problem, path);
-        if (!node.directory && node.size > kMaxFileSize)
-            Refuse(RefusalKind::kFileTooLarge, path);
+        if (!node.directory && node.size > largestFile_)
+            Refuse(largestFile_ > kMaxFileSize ? RefusalKind::kFileTooLargeForUdf
+                                               : RefusalKind::kFileTooLarge,
+                   path);
         if (node.directory && level + 1 > kMaxLevels)
             Refuse(RefusalKind::kTooDeep, path);
         if (node.directory && ++directories_ == kMaxDirectories + 1)
@@ -168,6 +170,7 @@ private:
     SourceTree& tree_;
     const TargetFilter& filter_;
     const image_platform::NativeString root_;
+    const std::uint64_t largestFile_;
     // The directories from the root to the one being read, links resolved.
     std::vector<image_platform::NativeString> reading_;
     // The root counts as the first.
@@ -178,7 +181,7 @@ private:
 } // namespace
 
 SourceTree ReadSourceTree(const image_platform::NativeString& root,
-                          const image_platform::NativeString& target) {
+                          const image_platform::NativeString& target, std::uint64_t largestFile) {
     SourceTree tree;
     tree.root.path = root;
     tree.root.directory = true;
@@ -187,7 +190,7 @@ SourceTree ReadSourceTree(const image_platform::NativeString& root,
     // With a separator at its end, the root's own links are resolved too.
     const image_platform::NativeString absolute =
         image_platform::AbsolutePath(image_platform::Join(root, {}));
-    TreeReader reader(tree, filter, absolute);
+    TreeReader reader(tree, filter, absolute, largestFile);
     reader.ReadDirectory(tree.root, absolute, std::u16string(), 1);
     if (!reader.anyFile())
         tree.newest = tree.root.modified;

@@ -41,13 +41,16 @@ constexpr unsigned kMaxLevels = 8;
 constexpr std::size_t kMaxPathBytes = 255;
 // A path table record names its parent by a 16-bit number.
 constexpr std::size_t kMaxDirectories = 65535;
-// A directory record holds a file's size in 32 bits.
+// A directory record holds a file's size in 32 bits; a larger file takes several records, which
+// Windows 95 cannot read.
 constexpr std::uint64_t kMaxFileSize = 0xFFFFFFFFull;
 
 // Reads the tree below root (which must be a directory) and collects the refusals. The image
 // written to target is no part of it, nor the partial files written on the way
 // ("target.part", "target.part1", ...): an image written inside the tree never holds the last.
+// A file larger than largestFile is refused.
 SourceTree ReadSourceTree(const image_platform::NativeString& root,
-                          const image_platform::NativeString& target = {});
+                          const image_platform::NativeString& target = {},
+                          std::uint64_t largestFile = kMaxFileSize);
 
 } // namespace iso_image

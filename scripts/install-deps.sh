@@ -16,7 +16,7 @@ packages=(
   mscompress                                  # SZDD-compressed test inputs
   fp-utils                                    # chmcmd, the compiler of the help file
   libinih-dev                                 # the INI benchmark's baseline
-  xorriso genisoimage p7zip-full libarchive-tools  # independent readers of quillot-image's images
+  xorriso genisoimage p7zip-full libarchive-tools udftools  # independent readers of quillot-image's images
   osslsigncode openssl                        # the signed release, and its test's certificate
 )
 

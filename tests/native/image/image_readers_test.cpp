@@ -1,8 +1,9 @@
-// Images of generated trees as independent readers see them: xorriso, isoinfo (genisoimage),
-// 7z (p7zip) and bsdtar (libarchive) each read the image; every file comes back with its real
-// name and bytes, the primary names are 8.3, the volume's names are as set, and two runs give
-// the same bytes.
+// Images of generated trees as independent readers see them: xorriso, isoinfo (genisoimage) and
+// bsdtar (libarchive) read the ISO 9660 side, 7z (p7zip) and udfinfo (udftools) the UDF side;
+// every file comes back with its real name and bytes, the primary names are 8.3, the volume's
+// names are as set, and two runs give the same bytes.
 #include "image_command.h"
+#include "image_plan.h"
 #include "image_trees.h"
 #include "temp_dir.h"
 
@@ -44,6 +45,7 @@ struct TreeCase {
     std::string primaryVolume;
     // UTF-8.
     std::string jolietVolume;
+    std::string udfVolume;
 };
 
 std::vector<TreeFile> WideTree() {
@@ -99,8 +101,16 @@ const TreeCase kTrees[] = {
      {"Leerer Ordner"},
      {},
      "M_RCHEN_UND_SAGEN_2026",
-     "M\xC3\xA4rchen und Sage"},
-    {"wide", "Breite Sammlung", WideTree(), {}, {}, "BREITE_SAMMLUNG", "Breite Sammlung"},
+     "M\xC3\xA4rchen und Sage",
+     "M\xC3\xA4rchen und Sagen 2026"},
+    {"wide",
+     "Breite Sammlung",
+     WideTree(),
+     {},
+     {},
+     "BREITE_SAMMLUNG",
+     "Breite Sammlung",
+     "Breite Sammlung"},
     {"deep",
      "tief",
      DeepTree(),
@@ -109,8 +119,10 @@ const TreeCase kTrees[] = {
                  "CD"},
      "TIEFE__CD",
      "Tiefe \xE2\x82\xAC"
+     "CD",
+     "Tiefe \xE2\x82\xAC"
      "CD"},
-    {"empty", "leer", {}, {"a/b/c"}, {}, "LEER", "leer"},
+    {"empty", "leer", {}, {"a/b/c"}, {}, "LEER", "leer", "leer"},
 };
 
 void PrintTo(const TreeCase& tree, std::ostream* out) {
@@ -196,10 +208,13 @@ TEST_P(ImageReaders, IsoinfoReadsBothTreesAndVolumeNames) {
     }
 }
 
-TEST_P(ImageReaders, SevenZipListsAndExtractsEveryFile) {
+// 7z prefers the UDF side when there is one.
+TEST_P(ImageReaders, SevenZipListsAndExtractsEveryFileFromUdf) {
     std::set<std::string> listed;
     bool entries = false;
-    for (const std::string& line : Lines(Read("7z l -slt " + Quoted(iso_)).output)) {
+    const std::string listing = Read("7z l -slt " + Quoted(iso_)).output;
+    EXPECT_NE(listing.find("\nType = Udf\n"), std::string::npos) << listing;
+    for (const std::string& line : Lines(listing)) {
         entries = entries || line.rfind("----------", 0) == 0;
         if (entries && line.rfind("Path = ", 0) == 0)
             listed.insert(line.substr(7));
@@ -210,6 +225,18 @@ TEST_P(ImageReaders, SevenZipListsAndExtractsEveryFile) {
     EXPECT_EQ(listed, expected);
     ExpectExtracted("7z x -y -o" + Quoted(temp_.PathOf("7z")) + " " + Quoted(iso_),
                     temp_.PathOf("7z"));
+}
+
+TEST_P(ImageReaders, UdfinfoNamesTheVolumeAndCountsItsFiles) {
+    const std::string info = Read("udfinfo " + Quoted(iso_)).output;
+    EXPECT_NE(info.find("\nlabel=" + GetParam().udfVolume + "\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("\nnumfiles=" + std::to_string(source_.size()) + "\n"), std::string::npos)
+        << info;
+    // The root counts.
+    EXPECT_NE(info.find("\nnumdirs=" + std::to_string(DirectoriesOf(cd_).size() + 1) + "\n"),
+              std::string::npos)
+        << info;
+    EXPECT_NE(info.find("\nudfrev=1.02\n"), std::string::npos) << info;
 }
 
 TEST_P(ImageReaders, BsdtarExtractsEveryFileWithItsBytes) {
@@ -276,26 +303,99 @@ TEST(ImageTimes, DirectoriesTimesDoNotCount) {
 
 namespace {
 
-// The longer run (QUILLOT_IMAGE_LONG=1): a sparse file of 3 GB, beyond what 32-bit offsets in
-// the writer would survive, read back whole by two readers.
-TEST(ImageLongRun, ThreeGigabyteFile) {
+// A file beyond one extent, with the extents lowered so that small files show it: the ISO 9660
+// trees record it in consecutive records, all but the last flagged, and UDF's file entry in
+// several allocation descriptors; each side's reader gives the file back whole.
+TEST(ImageExtents, FileInSeveralExtentsReadsWhole) {
+    TempDir temp;
+    const std::string cd = temp.PathOf("teile");
+    const std::string big = Random(4 * 4096 + 5, 7);
+    MakeTree(cd, {{"gross.bin", big}, {"genau.bin", Random(8192, 8)}, {"klein.txt", "k"}});
+    const std::string iso = temp.PathOf("teile.iso");
+    iso_image::ImagePlan plan = iso_image::PlanImage(cd, std::nullopt, iso);
+    ASSERT_TRUE(plan.tree.refusals.empty());
+    plan.settings.isoExtent = 8192;
+    plan.settings.udfExtent = 4096;
+    ASSERT_EQ(iso_image::WriteImage(plan.tree, plan.settings, iso, {}).outcome,
+              iso_image::WriteOutcome::kWritten);
+
+    // Size, extent and flags of each record of GROSS.BIN, in the order of the directory.
+    std::vector<std::string> records;
+    // isoinfo shows the flag byte sign-extended and cut: "FFFF" for the multi-extent flag 0x80.
+    const std::regex record(" +([0-9]+) [A-Z][a-z]{2} +[0-9]+ [0-9]{4} \\[ *([0-9]+) "
+                            "(00\\] |FFFF) GROSS\\.BIN;1 ");
+    const std::string listing = RunTool("isoinfo -l -i " + Quoted(iso)).output;
+    for (const std::string& line : Lines(listing)) {
+        std::smatch match;
+        if (std::regex_search(line, match, record))
+            records.push_back(match[1].str() + "@" + match[2].str() + "/" + match[3].str());
+    }
+    ASSERT_EQ(records.size(), 3u) << listing;
+    const auto extentOf = [&](std::size_t index) {
+        const std::string& text = records[index];
+        return std::stoul(text.substr(text.find('@') + 1));
+    };
+    EXPECT_EQ(records[0].substr(0, records[0].find('@')), "8192");
+    EXPECT_EQ(records[2].substr(0, records[2].find('@')), "5");
+    EXPECT_EQ(extentOf(1), extentOf(0) + 4);
+    EXPECT_EQ(extentOf(2), extentOf(1) + 4);
+    EXPECT_EQ(records[1].substr(records[1].find('/')), "/FFFF");
+    EXPECT_EQ(records[2].substr(records[2].find('/')), "/00] ");
+
+    EXPECT_EQ(RunTool("bsdtar -xOf " + Quoted(iso) + " gross.bin").output, big);
+    const ToolRun udf = RunTool("7z x -so " + Quoted(iso) + " gross.bin");
+    EXPECT_EQ(udf.status, 0);
+    EXPECT_TRUE(udf.output == big) << "7z gave " << udf.output.size() << " bytes";
+    EXPECT_NE(RunTool("7z l -slt " + Quoted(iso)).output.find("\nType = Udf\n"), std::string::npos);
+    EXPECT_EQ(RunTool("xorriso -indev " + Quoted(iso) + " -find / -type f").status, 0);
+}
+
+TEST(ImageExtents, WithoutUdfTheImageIsIsoAlone) {
+    TempDir temp;
+    const std::string cd = temp.PathOf("alt");
+    MakeTree(cd, {{"a.txt", "a"}});
+    const std::string iso = temp.PathOf("alt.iso");
+    ASSERT_EQ(iso_image::RunImageCommand({"--no-udf", cd, iso}, false).exitCode, 0);
+    EXPECT_NE(RunTool("7z l -slt " + Quoted(iso)).output.find("\nType = Iso\n"), std::string::npos);
+    EXPECT_NE(RunTool("udfinfo " + Quoted(iso)).status, 0);
+    EXPECT_EQ(RunTool("bsdtar -xOf " + Quoted(iso) + " a.txt").output, "a");
+}
+
+// The longer run (QUILLOT_IMAGE_LONG=1): a sparse file of 5 GiB with data at its end, read back
+// whole by every reader, each extraction streamed into a hash; a second run gives the same
+// bytes.
+TEST(ImageLongRun, FiveGibibyteFile) {
     if (std::getenv("QUILLOT_IMAGE_LONG") == nullptr)
-        GTEST_SKIP() << "set QUILLOT_IMAGE_LONG=1 for the run with a 3 GB file";
+        GTEST_SKIP() << "set QUILLOT_IMAGE_LONG=1 for the run with a 5 GiB file";
     TempDir temp;
     const std::string cd = temp.PathOf("gross");
     MakeTree(cd, {{"klein.txt", "k"}});
-    const std::string big = cd + "/drei Gigabyte.bin";
-    ASSERT_EQ(RunTool("truncate -s 3G " + Quoted(big) + " && printf Ende >> " + Quoted(big)).status,
+    const std::string big = cd + "/f\xC3\xBCnf Gigabyte.bin";
+    ASSERT_EQ(RunTool("truncate -s 5G " + Quoted(big) + " && printf Ende >> " + Quoted(big)).status,
               0);
+    const std::string hash = RunTool("sha256sum < " + Quoted(big)).output;
     const std::string iso = temp.PathOf("gross.iso");
-    ASSERT_EQ(iso_image::RunImageCommand({cd, iso}, false).exitCode, 0);
-    const ToolRun listing = RunTool(kLocale + "7z l " + Quoted(iso));
-    EXPECT_NE(listing.output.find("3221225476"), std::string::npos) << listing.output;
-    EXPECT_EQ(RunTool(kLocale + "bsdtar -xOf " + Quoted(iso) + " 'drei Gigabyte.bin' | cmp - " +
-                      Quoted(big))
-                  .status,
-              0);
-    EXPECT_EQ(RunTool(kLocale + "xorriso -indev " + Quoted(iso) + " -find / -type f").status, 0);
+    ASSERT_EQ(iso_image::RunImageCommand({"--label", "Gross", cd, iso}, false).exitCode, 0);
+
+    const std::string name = Quoted("f\xC3\xBCnf Gigabyte.bin");
+    const std::string listing = RunTool(kLocale + "7z l -slt " + Quoted(iso)).output;
+    EXPECT_NE(listing.find("\nType = Udf\n"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("\nSize = 5368709124\n"), std::string::npos) << listing;
+    EXPECT_EQ(RunTool(kLocale + "7z x -so " + Quoted(iso) + " " + name + " | sha256sum").output,
+              hash);
+    EXPECT_EQ(RunTool(kLocale + "bsdtar -xOf " + Quoted(iso) + " " + name + " | sha256sum").output,
+              hash);
+    const std::string info = RunTool("udfinfo " + Quoted(iso)).output;
+    EXPECT_NE(info.find("\nlabel=Gross\nuuid="), std::string::npos) << info;
+    EXPECT_NE(info.find("\nnumfiles=2\n"), std::string::npos) << info;
+    // Two records: 4 GiB less a sector, and the rest.
+    const std::string extents = RunTool("isoinfo -l -i " + Quoted(iso)).output;
+    EXPECT_NE(extents.find(" 4294965248 "), std::string::npos) << extents;
+    EXPECT_NE(extents.find(" 1073743876 "), std::string::npos) << extents;
+
+    const std::string first = RunTool("sha256sum < " + Quoted(iso)).output;
+    ASSERT_EQ(iso_image::RunImageCommand({"--label", "Gross", cd, iso}, false).exitCode, 0);
+    EXPECT_EQ(RunTool("sha256sum < " + Quoted(iso)).output, first);
 }
 
 } // namespace

@@ -89,7 +89,12 @@ TEST_F(ImageRefusals, NamesEveryFileTheImageCannotHold) {
     };
     EXPECT_EQ(RefusalsOf(cd_), expected);
 
-    const iso_image::CommandResult result = iso_image::RunImageCommand({cd_, iso_}, false);
+    // UDF holds the file of 4 GiB; without it, Windows 95 could not read it.
+    const iso_image::CommandResult withUdf = iso_image::RunImageCommand({cd_, iso_}, false);
+    EXPECT_EQ(withUdf.exitCode, 1);
+    EXPECT_EQ(withUdf.output.find("vier.bin"), std::string::npos) << withUdf.output;
+    const iso_image::CommandResult result =
+        iso_image::RunImageCommand({"--no-udf", cd_, iso_}, false);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.output.find("Der Name enth\xC3\xA4lt ein Zeichen, das Windows oder Joliet "
                                  "nicht erlaubt (< > \" | * / : ; ? \\ oder ein Steuerzeichen): "
@@ -101,8 +106,10 @@ TEST_F(ImageRefusals, NamesEveryFileTheImageCannotHold) {
                                  longName + "\n"),
               std::string::npos);
     EXPECT_NE(result.output.find("4 GiB gro\xC3\x9F oder gr\xC3\xB6\xC3\x9F"
-                                 "er; ISO 9660 kann sie nicht aufnehmen: vier.bin\n"),
-              std::string::npos);
+                                 "er; ohne UDF, wie Windows 95 es liest, kann das Abbild sie "
+                                 "nicht aufnehmen: vier.bin\n"),
+              std::string::npos)
+        << result.output;
     EXPECT_FALSE(fs::exists(iso_));
     EXPECT_EQ(temp_.CountEntries(), 1);
 }
@@ -378,7 +385,7 @@ TEST_F(ImageRefusals, CommandExitCodes) {
         int exitCode;
         const char* error;
     } rows[] = {
-        {{cd_}, 2, "Aufruf: quillot-image [--label NAME] VERZEICHNIS ABBILD.iso\n"},
+        {{cd_}, 2, "Aufruf: quillot-image [--label NAME] [--no-udf] VERZEICHNIS ABBILD.iso\n"},
         {{"--json", cd_, iso_}, 2, "Aufruf:"},
         {{cd_ + "/fehlt", iso_}, 2, "Das Verzeichnis gibt es nicht:"},
         {{cd_, temp_.PathOf("fehlt/cd.iso")}, 2, "Das Abbild kann nicht angelegt werden:"},

@@ -46,22 +46,27 @@ TEST(MediaFit, TheLineNamesTheMediumOrTheLargestWhenNoneHoldsIt) {
               "eine BD mit 25 GB (12.219.392 Sektoren).");
 }
 
+// With the UDF side and without it: the sectors of the image written either way.
 TEST(MediaFit, QuillotImageEndsWithTheMediumOfTheImageItWrote) {
     TempDir temp;
     const std::string cd = temp.PathOf("cd");
     MakeTree(cd, {{"setup.exe", std::string(100000, 'x')}});
     const std::string iso = temp.PathOf("cd.iso");
-    const iso_image::CommandResult result = iso_image::RunImageCommand({cd, iso}, false);
-    ASSERT_EQ(result.exitCode, 0) << result.error;
-    struct stat written {};
-    ASSERT_EQ(stat(iso.c_str(), &written), 0);
-    const std::string line = "\nDas Abbild belegt " + std::to_string(written.st_size / 2048) +
-                             " Sektoren zu 2.048 Bytes und passt auf eine CD mit 650 MB (333.000 "
-                             "Sektoren).\n";
-    EXPECT_EQ(
-        result.output.substr(result.output.size() - std::min(result.output.size(), line.size())),
-        line)
-        << result.output;
+    for (const std::vector<std::string>& options :
+         {std::vector<std::string>{}, std::vector<std::string>{"--no-udf"}}) {
+        std::vector<std::string> arguments = options;
+        arguments.push_back(cd);
+        arguments.push_back(iso);
+        const iso_image::CommandResult result = iso_image::RunImageCommand(arguments, false);
+        ASSERT_EQ(result.exitCode, 0) << result.error;
+        struct stat written {};
+        ASSERT_EQ(stat(iso.c_str(), &written), 0);
+        const std::string line = "\nDas Abbild belegt " + std::to_string(written.st_size / 2048) +
+                                 " Sektoren zu 2.048 Bytes und passt auf eine CD mit 650 MB "
+                                 "(333.000 Sektoren).\n";
+        const std::size_t size = result.output.size();
+        EXPECT_EQ(result.output.substr(size - std::min(size, line.size())), line) << result.output;
+    }
 }
 
 } // namespace
