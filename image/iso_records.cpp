@@ -48,11 +48,7 @@ void PutPaddedUcs2(unsigned char* at, std::size_t size, const std::string& text)
 
 // The 17-byte date of a volume descriptor: digits of the time in UTC, offset zero.
 void PutLongDate(unsigned char* at, std::int64_t seconds) {
-    CivilTime time = CivilOf(seconds);
-    if (time.year < 1)
-        time = CivilTime{1, 1, 1, 0, 0, 0};
-    if (time.year > 9999)
-        time = CivilTime{9999, 12, 31, 23, 59, 59};
+    const CivilTime time = CivilWithin(seconds, 1, 9999);
     // Written digit by digit: a formatting function would bring printf into the editor.
     const struct {
         int value;
@@ -78,11 +74,7 @@ void PutUnsetLongDate(unsigned char* at) {
 
 // The 7-byte date of a directory record; it holds the years 1900 to 2155.
 void PutShortDate(unsigned char* at, std::int64_t seconds) {
-    CivilTime time = CivilOf(seconds);
-    if (time.year < 1900)
-        time = CivilTime{1900, 1, 1, 0, 0, 0};
-    if (time.year > 2155)
-        time = CivilTime{2155, 12, 31, 23, 59, 59};
+    const CivilTime time = CivilWithin(seconds, 1900, 2155);
     at[0] = static_cast<unsigned char>(time.year - 1900);
     at[1] = static_cast<unsigned char>(time.month);
     at[2] = static_cast<unsigned char>(time.day);
@@ -121,6 +113,15 @@ CivilTime CivilOf(std::int64_t seconds) {
                      static_cast<int>(rest / 3600),
                      static_cast<int>(rest / 60 % 60),
                      static_cast<int>(rest % 60)};
+}
+
+CivilTime CivilWithin(std::int64_t seconds, int firstYear, int lastYear) {
+    const CivilTime time = CivilOf(seconds);
+    if (time.year < firstYear)
+        return CivilTime{firstYear, 1, 1, 0, 0, 0};
+    if (time.year > lastYear)
+        return CivilTime{lastYear, 12, 31, 23, 59, 59};
+    return time;
 }
 
 std::uint32_t RecordLength(std::size_t identifierLength) {

@@ -49,4 +49,7 @@ struct CivilTime {
 // UTC of seconds since 1970.
 CivilTime CivilOf(std::int64_t seconds);
 
+// The same, held to the first and last second of the years a date field can hold.
+CivilTime CivilWithin(std::int64_t seconds, int firstYear, int lastYear);
+
 } // namespace iso_image

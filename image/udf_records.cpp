@@ -90,11 +90,7 @@ void PutCharSpec(unsigned char* at) {
 }
 
 void PutTimestamp(unsigned char* at, std::int64_t seconds) {
-    CivilTime time = CivilOf(seconds);
-    if (time.year < 1)
-        time = CivilTime{1, 1, 1, 0, 0, 0};
-    if (time.year > 9999)
-        time = CivilTime{9999, 12, 31, 23, 59, 59};
+    const CivilTime time = CivilWithin(seconds, 1, 9999);
     // Local time (type 1) with the offset zero: UTC.
     Put16(at, 0x1000);
     Put16(at + 2, static_cast<std::uint16_t>(time.year));
