@@ -164,21 +164,35 @@ HWND EditorSession::OpenMenu(char menuLetter) const {
     // the X server's when the X focus moves, which knows nothing of keys sent here, and an Alt
     // held only in Windows' state would be let go under the letter, which then goes into the
     // field that has the focus.
-    PressKeysIn(mainWindow_, {VK_MENU});
+    // For the same reason an Alt sent just after a dialog closed can be lost: Windows' state
+    // already has the main window active, but the X focus follows later and resets the keys
+    // between Alt's press and its release. A user whose Alt did nothing presses it again; so
+    // does this, and only while the window is not in menu mode, so that the letter never
+    // reaches a field.
     const DWORD thread = GetWindowThreadProcessId(mainWindow_, nullptr);
-    bool menuMode = false;
-    for (DWORD waited = 0; !menuMode && waited < kWindowTimeoutMs; waited += 20) {
+    const auto inMenuMode = [thread] {
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
-        menuMode = GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0;
+        return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0;
+    };
+    constexpr DWORD kAttemptMs = 2000;
+    for (DWORD waited = 0; waited < kWindowTimeoutMs;) {
+        if (!inMenuMode())
+            PressKeysIn(mainWindow_, {VK_MENU});
+        bool menuMode = false;
+        for (DWORD attempt = 0; !menuMode && attempt < kAttemptMs; attempt += 20, waited += 20) {
+            menuMode = inMenuMode();
+            if (!menuMode)
+                Sleep(20);
+        }
         if (!menuMode)
-            Sleep(20);
+            continue;
+        // Once: a second letter would choose an item of the menu that came late.
+        SendKeys({static_cast<WORD>(menuLetter)});
+        return WaitForWindowWhere(process_->id(),
+                                  [](HWND window) { return ClassOf(window) == "#32768"; });
     }
-    if (!menuMode)
-        return nullptr;
-    SendKeys({static_cast<WORD>(menuLetter)});
-    return WaitForWindowWhere(process_->id(),
-                              [](HWND window) { return ClassOf(window) == "#32768"; });
+    return nullptr;
 }
 
 bool EditorSession::ChooseMenuItem(char menuLetter, char itemLetter) const {
